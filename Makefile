@@ -1,0 +1,58 @@
+# The two commands a new user needs: `make run` and `make test`.
+# Both install missing Debian/Ubuntu packages first, then configure with CMake presets and build.
+
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# Build and run dependencies (Linux lane, Windows lane, end-to-end tests, benchmarks).
+PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libglib2.0-dev \
+  googletest libgtest-dev libgmock-dev libbenchmark-dev \
+  mingw-w64 wine wine64 \
+  xvfb xdotool x11-utils xauth python3 fonts-liberation fonts-dejavu-core \
+  shared-mime-info desktop-file-utils clang clang-format
+
+.PHONY: deps build build-win run test test-linux test-win format bench test-sanitize clean
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake --preset linux
+	cmake --build --preset linux -j $(JOBS)
+
+build-win: deps
+	cmake --preset windows-cross
+	cmake --build --preset windows-cross -j $(JOBS)
+
+run: build
+	./build/bin/quadrel
+
+test-linux: build
+	ctest --preset linux -j $(JOBS)
+
+test-win: build-win
+	ctest --preset windows-cross
+
+test: test-linux test-win
+
+test-sanitize: deps
+	cmake --preset sanitize
+	cmake --build --preset sanitize -j $(JOBS)
+	ctest --preset sanitize -j $(JOBS)
+
+bench: build
+	cmake --build --preset linux --target bench -j $(JOBS)
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-win build-sanitize

@@ -1,0 +1,123 @@
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/AppError.h"
+#include "platform/FileSystem.h"
+
+namespace platform {
+namespace {
+
+std::string ErrnoText(int code) { return std::strerror(code); }
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+[[noreturn]] void ThrowCreate(const std::string& path, int code, SaveErrors errors) {
+  if (errors == SaveErrors::UnableToWrite) throw AppError(UnableToWriteText(path));
+  throw AppError(CannotCreateFileText(path, ErrnoText(code)));
+}
+
+[[noreturn]] void ThrowStream(const std::string& path, SaveErrors errors) {
+  if (errors == SaveErrors::UnableToWrite) throw AppError(UnableToWriteText(path));
+  throw AppError(StreamWriteErrorText());
+}
+
+// Closes and removes the temporary file unless the save went through.
+struct TempFile {
+  int fd = -1;
+  std::string name;
+  bool keep = false;
+  ~TempFile() {
+    if (fd >= 0) ::close(fd);
+    if (!keep && !name.empty()) ::unlink(name.c_str());
+  }
+};
+
+}  // namespace
+
+std::string LastErrorText() { return ErrnoText(errno); }
+
+std::string ReadWholeFile(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) throw AppError(CannotOpenFileText(path, ErrnoText(errno)));
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+    const int code = S_ISDIR(st.st_mode) ? EISDIR : errno;
+    ::close(fd);
+    throw AppError(CannotOpenFileText(path, ErrnoText(code)));
+  }
+  std::string data;
+  if (st.st_size > 0) data.reserve(static_cast<size_t>(st.st_size));
+  char buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const int code = errno;
+      ::close(fd);
+      throw AppError(CannotOpenFileText(path, ErrnoText(code)));
+    }
+    data.append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return data;
+}
+
+bool IsRegularFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+void WriteFileAtomically(const std::string& path, std::string_view data, SaveErrors errors) {
+  struct stat target {};
+  const bool exists = ::stat(path.c_str(), &target) == 0;
+  if (exists && S_ISDIR(target.st_mode)) ThrowCreate(path, EISDIR, errors);
+  if (exists && ::access(path.c_str(), W_OK) != 0) ThrowCreate(path, errno, errors);
+
+  TempFile temp;
+  temp.name = FolderOf(path) + "/.quadrel-save-XXXXXX";
+  temp.fd = ::mkostemp(temp.name.data(), O_CLOEXEC);
+  if (temp.fd < 0) {
+    const int code = errno;
+    temp.name.clear();
+    ThrowCreate(path, code, errors);
+  }
+  mode_t mode = exists ? (target.st_mode & 07777) : 0;
+  if (!exists) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    mode = 0666 & ~mask;
+  }
+  ::fchmod(temp.fd, mode);
+
+  size_t done = 0;
+  while (done < data.size()) {
+    const ssize_t n = ::write(temp.fd, data.data() + done, data.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) ThrowStream(path, errors);
+    done += static_cast<size_t>(n);
+  }
+  if (::fsync(temp.fd) != 0) ThrowStream(path, errors);
+  const int fd = temp.fd;
+  temp.fd = -1;
+  if (::close(fd) != 0) ThrowStream(path, errors);
+  if (::rename(temp.name.c_str(), path.c_str()) != 0) ThrowCreate(path, errno, errors);
+  temp.keep = true;
+
+  // Make the rename itself durable, so a power cut cannot bring the old name back empty.
+  const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
+
+}  // namespace platform

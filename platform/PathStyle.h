@@ -1,0 +1,10 @@
+#pragma once
+#include <string>
+
+namespace platform {
+// Show items are stored with '\' on every system so list files move between systems.
+std::string ToItemSeparators(const std::string& nativePath);
+std::string ToNativeSeparators(const std::string& itemPath);
+// Folder names compare without letter case on Windows and with it elsewhere.
+bool FolderNamesIgnoreCase();
+}  // namespace platform

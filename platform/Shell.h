@@ -1,0 +1,30 @@
+#pragma once
+#include <memory>
+#include <string>
+
+namespace platform {
+
+// A process started for a show item.
+class Process {
+ public:
+  virtual ~Process() = default;
+  // Waits at most `milliseconds` (negative: without limit); true once the process has ended.
+  virtual bool WaitFor(int milliseconds) = 0;
+};
+
+// What opening an item gave: the process to wait for, or none. `error` holds the message for the
+// operator when the system could not open the item and has not shown one itself.
+struct OpenResult {
+  std::unique_ptr<Process> process;
+  std::string error;
+};
+
+// Opens files by their type, as the system's shell does.
+class Shell {
+ public:
+  virtual ~Shell() = default;
+  // Opens `file` with `folder` as its working folder (both full native paths).
+  virtual OpenResult Open(const std::string& file, const std::string& folder) = 0;
+};
+
+}  // namespace platform

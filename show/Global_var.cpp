@@ -1,0 +1,5 @@
+#include "show/Global_var.h"
+
+TShowState ShowState;
+
+void ResetShowState() { ShowState = TShowState{}; }

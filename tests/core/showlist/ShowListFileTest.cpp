@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TempDir.h"
+#include "platform/AppError.h"
+#include "showlist/ShowListFile.h"
+
+using Items = std::vector<std::string>;
+
+TEST(ParseShowList, CutsLinesAtEveryKindOfBreak) {
+  EXPECT_EQ(ParseShowList("a\nb"), (Items{"a", "b"}));
+  EXPECT_EQ(ParseShowList("a\rb"), (Items{"a", "b"}));
+  EXPECT_EQ(ParseShowList("a\r\n\r\nb"), (Items{"a", "", "b"}));
+  EXPECT_EQ(ParseShowList("a\n\rb"), (Items{"a", "", "b"}));
+  EXPECT_EQ(ParseShowList("a\r\nb"), (Items{"a", "b"}));
+  EXPECT_EQ(ParseShowList("a\r\nb\r\n"), (Items{"a", "b"}));
+  EXPECT_EQ(ParseShowList(" a \r\n\r\n"), (Items{" a ", ""}));
+  EXPECT_EQ(ParseShowList(""), Items{});
+  EXPECT_EQ(ParseShowList("\r\n"), Items{""});
+}
+
+TEST(ParseShowList, NulEndsTheList) {
+  using namespace std::string_literals;
+  EXPECT_EQ(ParseShowList("ab\0cd\r\nef"s), Items{"ab"});
+  EXPECT_EQ(ParseShowList("ab\r\n\0cd"s), Items{"ab"});
+  EXPECT_EQ(ParseShowList("\0ab"s), Items{});
+}
+
+TEST(FormatShowList, CrLfAfterEveryItem) {
+  EXPECT_EQ(FormatShowList({R"(..\clips\intro.avi)", "demo.bat"}),
+            "..\\clips\\intro.avi\r\ndemo.bat\r\n");
+  EXPECT_EQ(FormatShowList({R"(..\clips\intro.avi)", "demo.bat"}).size(), 30u);
+  EXPECT_EQ(FormatShowList({}), "");
+  EXPECT_EQ(FormatShowList({""}), "\r\n");
+}
+
+TEST(ShowListFile, RoundTripKeepsEveryByte) {
+  TempDir dir;
+  Items items;
+  std::string high;
+  for (int c = 0x80; c <= 0xFF; ++c) high += static_cast<char>(c);
+  items = {high, " leading and trailing ", "", R"(..\x\y z.avi)", "\t\x01\x7f"};
+  SaveShowList(dir.file("a.shl"), items);
+  EXPECT_EQ(LoadShowList(dir.file("a.shl")), items);
+  EXPECT_EQ(dir.read("a.shl"), FormatShowList(items));
+
+  SaveShowList(dir.file("empty.LST"), {});
+  EXPECT_EQ(dir.read("empty.LST"), "");
+  EXPECT_EQ(LoadShowList(dir.file("empty.LST")), Items{});
+}
+
+TEST(ShowListFile, SaveReplacesAndLeavesNoTemporaryFile) {
+  TempDir dir;
+  dir.write("a.shl", "old\r\nlonger old content\r\n");
+  SaveShowList(dir.file("a.shl"), {"new"});
+  EXPECT_EQ(dir.read("a.shl"), "new\r\n");
+  EXPECT_EQ(dir.listing(), "a.shl");
+}
+
+TEST(ShowListFile, LoadErrorsNameTheFile) {
+  TempDir dir;
+  const std::string missing = dir.file("missing.shl");
+  try {
+    LoadShowList(missing);
+    FAIL() << "no error";
+  } catch (const AppError& e) {
+    const std::string prefix = "Cannot open file \"" + missing + "\". ";
+    EXPECT_EQ(std::string(e.what()).substr(0, prefix.size()), prefix);
+    EXPECT_GT(std::string(e.what()).size(), prefix.size()) << "the reason is missing";
+  }
+  std::filesystem::create_directory(dir.path() / "folder.LST");
+  EXPECT_THROW(LoadShowList(dir.file("folder.LST")), AppError);
+}
+
+TEST(ShowListFile, FailedSaveKeepsTheOldFile) {
+  TempDir dir;
+  // A folder where the file should be.
+  std::filesystem::create_directory(dir.path() / "x.LST");
+  const std::string target = dir.file("x.LST");
+  try {
+    SaveShowList(target, {"a"});
+    FAIL() << "no error";
+  } catch (const AppError& e) {
+    const std::string prefix = "Cannot create file \"" + target + "\". ";
+    EXPECT_EQ(std::string(e.what()).substr(0, prefix.size()), prefix);
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "x.LST"));
+  EXPECT_EQ(dir.listing(), "x.LST");
+
+  // A missing folder.
+  const std::string nowhere = (dir.path() / "no such folder" / "y.LST").string();
+  EXPECT_THROW(SaveShowList(nowhere, {"a"}), AppError);
+  EXPECT_EQ(dir.listing(), "x.LST");
+}
