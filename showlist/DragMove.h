@@ -1,0 +1,24 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// Selected positions are ascending, distinct and inside the list; a position of -1 means the
+// point was on no item.
+
+// How far a drag-move shifts the selection: the drop position minus the press position, limited
+// so that the first selected item stops at the top and the last one at the bottom. 0 when the
+// press or the drop is on no item or nothing is selected.
+std::ptrdiff_t DragMoveDistance(std::size_t count, const std::vector<std::size_t>& selected,
+                                std::ptrdiff_t pressPosition, std::ptrdiff_t dropPosition);
+
+// Puts every item at `selected` `distance` positions further on; the selected items keep their
+// order and gaps, the others keep their order and fill the remaining positions. One pass over
+// the part of the list that changes. Throws "List index out of bounds" when a selected item
+// would leave the list.
+void MoveSelectedItems(std::vector<std::string>& items, const std::vector<std::size_t>& selected,
+                       std::ptrdiff_t distance);
+
+// The drop of a drag-move: moves the selection by DragMoveDistance and returns that distance.
+std::ptrdiff_t DragMove(std::vector<std::string>& items, const std::vector<std::size_t>& selected,
+                        std::ptrdiff_t pressPosition, std::ptrdiff_t dropPosition);
