@@ -1,0 +1,26 @@
+#include "players/WriteLaunchScripts.h"
+
+#include "platform/AppError.h"
+#include "platform/FileSystem.h"
+#include "players/LaunchScript.h"
+#include "showlist/MakeShowItemPath.h"
+
+void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std::string>& leftFiles,
+                              const std::vector<std::string>& rightFiles) {
+  for (size_t i = 0; i < leftFiles.size(); ++i) {
+    const std::string& left = leftFiles[i];
+    std::string rightName;
+    if (run.separateLeftRight) {
+      if (i >= rightFiles.size())
+        throw AppError(ListIndexOutOfBoundsText(static_cast<long long>(i)));
+      rightName = VideoFileName(rightFiles[i]);
+    }
+    const ScriptKind kind = ScriptKindFromIndex(run.scriptKind);
+    const std::string scriptPath = LaunchScriptPath(left, kind);
+    const std::string commandLine =
+        run.buildCommandLine(ScriptFileName(VideoFileName(left), kind),
+                             ScriptFileName(rightName, kind), QuoteMark(kind));
+    platform::WriteFileAtomically(scriptPath, LaunchScriptText(commandLine, kind));
+    if (run.addToList) run.appendToList(MakeNativeShowItemPath(run.exePath, scriptPath));
+  }
+}

@@ -1,0 +1,26 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+// Builds one command line from the left name, the right name and the quote mark.
+using CommandLineBuilder = std::function<std::string(
+    const std::string& leftName, const std::string& rightName, const std::string& quote)>;
+
+// What a script run takes from its window.
+struct LaunchScriptRun {
+  bool separateLeftRight = false;  // input item "separate left-right (left first)"
+  int scriptKind = 0;              // item index of the "File types" group
+  bool addToList = false;          // "Add file(s) to the list"
+  std::string exePath;             // the program's executable, for the show item paths
+  CommandLineBuilder buildCommandLine;
+  std::function<void(const std::string& showItem)> appendToList;
+};
+
+// Writes one script beside each left file (native full paths, in the order the dialog returned
+// them), pairing the i-th left file with the i-th right file, and appends each script's show
+// item path when asked. Each script is written and listed before the next one. Throws AppError
+// "List index out of bounds (i)" when a left file has no right partner and "Cannot create
+// file ..." when a script cannot be written; earlier scripts and list entries remain.
+void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std::string>& leftFiles,
+                              const std::vector<std::string>& rightFiles);

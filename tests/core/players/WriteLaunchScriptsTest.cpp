@@ -1,0 +1,196 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <set>
+
+#include "TempDir.h"
+#include "platform/AppError.h"
+#include "platform/PathStyle.h"
+#include "players/BinoCommandLine.h"
+#include "players/SPlayerCommandLine.h"
+#include "players/WriteLaunchScripts.h"
+
+namespace {
+
+using Files = std::vector<std::string>;
+
+// A run of the Bino window at its design values, collecting the list entries it appends; the
+// program lives in the temporary folder's "prog" subfolder.
+struct ScriptRun {
+  TempDir dir;
+  BinoOptions options;
+  LaunchScriptRun run;
+  Files list;
+
+  ScriptRun() {
+    std::filesystem::create_directories(dir.path() / "prog");
+    std::filesystem::create_directories(dir.path() / "videos");
+    options.location = R"(D:\Players\player.exe)";
+    run.exePath = dir.file("prog/quadrel.exe");
+    run.addToList = true;
+    run.buildCommandLine = [this](const std::string& l, const std::string& r,
+                                  const std::string& q) {
+      return BuildBinoCommandLine(options, l, r, q);
+    };
+    run.appendToList = [this](const std::string& item) { list.push_back(item); };
+  }
+  std::string video(const std::string& name) const { return dir.file("videos/" + name); }
+  std::string read(const std::string& name) const { return dir.read("videos/" + name); }
+  // The scripts in the video folder, sorted.
+  std::string listing() const {
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path() / "videos"))
+      if (e.path().extension() == ".bat" || e.path().extension() == ".vbs")
+        names.insert(e.path().filename().string());
+    std::string out;
+    for (const auto& n : names) out += (out.empty() ? "" : " ") + n;
+    return out;
+  }
+  std::string error(const Files& left, const Files& right = {}) {
+    try {
+      WriteChosenLaunchScripts(run, left, right);
+    } catch (const AppError& e) {
+      return e.what();
+    }
+    return "no error";
+  }
+};
+
+const std::string kDesignBat = R"("D:\Players\player.exe" -n -c -f -i left-right -o left-right )";
+
+}  // namespace
+
+TEST(WriteLaunchScripts, OneScriptPerVideoBesideItAndListed) {
+  ScriptRun r;
+  WriteChosenLaunchScripts(r.run, {r.video("movie.avi"), r.video("a.b.avi"), r.video("clip")}, {});
+  EXPECT_EQ(r.read("movie.bat"), kDesignBat + "\"movie.avi\"\r\n");
+  EXPECT_EQ(r.read("a.b.bat"), kDesignBat + "\"a.b.avi\"\r\n");
+  EXPECT_EQ(r.read("clip.bat"), kDesignBat + "\"clip\"\r\n");
+  EXPECT_EQ(r.list,
+            (Files{R"(..\videos\movie.bat)", R"(..\videos\a.b.bat)", R"(..\videos\clip.bat)"}));
+
+  // The other kind for the same videos leaves both scripts; a second run appends again.
+  r.run.scriptKind = 1;
+  WriteChosenLaunchScripts(r.run, {r.video("movie.avi")}, {});
+  EXPECT_EQ(r.read("movie.vbs"),
+            "Dim return\r\nSet WSHShell = WScript.CreateObject(\"WScript.Shell\")\r\n"
+            "return=WshShell.Run(\"\"\"D:\\Players\\player.exe\"\" -n -c -f -i left-right -o "
+            "left-right \"\"movie.avi\"\"\", 1, true)\r\n");
+  EXPECT_EQ(r.read("movie.bat"), kDesignBat + "\"movie.avi\"\r\n");
+  EXPECT_EQ(r.list.size(), 4u);
+  EXPECT_EQ(r.list.back(), R"(..\videos\movie.vbs)");
+
+  // Without "Add file(s) to the list" the scripts are written but not listed.
+  r.run.addToList = false;
+  WriteChosenLaunchScripts(r.run, {r.video("new.avi")}, {});
+  EXPECT_FALSE(r.read("new.vbs").empty());
+  EXPECT_EQ(r.list.size(), 4u);
+}
+
+TEST(WriteLaunchScripts, SameBaseNameTwiceReplacesTheScriptAndListsItTwice) {
+  ScriptRun r;
+  WriteChosenLaunchScripts(r.run, {r.video("movie.avi"), r.video("movie.mkv")}, {});
+  EXPECT_EQ(r.listing(), "movie.bat");
+  EXPECT_EQ(r.read("movie.bat"), kDesignBat + "\"movie.mkv\"\r\n");
+  EXPECT_EQ(r.list, (Files{R"(..\videos\movie.bat)", R"(..\videos\movie.bat)"}));
+}
+
+TEST(WriteLaunchScripts, NoFileTypeChosenWritesAWholeVbsScript) {
+  ScriptRun r;
+  r.run.scriptKind = -1;
+  WriteChosenLaunchScripts(r.run, {r.video("movie.avi")}, {});
+  EXPECT_EQ(r.listing(), "movie.vbs");
+  EXPECT_TRUE(r.read("movie.vbs").starts_with("Dim return\r\n"));
+  EXPECT_TRUE(r.read("movie.vbs").ends_with("\"\"movie.avi\"\"\", 1, true)\r\n"));
+}
+
+TEST(WriteLaunchScripts, PercentInBatNamesIsDoubledNotInTheLocation) {
+  ScriptRun r;
+  r.options.location = R"(C:\%TOOLS%\bino.exe)";
+  r.options.subtitles = true;
+  WriteChosenLaunchScripts(r.run, {r.video("100%.avi")}, {});
+  EXPECT_EQ(r.read("100%.bat"), R"("C:\%TOOLS%\bino.exe" -n -c -f -i left-right -o left-right )"
+                                R"("100%%.avi" "100%%.srt" --subtitle=1 --subtitle-size=12)"
+                                "\r\n");
+  r.run.scriptKind = 1;
+  WriteChosenLaunchScripts(r.run, {r.video("100%.avi")}, {});
+  EXPECT_NE(r.read("100%.vbs").find(R"(""100%.avi"" ""100%.srt"")"), std::string::npos);
+}
+
+TEST(WriteLaunchScripts, LeftAndRightPairByPosition) {
+  ScriptRun r;
+  r.options.videoInput = 1;
+  r.run.separateLeftRight = true;
+  std::filesystem::create_directories(r.dir.path() / "right");
+  const Files right{r.dir.file("right/r1.avi"), r.dir.file("right/r2.avi"),
+                    r.dir.file("right/r3.avi")};
+  // Right files beyond the left ones are ignored; a right file from elsewhere is named alone.
+  WriteChosenLaunchScripts(r.run, {r.video("l1.avi"), r.video("l2.avi")}, right);
+  EXPECT_EQ(r.read("l2.bat"), R"("D:\Players\player.exe" -n -c -f -i separate-left-right )"
+                              R"(-o left-right "l2.avi" "r2.avi")"
+                              "\r\n");
+  EXPECT_EQ(r.listing(), "l1.bat l2.bat");
+  EXPECT_EQ(r.list, (Files{R"(..\videos\l1.bat)", R"(..\videos\l2.bat)"}));
+}
+
+TEST(WriteLaunchScripts, TooFewRightFilesStopAtTheFirstUnpairedLeftFile) {
+  ScriptRun r;
+  r.options.videoInput = 1;
+  r.run.separateLeftRight = true;
+  EXPECT_EQ(r.error({r.video("a.avi"), r.video("b.avi"), r.video("c.avi")},
+                    {r.video("ra.avi"), r.video("rb.avi")}),
+            "List index out of bounds (2)");
+  EXPECT_EQ(r.listing(), "a.bat b.bat");
+  EXPECT_EQ(r.list.size(), 2u);
+
+  // A cancelled right dialog leaves the right selection empty.
+  ScriptRun c;
+  c.run.separateLeftRight = true;
+  EXPECT_EQ(c.error({c.video("a.avi")}, {}), "List index out of bounds (0)");
+  EXPECT_EQ(c.listing(), "");
+  EXPECT_TRUE(c.list.empty());
+}
+
+TEST(WriteLaunchScripts, UnwritableScriptStopsTheRunAndKeepsEarlierScripts) {
+  ScriptRun r;
+  std::filesystem::create_directory(r.dir.path() / "videos" / "b.bat");
+  const std::string message = r.error({r.video("a.avi"), r.video("b.avi"), r.video("c.avi")});
+  EXPECT_TRUE(message.starts_with("Cannot create file \"" + r.video("b.bat") + "\". ")) << message;
+  EXPECT_GT(message.size(), ("Cannot create file \"" + r.video("b.bat") + "\". ").size());
+  EXPECT_EQ(r.read("a.bat"), kDesignBat + "\"a.avi\"\r\n");
+  EXPECT_FALSE(std::filesystem::exists(r.dir.path() / "videos" / "c.bat"));
+  EXPECT_EQ(r.list, Files{R"(..\videos\a.bat)"});
+
+  // A missing folder fails the same way.
+  EXPECT_TRUE(r.error({r.dir.file("gone/x.avi")}).starts_with("Cannot create file"));
+  EXPECT_EQ(r.list.size(), 1u);
+}
+
+TEST(WriteLaunchScripts, ScriptOnAnotherDriveIsListedWithItsFullPath) {
+  if (!platform::FolderNamesIgnoreCase()) GTEST_SKIP() << "only Windows has drives";
+  ScriptRun r;
+  const std::string video = r.video("movie.avi");
+  r.run.exePath = std::string(video[0] == 'Q' ? "R" : "Q") + R"(:\prog\quadrel.exe)";
+  WriteChosenLaunchScripts(r.run, {video}, {});
+  EXPECT_EQ(r.list, Files{r.video("movie.bat")});
+}
+
+TEST(WriteLaunchScripts, SPlayerRunWritesItsOwnCommandLine) {
+  ScriptRun r;
+  SPlayerOptions sp;
+  sp.location = R"(D:\Players\player.exe)";
+  sp.videoInput = 1;
+  r.run.separateLeftRight = true;
+  r.run.scriptKind = 1;
+  r.run.buildCommandLine = [&sp](const std::string& l, const std::string& rn,
+                                 const std::string& q) {
+    return BuildSPlayerCommandLine(sp, l, rn, q);
+  };
+  WriteChosenLaunchScripts(r.run, {r.video("clipL.avi")}, {r.video("clipR.avi")});
+  EXPECT_EQ(r.read("clipL.vbs"),
+            "Dim return\r\nSet WSHShell = WScript.CreateObject(\"WScript.Shell\")\r\n"
+            "return=WshShell.Run(\"\"\"D:\\Players\\player.exe\"\" -left:\"\"clipL.avi\"\" "
+            "-right:\"\"clipR.avi\"\" -fp -play -nl -termkey -termend -fss -ol:SideBySideLF "
+            "-di:0\", 1, true)\r\n");
+  EXPECT_EQ(r.list, Files{R"(..\videos\clipL.vbs)"});
+}
