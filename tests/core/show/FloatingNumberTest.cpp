@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "show/FloatingNumber.h"
+
+namespace {
+
+// The bits of the parsed value, or a marker for "not a number".
+uint64_t Bits(const std::string& text, char separator = '.') {
+  const std::optional<double> value = ParseFloatingNumber(text, separator);
+  return value ? std::bit_cast<uint64_t>(*value) : ~uint64_t{0};
+}
+
+constexpr uint64_t kRefused = ~uint64_t{0};
+
+uint64_t BitsOf(double value) {
+  return std::bit_cast<uint64_t>(value);
+}
+
+}  // namespace
+
+TEST(ParseFloatingNumber, AcceptsTheWrittenForms) {
+  EXPECT_EQ(Bits("0"), BitsOf(0.0));
+  EXPECT_EQ(Bits("5"), BitsOf(5.0));
+  EXPECT_EQ(Bits("-5"), BitsOf(-5.0));
+  EXPECT_EQ(Bits("+5"), BitsOf(5.0));
+  EXPECT_EQ(Bits("-0"), BitsOf(-0.0));
+  EXPECT_EQ(Bits("0.25"), BitsOf(0.25));
+  EXPECT_EQ(Bits(".5"), BitsOf(0.5));
+  EXPECT_EQ(Bits("5."), BitsOf(5.0));
+  EXPECT_EQ(Bits("007.50"), BitsOf(7.5));
+  EXPECT_EQ(Bits("5e-1"), BitsOf(0.5));
+  EXPECT_EQ(Bits("5E+1"), BitsOf(50.0));
+  EXPECT_EQ(Bits("-2.5e2"), BitsOf(-250.0));
+  EXPECT_EQ(Bits("1e0000000000000000000000001"), BitsOf(10.0));
+  EXPECT_EQ(Bits("   1.5  "), BitsOf(1.5));
+  EXPECT_EQ(Bits(" -3"), BitsOf(-3.0));
+  EXPECT_EQ(Bits("0.000"), BitsOf(0.0));
+}
+
+TEST(ParseFloatingNumber, RefusesWhatIsNoNumber) {
+  for (const char* text : {"",     " ",     "abc",   "+",     "-",    ".",    "e5",   "5e",
+                           "5e+",  "1.2.3", "1 000", "1,000", "0x10", "1.5x", "- 5",  "5 e1",
+                           "5e 1", "inf",   "nan",   "++5",   "\t5",  "5\t",  "1e5.5"}) {
+    EXPECT_EQ(Bits(text), kRefused) << '"' << text << '"';
+  }
+}
+
+TEST(ParseFloatingNumber, UsesTheLocaleSeparatorOnly) {
+  EXPECT_EQ(Bits("0,25", ','), BitsOf(0.25));
+  EXPECT_EQ(Bits(" -1,5e1 ", ','), BitsOf(-15.0));
+  EXPECT_EQ(Bits(",5", ','), BitsOf(0.5));
+  EXPECT_EQ(Bits("0.25", ','), kRefused);  // the dot is no separator then
+  EXPECT_EQ(Bits("1.000,5", ','), kRefused);
+  EXPECT_EQ(Bits("0,25", '.'), kRefused);
+}
+
+TEST(ParseFloatingNumber, RangeLimits) {
+  EXPECT_EQ(Bits("1e400"), kRefused);
+  EXPECT_EQ(Bits("-1e400"), kRefused);
+  EXPECT_EQ(Bits("1e999999999999999999999"), kRefused);
+  EXPECT_EQ(Bits("1.7976931348623157e308"), 0x7fefffffffffffffULL);
+  EXPECT_EQ(Bits("1.7976931348623158e308"), 0x7fefffffffffffffULL);
+  EXPECT_EQ(Bits("1.7976931348623159e308"), kRefused);
+  // Exactly halfway between the largest value and 2^1024 rounds to the (even) 2^1024: too large.
+  const std::string halfway =
+      "17976931348623158079372897140530341507993413271003782693617377898044496829276475094664901"
+      "79775872070963302864166928879109465555478519404026306574886715058206819089020007083836762"
+      "73854845817711531764475730270069855571366959622842914819860834936475292719074168444365510"
+      "704342711559699508093042880177904174497792";
+  EXPECT_EQ(Bits(halfway), kRefused);
+  EXPECT_EQ(Bits(halfway.substr(0, halfway.size() - 1) + "1.999"), 0x7fefffffffffffffULL);
+  // Too small to represent: the nearest value is zero.
+  EXPECT_EQ(Bits("1e-400"), BitsOf(0.0));
+  EXPECT_EQ(Bits("-1e-400"), BitsOf(-0.0));
+  EXPECT_EQ(Bits("0.0000000000000000000000000000000000000000000000000000000000000000001e-300"),
+            BitsOf(0.0));
+  EXPECT_EQ(Bits("1e-999999999999999999"), BitsOf(0.0));
+}
+
+TEST(ParseFloatingNumber, RoundsToNearestTiesToEven) {
+  EXPECT_EQ(Bits("0.1"), 0x3fb999999999999aULL);
+  EXPECT_EQ(Bits("0.35"), 0x3fd6666666666666ULL);              // just below 0.35
+  EXPECT_EQ(Bits("9007199254740993"), 0x4340000000000000ULL);  // 2^53 + 1: tie, to even
+  EXPECT_EQ(Bits("9007199254740995"), 0x4340000000000002ULL);  // 2^53 + 3: tie, to even
+  EXPECT_EQ(Bits("9007199254740993.0000000000000000000000001"), 0x4340000000000001ULL);
+  EXPECT_EQ(Bits("1.00000000000000011102230246251565404236316680908203125"), 0x3ff0000000000000ULL);
+  EXPECT_EQ(Bits("1.00000000000000011102230246251565404236316680908203124"), 0x3ff0000000000000ULL);
+  EXPECT_EQ(Bits("1.000000000000000111022302462515654042363166809082031250000000001"),
+            0x3ff0000000000001ULL);
+  EXPECT_EQ(Bits("1.00000000000000033306690738754696212708950042724609375"), 0x3ff0000000000002ULL);
+  // Around the smallest normal and subnormal values.
+  EXPECT_EQ(Bits("2.2250738585072011e-308"), 0x000fffffffffffffULL);
+  EXPECT_EQ(Bits("2.2250738585072012e-308"), 0x0010000000000000ULL);
+  EXPECT_EQ(Bits("4.9406564584124654e-324"), 0x0000000000000001ULL);
+  EXPECT_EQ(Bits("2.4703282292062327e-324"), 0x0000000000000000ULL);
+  EXPECT_EQ(Bits("2.4703282292062328e-324"), 0x0000000000000001ULL);
+}
+
+TEST(ParseFloatingNumber, DecidesOnTheDigitsFarBeyondTheFirst) {
+  // 2^53 + 1 written with 900 significant digits: the last one alone lifts it above the tie.
+  const std::string zeros(880, '0');
+  EXPECT_EQ(Bits("9007199254740993." + zeros), 0x4340000000000000ULL);
+  EXPECT_EQ(Bits("9007199254740993." + zeros + "1"), 0x4340000000000001ULL);
+  EXPECT_EQ(Bits("9007199254740992" + zeros + "1e-881"), 0x4340000000000000ULL);
+  // Many digits before the separator count towards the magnitude.
+  EXPECT_EQ(Bits("1" + zeros + "e-880"), BitsOf(1.0));
+  EXPECT_EQ(Bits("0." + zeros + "1e881"), BitsOf(1.0));
+}
+
+// Exact halfway points between neighbouring values, and numbers just below and above them,
+// checked against a correctly rounding reference.
+TEST(ParseFloatingNumber, HalfwayCasesAgreeWithACorrectlyRoundingReference) {
+  const struct {
+    const char* text;
+    uint64_t bits;
+  } cases[] = {
+      {"3.361525723484665604701149277389049530029296875e3", 0x40aa430d2ba0eac2ULL},
+      {"3.5002040010439177e1", 0x40418042d8d90f54ULL},
+      {"2.1052556096090815174193267012014985084533691406250000001e2", 0x406a50d1653864f5ULL},
+      {"1.4668082385709597936784831517798011191189289093017578125e-1", 0x3fc2c66feeb551f6ULL},
+      {"2.342287460773294917825e-5", 0x3ef88f87afcb54fbULL},
+      {"3.6534264739658412121783631273941317374465143075212836265563964843750000001e-6",
+       0x3ecea5ac71d6397cULL},
+      {"6.3932456570987695847196885523544551688246428966522216796875e-3", 0x3f7a2fcdd0335610ULL},
+      {"7.06290118825565120e17", 0x43a39a7e3df1eeb8ULL},
+      {"7.65752574572248438087605645780564381577826260638630628818646073341369628906250000001e-11",
+       0x3dd50c81342c4733ULL},
+      {"1.389762375649173793459296001814678211462063261993904461633064784109592437744140625e-12",
+       0x3d7872eeeddeb406ULL},
+      {"1.502714916940342533280e2", 0x4062c8b00f596068ULL},
+      {"6.2420641463322293750000001e14", 0x4301bdb30ce2c838ULL},
+      {"5."
+       "6577270317908077644651569089913511524293998246343132332847325471902877325192093849182128906"
+       "25e-18",
+       0x3c5a177712800462ULL},
+      {"2.003793128008288562114103e2", 0x40690c2354995073ULL},
+      {"9."
+       "4830006547444582276751398759515454019124721899574887579165149986692995298653841018676757812"
+       "50000001e-18",
+       0x3c65ddc68ad89f03ULL},
+      {"5.9022602337549313662394988464626405049416602022205324828973971307277679443359375e-12",
+       0x3d99f55aaff43c0eULL},
+      {"1.644250902030745578485e3", 0x4099b100ec764235ULL},
+      {"8.56470450909232482910156250000001e11", 0x4268ed33be5ba771ULL},
+      {"5.3557570291318239696920500136911869049072265625e2", 0x4080bc9b0a2102a4ULL},
+      {"2.495045896006934193936035e-9", 0x3e256ea9f88f9937ULL},
+      {"2.24117140218950550156762346887262538075447082519531250000001e0", 0x4001edeb45a9133bULL},
+      {"6.990540347804162875008381997110097627601277281428338028490543365478515625e-9",
+       0x3e3e062e2e7ce24aULL},
+      {"6.0088968451134067e7", 0x418ca714439bec2dULL},
+      {"3.4689472299197866504982812330126762390136718750000001e3", 0x40ab19e4fb51ee8eULL},
+      {"1.759895727465673196876098436947441025642556444719133423859602771699428558349609375e-12",
+       0x3d7ef5dda14bab92ULL},
+      {"2.2231132920720994908259e-2", 0x3f96c3c21363ddc2ULL},
+      {"5.38436666787658957764506340026855468750000001e6", 0x41548a2baabe7d74ULL},
+      {"7.00325289854017078876495361328125e8", 0x41c4df0ed4ed506eULL},
+      {"5.811143240134965813e-11", 0x3dcff27500a1d6e0ULL},
+      {"8.669742572811104640000001e17", 0x43a81038fcb54c24ULL},
+      {"5.34145531152204586274004611353211228037436166492246680803646086133085191249847412109375e-"
+       "15",
+       0x3cf80e475886aad2ULL},
+      {"3.476986625320690795626e-12", 0x3d8e957a5366675bULL},
+      {"4.668041200067869738177250837907195091247558593750000001e2", 0x407d2cddacf0b35aULL},
+      {"6.98053040675131240669756302343684991724046223597610616451447640429250895977020263671875e-"
+       "15",
+       0x3cff7000ed353a0cULL},
+      {"1.236722973297529684644224e-1", 0x3fbfa8fcd873d58aULL},
+      {"6.90240248990300968289375305175781250000001e7", 0x419074e463989b59ULL},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Bits(c.text), c.bits) << c.text;
+}
