@@ -7,4 +7,9 @@ std::string ToItemSeparators(const std::string& nativePath);
 std::string ToNativeSeparators(const std::string& itemPath);
 // Folder names compare without letter case on Windows and with it elsewhere.
 bool FolderNamesIgnoreCase();
+
+// Which rules make a show item a full path and end its folder part: Windows (a drive "X:" or a
+// share "\\server\share"; '\', '/' and ':' end a folder) or POSIX (a leading '\' or '/').
+enum class PathRules { Windows, Posix };
+PathRules NativePathRules();
 }  // namespace platform

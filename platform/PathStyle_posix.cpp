@@ -17,5 +17,6 @@ std::string ToNativeSeparators(const std::string& itemPath) {
 }
 
 bool FolderNamesIgnoreCase() { return false; }
+PathRules NativePathRules() { return PathRules::Posix; }
 
 }  // namespace platform

@@ -27,4 +27,8 @@ class Shell {
   virtual OpenResult Open(const std::string& file, const std::string& folder) = 0;
 };
 
+// The system's own shell: ShellExecuteEx on Windows; on other systems programs run directly,
+// launch scripts by the built-in runner, other files by the desktop's default application.
+std::unique_ptr<Shell> MakeSystemShell();
+
 }  // namespace platform

@@ -1,0 +1,325 @@
+#include <gio/gdesktopappinfo.h>
+#include <gio/gio.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+
+#include "platform/AppError.h"
+#include "platform/FileSystem.h"
+#include "platform/LaunchScriptReader.h"
+#include "platform/Shell.h"
+
+extern char** environ;
+
+namespace platform {
+namespace {
+
+std::string ErrnoText(int code) {
+  return std::strerror(code);
+}
+
+std::string LowerExtension(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  const auto dot = path.find_last_of('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  std::string ext = path.substr(dot);
+  for (char& c : ext)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return ext;
+}
+
+// A child nobody waits for any more is reaped in the background, so it leaves no zombie.
+void ReapInBackground(pid_t pid) {
+  std::thread([pid] {
+    while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    }
+  }).detach();
+}
+
+// A descriptor that becomes readable when the process ends, or -1 where the kernel has none.
+int OpenPidDescriptor(pid_t pid) {
+#ifdef SYS_pidfd_open
+  return static_cast<int>(::syscall(SYS_pidfd_open, pid, 0));
+#else
+  (void)pid;
+  return -1;
+#endif
+}
+
+// A started child of ours, reaped exactly once.
+class ChildProcess : public Process {
+ public:
+  explicit ChildProcess(pid_t pid) : pid_(pid), pidfd_(OpenPidDescriptor(pid)) {}
+  ~ChildProcess() override {
+    if (!ended_) ReapInBackground(pid_);
+    if (pidfd_ >= 0) ::close(pidfd_);
+  }
+  ChildProcess(const ChildProcess&) = delete;
+  ChildProcess& operator=(const ChildProcess&) = delete;
+
+  bool WaitFor(int milliseconds) override {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    while (!ended_) {
+      const pid_t reaped = ::waitpid(pid_, nullptr, milliseconds < 0 ? 0 : WNOHANG);
+      if (reaped == pid_ || (reaped < 0 && errno == ECHILD)) {
+        ended_ = true;
+        break;
+      }
+      if (reaped < 0 && errno == EINTR) continue;
+      if (milliseconds < 0) continue;
+      const auto left =
+          std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+      if (left.count() <= 0) return false;
+      if (pidfd_ >= 0) {
+        pollfd ready{pidfd_, POLLIN, 0};
+        ::poll(&ready, 1, static_cast<int>(left.count()));
+      } else {
+        std::this_thread::sleep_for(std::min(left, std::chrono::milliseconds(5)));
+      }
+    }
+    return true;
+  }
+
+ private:
+  pid_t pid_;
+  int pidfd_;
+  bool ended_ = false;
+};
+
+// Starts `program` with `args` in `folder`: no shell, default signal handling, and no open
+// descriptor of ours beyond the standard three. Returns the child, or sets `error`.
+std::unique_ptr<ChildProcess> Spawn(const std::string& program,
+                                    const std::vector<std::string>& args, const std::string& folder,
+                                    int& error) {
+  std::vector<char*> argv;
+  for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (!folder.empty()) posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+  posix_spawn_file_actions_addclosefrom_np(&actions, 3);
+  posix_spawnattr_t attributes;
+  posix_spawnattr_init(&attributes);
+  sigset_t signals;
+  sigemptyset(&signals);
+  posix_spawnattr_setsigmask(&attributes, &signals);
+  sigfillset(&signals);
+  posix_spawnattr_setsigdefault(&attributes, &signals);
+  posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
+  pid_t pid = 0;
+  error = ::posix_spawn(&pid, program.c_str(), &actions, &attributes, argv.data(), environ);
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  if (error != 0) return nullptr;
+  return std::make_unique<ChildProcess>(pid);
+}
+
+bool IsProgram(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) &&
+         ::access(path.c_str(), X_OK) == 0;
+}
+
+// Environment names are matched without letter case, as the command interpreter does, with
+// an exact match first.
+std::optional<std::string> LookupVariable(const std::string& name) {
+  if (const char* value = std::getenv(name.c_str())) return std::string(value);
+  for (char** entry = environ; *entry; ++entry) {
+    const char* equals = std::strchr(*entry, '=');
+    if (!equals || static_cast<size_t>(equals - *entry) != name.size()) continue;
+    if (::strncasecmp(*entry, name.c_str(), name.size()) == 0) return std::string(equals + 1);
+  }
+  return std::nullopt;
+}
+
+struct ResolvedCommand {
+  std::string program;
+  std::vector<std::string> args;
+  bool wait;
+};
+
+// A launch script being run: one command after another, each waited for when the script says so.
+class ScriptProcess : public Process {
+ public:
+  ScriptProcess(std::vector<ResolvedCommand> commands, std::string folder)
+      : commands_(std::move(commands)), folder_(std::move(folder)) {}
+
+  // Runs commands up to the first one to wait for; returns the first failure's text.
+  std::string Start() {
+    std::string firstError;
+    while (!current_ && next_ < commands_.size()) {
+      const ResolvedCommand& command = commands_[next_++];
+      int error = 0;
+      auto child = Spawn(command.program, command.args, folder_, error);
+      if (!child) {
+        const std::string text = CannotOpenFileText(command.args[0], ErrnoText(error));
+        if (firstError.empty()) firstError = text;
+        std::fprintf(stderr, "%s\n", text.c_str());
+        continue;
+      }
+      if (command.wait) current_ = std::move(child);
+    }
+    return firstError;
+  }
+
+  bool Running() const { return current_ != nullptr; }
+
+  bool WaitFor(int milliseconds) override {
+    using Clock = std::chrono::steady_clock;
+    const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
+    while (current_) {
+      int left = -1;
+      if (milliseconds >= 0)
+        left = static_cast<int>(std::max<long long>(
+            0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
+                   .count()));
+      if (!current_->WaitFor(left)) return false;
+      current_.reset();
+      Start();
+    }
+    return true;
+  }
+
+ private:
+  std::vector<ResolvedCommand> commands_;
+  std::string folder_;
+  size_t next_ = 0;
+  std::unique_ptr<ChildProcess> current_;
+};
+
+OpenResult RunLaunchScript(const std::string& file, const std::string& folder, bool vbs) {
+  const std::string content = ReadWholeFile(file);
+  const auto commands =
+      vbs ? ParseVbsScript(content, file) : ParseBatScript(content, file, LookupVariable);
+  const char* searchPath = std::getenv("PATH");
+  std::vector<ResolvedCommand> resolved;
+  for (const auto& command : commands) {
+    std::string program =
+        ResolveScriptProgram(command.args[0], folder, searchPath ? searchPath : "", IsProgram);
+    if (program.empty())
+      throw AppError("Cannot run launch script \"" + file + "\". The program \"" + command.args[0] +
+                     "\" was not found");
+    resolved.push_back({std::move(program), command.args, command.wait});
+  }
+  auto script = std::make_unique<ScriptProcess>(std::move(resolved), folder);
+  OpenResult result;
+  result.error = script->Start();
+  if (script->Running()) result.process = std::move(script);
+  return result;
+}
+
+void SetWorkingFolder(gpointer folder) {
+  // Runs in the child between fork and exec: chdir is async-signal-safe.
+  if (::chdir(static_cast<const char*>(folder)) != 0) _exit(127);
+}
+
+void StorePid(GDesktopAppInfo*, GPid pid, gpointer target) {
+  *static_cast<GPid*>(target) = pid;
+}
+
+// The desktop's default application for the file's type, started so that its process is known.
+OpenResult OpenWithDefaultApplication(const std::string& file, const std::string& folder) {
+  GFile* gfile = g_file_new_for_path(file.c_str());
+  std::string type;
+  if (GFileInfo* info = g_file_query_info(gfile, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
+                                          G_FILE_QUERY_INFO_NONE, nullptr, nullptr)) {
+    if (const char* found = g_file_info_get_content_type(info)) type = found;
+    g_object_unref(info);
+  }
+  if (type.empty()) {
+    gchar* guessed = g_content_type_guess(file.c_str(), nullptr, 0, nullptr);
+    type = guessed ? guessed : "";
+    g_free(guessed);
+  }
+  GAppInfo* app = g_app_info_get_default_for_type(type.c_str(), FALSE);
+  if (!app) {
+    g_object_unref(gfile);
+    gchar* description = g_content_type_get_description(type.c_str());
+    const std::string text = CannotOpenFileText(
+        file, "No application is associated with this type of file (" +
+                  std::string(description ? description : type.c_str()) + ", " + type + ")");
+    g_free(description);
+    return {nullptr, text};
+  }
+
+  gchar* uri = g_file_get_uri(gfile);
+  GList uris{uri, nullptr, nullptr};
+  GError* failure = nullptr;
+  GPid pid = 0;
+  gboolean launched = FALSE;
+  if (G_IS_DESKTOP_APP_INFO(app)) {
+    launched = g_desktop_app_info_launch_uris_as_manager(
+        G_DESKTOP_APP_INFO(app), &uris, nullptr,
+        static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), SetWorkingFolder,
+        const_cast<char*>(folder.c_str()), StorePid, &pid, &failure);
+  } else {
+    launched = g_app_info_launch_uris(app, &uris, nullptr, &failure);
+  }
+  OpenResult result;
+  if (!launched) {
+    result.error = CannotOpenFileText(file, failure ? failure->message : "It could not be started");
+  } else if (pid > 0) {
+    result.process = std::make_unique<ChildProcess>(pid);
+  }
+  if (failure) g_error_free(failure);
+  g_free(uri);
+  g_object_unref(app);
+  g_object_unref(gfile);
+  return result;
+}
+
+class PosixShell : public Shell {
+ public:
+  OpenResult Open(const std::string& file, const std::string& folder) override {
+    try {
+      return OpenItem(file, folder);
+    } catch (const AppError& error) {
+      return {nullptr, error.what()};
+    }
+  }
+
+ private:
+  static OpenResult OpenItem(const std::string& file, const std::string& folder) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0)
+      return {nullptr, CannotOpenFileText(file, ErrnoText(errno))};
+    if (S_ISDIR(st.st_mode)) return {nullptr, CannotOpenFileText(file, ErrnoText(EISDIR))};
+
+    const std::string extension = LowerExtension(file);
+    if (extension == ".bat" || extension == ".vbs")
+      return RunLaunchScript(file, folder, extension == ".vbs");
+
+    if (IsProgram(file)) {
+      int error = 0;
+      auto child = Spawn(file, {file}, folder, error);
+      if (child) return {std::move(child), {}};
+      // A file that only carries the execute bit (as on many mounted Windows drives) is
+      // opened by its type instead.
+      if (error != ENOEXEC) return {nullptr, CannotOpenFileText(file, ErrnoText(error))};
+    }
+    return OpenWithDefaultApplication(file, folder);
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<Shell> MakeSystemShell() {
+  return std::make_unique<PosixShell>();
+}
+
+}  // namespace platform

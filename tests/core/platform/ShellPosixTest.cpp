@@ -1,0 +1,135 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+
+#include "TempDir.h"
+#include "platform/Shell.h"
+
+namespace fs = std::filesystem;
+using testing::HasSubstr;
+
+namespace {
+
+// A program that logs its working folder and each argument on a line of `log`.
+void WriteLogger(const TempDir& dir, const std::string& name, const std::string& log) {
+  dir.write(name, "#!/bin/sh\npwd > '" + log + "'\nfor a in \"$@\"; do printf '%s\\n' \"$a\" >> '" +
+                      log + "'; done\n");
+  ::chmod(dir.file(name).c_str(), 0755);
+}
+
+platform::OpenResult OpenAndWait(const std::string& file, const std::string& folder) {
+  auto result = platform::MakeSystemShell()->Open(file, folder);
+  if (result.process) {
+    EXPECT_TRUE(result.process->WaitFor(-1));
+  }
+  return result;
+}
+
+bool NoChildrenLeft() {
+  // Every child of ours has been reaped: waitpid has none left to report.
+  for (int i = 0; i < 200; ++i) {
+    if (::waitpid(-1, nullptr, WNOHANG) < 0 && errno == ECHILD) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return false;
+}
+
+}  // namespace
+
+TEST(PosixShell, RunsProgramsDirectlyInTheirFolder) {
+  TempDir dir;
+  fs::create_directory(dir.path() / "clips");
+  const std::string log = dir.file("log.txt");
+  // Quotes, blanks, a '$' and high bytes in the name: started as it stands, never interpreted.
+  const std::string name = "it's a \"$HOME\" caf\xc3\xa9.sh";
+  WriteLogger(dir, "clips/" + name, log);
+  const auto result = OpenAndWait(dir.file("clips/" + name), dir.file("clips") + "/");
+  EXPECT_EQ(result.error, "");
+  ASSERT_TRUE(result.process);
+  EXPECT_EQ(dir.read("log.txt"), dir.file("clips") + "\n");  // no arguments
+  EXPECT_TRUE(NoChildrenLeft());
+}
+
+TEST(PosixShell, WaitsInSlicesUntilTheItemEnds) {
+  TempDir dir;
+  dir.write("slow.sh", "#!/bin/sh\nsleep 0.4\n");
+  ::chmod(dir.file("slow.sh").c_str(), 0755);
+  auto result = platform::MakeSystemShell()->Open(dir.file("slow.sh"), dir.path().string());
+  ASSERT_TRUE(result.process);
+  EXPECT_FALSE(result.process->WaitFor(10));
+  int slices = 0;
+  while (!result.process->WaitFor(20)) ++slices;
+  EXPECT_GT(slices, 0);
+  EXPECT_TRUE(result.process->WaitFor(0));  // stays ended
+  result.process.reset();
+  EXPECT_TRUE(NoChildrenLeft());
+}
+
+TEST(PosixShell, RunsGeneratedLaunchScriptsWithoutAShell) {
+  TempDir dir;
+  fs::create_directory(dir.path() / "videos");
+  const std::string log = dir.file("args.txt");
+  WriteLogger(dir, "player", log);
+  // The player named by a Windows-style path relative to the script's folder.
+  dir.write("videos/movie.BAT",
+            "\"..\\player\" -n \"movie 50%%.avi\" \"$(touch pwned)\" %QUADREL_TEST_VALUE%\r\n");
+  ::setenv("QUADREL_TEST_VALUE", "a;b", 1);
+  auto result = OpenAndWait(dir.file("videos/movie.BAT"), dir.file("videos"));
+  EXPECT_EQ(result.error, "");
+  EXPECT_TRUE(result.process);
+  EXPECT_EQ(dir.read("args.txt"),
+            dir.file("videos") + "\n-n\nmovie 50%.avi\n$(touch pwned)\na;b\n");
+  EXPECT_FALSE(fs::exists(dir.path() / "videos" / "pwned"));
+
+  dir.write("videos/movie.vbs",
+            "Dim return\r\nSet WSHShell = WScript.CreateObject(\"WScript.Shell\")\r\n"
+            "return=WshShell.Run(\"\"\"" +
+                dir.file("player") + "\"\" -n \"\"movie.avi\"\"\", 1, true)\r\n");
+  result = OpenAndWait(dir.file("videos/movie.vbs"), dir.file("videos"));
+  EXPECT_EQ(result.error, "");
+  EXPECT_EQ(dir.read("args.txt"), dir.file("videos") + "\n-n\nmovie.avi\n");
+  EXPECT_TRUE(NoChildrenLeft());
+}
+
+TEST(PosixShell, ScriptsThatDoNotWaitLeaveNoZombie) {
+  TempDir dir;
+  WriteLogger(dir, "player", dir.file("args.txt"));
+  dir.write("go.vbs", "CreateObject(\"WScript.Shell\").Run \"player x\"\r\n");
+  const auto result = platform::MakeSystemShell()->Open(dir.file("go.vbs"), dir.path().string());
+  EXPECT_EQ(result.error, "");
+  EXPECT_FALSE(result.process);  // nothing to wait for
+  EXPECT_TRUE(NoChildrenLeft());
+  EXPECT_EQ(dir.read("args.txt"), dir.path().string() + "\nx\n");
+}
+
+TEST(PosixShell, ReportsWhatCannotBeOpened) {
+  TempDir dir;
+  auto shell = platform::MakeSystemShell();
+  auto expectError = [&](const std::string& file, const std::string& reason) {
+    const auto result = shell->Open(file, dir.path().string());
+    EXPECT_FALSE(result.process) << file;
+    EXPECT_THAT(result.error, HasSubstr("\"" + file + "\"")) << file;
+    EXPECT_THAT(result.error, HasSubstr(reason)) << file;
+  };
+  expectError(dir.file("missing.avi"), "No such file");
+  fs::create_directory(dir.path() / "folder.avi");
+  expectError(dir.file("folder.avi"), "directory");
+  dir.write("broken.bat", "player | other\r\n");
+  expectError(dir.file("broken.bat"), "command interpreter");
+  dir.write("noplayer.bat", "\"C:\\Players\\none.exe\" \"movie.avi\"\r\n");
+  expectError(dir.file("noplayer.bat"), "C:\\Players\\none.exe");
+  // A type no application is registered for (an isolated, empty desktop database).
+  ::setenv("XDG_DATA_HOME", dir.file("data").c_str(), 1);
+  ::setenv("XDG_DATA_DIRS", dir.file("none").c_str(), 1);
+  ::setenv("XDG_CONFIG_HOME", dir.file("config").c_str(), 1);
+  ::setenv("XDG_CONFIG_DIRS", dir.file("none").c_str(), 1);
+  dir.write("data.qdrl-unknown", std::string("\x01\x02\x03\xff", 4));
+  expectError(dir.file("data.qdrl-unknown"), "No application");
+  EXPECT_TRUE(NoChildrenLeft());
+}
