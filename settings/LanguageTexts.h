@@ -1,0 +1,56 @@
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class ProfileFile;
+
+// One text of the language file: its key, the text used when the key is missing, and the text
+// the window shows before the language file has been read.
+struct LanguageText {
+  const char* key;
+  const char* builtIn;
+  const char* design;
+};
+
+inline constexpr const char* kScreenSection = "Screen";
+inline constexpr const char* kSetupSection = "Setup";
+inline constexpr std::size_t kHelpLineCount = 15;
+inline constexpr std::size_t kSetupTextCount = 8;
+
+// The show list window's texts, in the order of the "Setup" section.
+enum class SetupText : uint8_t {
+  Window,      // Form_Setup window title
+  Select,      // Button_select
+  Clear,       // Button_Clear
+  ClearAll,    // Button_Clear_All
+  Load,        // Button_Load
+  Save,        // Button_Save
+  Continuous,  // CheckBox_continuous
+  Loop,        // CheckBox_Loop
+};
+
+// The help lines 0 to 14 of the show window ("Screen").
+const std::array<LanguageText, kHelpLineCount>& ScreenTexts();
+// The show list window's texts ("Setup"), indexed by SetupText.
+const std::array<LanguageText, kSetupTextCount>& SetupTexts();
+
+// The 23 texts in force.
+struct LanguageValues {
+  std::array<std::string, kHelpLineCount> help;
+  std::array<std::string, kSetupTextCount> setup;
+
+  const std::string& Setup(SetupText which) const { return setup[static_cast<std::size_t>(which)]; }
+  bool operator==(const LanguageValues&) const = default;
+};
+
+// The built-in texts, what a run without a language file shows.
+LanguageValues BuiltInLanguage();
+
+// Reads the 15 help lines, then the 8 show list texts; a missing key gives its built-in text.
+LanguageValues LoadLanguageTexts(const ProfileFile& profile);
+
+// Writes the 15 help lines into "Screen", then the 8 texts into "Setup", in table order (in
+// memory; the caller flushes).
+void SaveLanguageTexts(ProfileFile& profile, const LanguageValues& values);

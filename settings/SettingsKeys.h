@@ -1,0 +1,68 @@
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+// What each key of the settings file is read into and written from, named after the variable
+// or control it is bound to.
+enum class Setting : uint8_t {
+  InfoVisible,
+  HelpVisible,
+  MonoInfo,
+  ContinuousMode,  // read into Form_Setup.CheckBox_continuous, written from ContinuousMode
+  LoopAll,         // read into Form_Setup.CheckBox_Loop, written from LoopAll
+  RadioGroup_ChosenPlayer,
+  Edit_BinoLocation,
+  CheckBox_BinoFullScreen,
+  RadioGroup_BinoFullScreen,
+  CheckBox_Bino_NoGUI,
+  CheckBox_BinoCenter,
+  CheckBox_BinoSwap,
+  RadioGroup_BinoVideoInput,
+  RadioGroup_BinoVideoOutput,
+  CheckBox_Bino_CrossTalk,
+  Edit_BinoR,
+  Edit_BinoG,
+  Edit_BinoB,
+  Edit_BinoGhostBusting,
+  CheckBox_BinoAddList,
+  Check_sub,
+  Radio_bat_vbs,
+  Combo_sub_enc,
+  Combo_sub_font,
+  Edit_sub_size,
+  Edit_sub_par,
+  Edit_SPlayerLocation,
+  CheckBox_SPlayerFullScreen,
+  RadioGroup_SPlayerFullScreen,
+  RadioGroup_SPlayerVideoInput,
+  RadioGroup_SPlayerVideoOutput,
+  CheckBox_SPlayerAddList,
+  Radio_Splayer_vbs,
+  CheckBox_SP_DI,
+  Edit_SP_Pix,
+  FloatingValueText,
+};
+
+inline constexpr std::size_t kSettingCount = 36;
+
+// Flags are check boxes and show flags, numbers are item indexes, texts are edit fields.
+enum class SettingType : uint8_t { Flag, Number, Text };
+
+struct SettingKey {
+  Setting binding;
+  const char* section;
+  const char* key;
+  SettingType type;
+  int32_t defaultNumber;    // flags (0 or 1) and numbers
+  const char* defaultText;  // texts
+};
+
+// The 36 keys in the order SaveSettings writes them, which is also the layout of a new file.
+// The table is indexed by Setting: SettingsKeys()[i].binding == Setting(i).
+const std::array<SettingKey, kSettingCount>& SettingsKeys();
+
+// The order in which LoadSettings reads the keys.
+const std::array<Setting, kSettingCount>& SettingsReadOrder();
+
+const SettingKey& KeyOf(Setting binding);
