@@ -103,7 +103,11 @@ void ProfileFile::Parse(std::string_view content) {
   constexpr std::size_t kNone = static_cast<std::size_t>(-1);
   std::size_t current = kNone;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const std::string_view trimmed = Trim(lines_[i].text);
+    std::string_view text = lines_[i].text;
+    // Editors may put a UTF-8 mark before the first line; it stays in the file but must not
+    // hide the first section.
+    if (i == 0 && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    const std::string_view trimmed = Trim(text);
     if (trimmed.empty()) continue;
     std::string_view name;
     if (SectionName(trimmed, name)) {

@@ -196,6 +196,13 @@ TEST(ProfileFile, ForeignLineEndsSurviveAndWrittenLinesEndInCrLf) {
   EXPECT_EQ(blankEnd.Text(), "[A]\r\nk=1\r\n\r\n[B]\r\nk=2\r\n");
 }
 
+TEST(ProfileFile, Utf8MarkBeforeTheFirstSectionIsKept) {
+  ProfileFile profile("x.LNG", "\xEF\xBB\xBF[Screen]\r\nPlay=x\r\n");
+  EXPECT_EQ(profile.ReadString("Screen", "Play", ""), "x");
+  profile.WriteString("Screen", "Help", "h");
+  EXPECT_EQ(profile.Text(), "\xEF\xBB\xBF[Screen]\r\nPlay=x\r\nHelp=h\r\n");
+}
+
 TEST(ProfileFile, ValuesCannotBreakTheirLine) {
   ProfileFile profile("x.INI", "[A]\r\nk=1\r\n");
   profile.WriteString("A", "k", "one\r\ntwo\rthree\nfour");
