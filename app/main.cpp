@@ -1,0 +1,46 @@
+#include <QApplication>
+#include <QScreen>
+
+#include "app/Forms.h"
+#include "platform/DecimalSeparator.h"
+#include "platform/ExePath.h"
+#include "platform/qt/QtFileDialogs.h"
+#include "platform/qt/QtMessageBoxes.h"
+#include "show/Unit_Main.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  // Hidden windows (the floating value window among them) must not keep the program alive:
+  // closing the show window ends it.
+  app.setQuitOnLastWindowClosed(false);
+
+  platform::QtFileDialogs dialogs;
+  platform::QtMessageBoxes messages;
+  auto pointer = platform::MakeSystemPointerCounter([](bool visible) {
+    if (visible)
+      QApplication::restoreOverrideCursor();
+    else
+      QApplication::setOverrideCursor(Qt::BlankCursor);
+  });
+
+  Services services;
+  services.exePath = platform::ExecutablePath();
+  services.pointer = pointer.get();
+  services.screen = &platform::SystemScreen();
+  services.dialogs = &dialogs;
+  services.messages = &messages;
+  services.decimalSeparator = &platform::DecimalSeparator;
+
+  CreateForms(services);
+  QObject::connect(Form_Main, &TForm_Main::Closed, &app, &QApplication::quit);
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = Form_Main->frameGeometry();
+    frame.moveCenter(screen->geometry().center());
+    Form_Main->move(frame.topLeft());
+  }
+  Form_Main->show();
+  Form_Main->activateWindow();
+  const int result = app.exec();
+  DestroyForms();
+  return result;
+}

@@ -1,0 +1,36 @@
+#include "controls/RadioGroup.h"
+
+#include <QButtonGroup>
+#include <algorithm>
+#include <QGridLayout>
+#include <QRadioButton>
+
+TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items,
+                         int columns)
+    : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
+  auto* layout = new QGridLayout(this);
+  layout->setContentsMargins(6, 4, 6, 4);
+  layout->setSpacing(0);
+  const int rows = (static_cast<int>(items.size()) + columns - 1) / std::max(1, columns);
+  for (int i = 0; i < items.size(); ++i) {
+    auto* button = new QRadioButton(items[i], this);
+    group_->addButton(button, i);
+    layout->addWidget(button, rows ? i % rows : 0, rows ? i / rows : 0);
+    buttons_.push_back(button);
+  }
+  connect(group_, &QButtonGroup::idClicked, this, &TRadioGroup::Clicked);
+}
+
+int TRadioGroup::ItemIndex() const { return group_->checkedId(); }
+
+void TRadioGroup::SetItemIndex(int index) {
+  if (index >= Count()) index = Count() - 1;
+  if (index < 0) {
+    // An exclusive group cannot uncheck its last button until exclusivity is lifted.
+    group_->setExclusive(false);
+    for (auto* b : buttons_) b->setChecked(false);
+    group_->setExclusive(true);
+    return;
+  }
+  buttons_[static_cast<size_t>(index)]->setChecked(true);
+}

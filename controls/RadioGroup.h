@@ -1,0 +1,27 @@
+#pragma once
+#include <QGroupBox>
+#include <QStringList>
+#include <vector>
+
+class QButtonGroup;
+class QRadioButton;
+
+// A captioned group of radio items with one chosen item or none.
+class TRadioGroup : public QGroupBox {
+  Q_OBJECT
+ public:
+  TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items, int columns = 1);
+  int Count() const { return static_cast<int>(buttons_.size()); }
+  // The chosen item, or -1 for none.
+  int ItemIndex() const;
+  // Below -1 chooses none; at or above the count chooses the last item.
+  void SetItemIndex(int index);
+  QRadioButton* Button(int index) const { return buttons_.at(static_cast<size_t>(index)); }
+
+ signals:
+  void Clicked(int index);
+
+ private:
+  QButtonGroup* group_;
+  std::vector<QRadioButton*> buttons_;
+};

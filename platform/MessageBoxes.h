@@ -1,0 +1,14 @@
+#pragma once
+#include <string>
+
+namespace platform {
+
+// Message boxes shown to the operator.
+class MessageBoxes {
+ public:
+  virtual ~MessageBoxes() = default;
+  // A modal box with the error icon.
+  virtual void ShowError(const std::string& title, const std::string& text) = 0;
+};
+
+}  // namespace platform

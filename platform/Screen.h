@@ -1,0 +1,20 @@
+#pragma once
+
+namespace platform {
+
+struct ScreenSize {
+  int width = 0;
+  int height = 0;
+};
+
+// The size of the primary screen in pixels.
+class Screen {
+ public:
+  virtual ~Screen() = default;
+  virtual ScreenSize Size() = 0;
+};
+
+// The screen of this system.
+Screen& SystemScreen();
+
+}  // namespace platform

@@ -1,0 +1,18 @@
+#pragma once
+#include "platform/FileDialogs.h"
+
+#include <QStringList>
+
+namespace platform {
+
+// File dialogs through Qt; on Linux Qt's own dialog, which needs no desktop services.
+class QtFileDialogs : public FileDialogs {
+ public:
+  std::vector<std::string> Choose(const FileDialogRequest& request) override;
+};
+
+// "Desc|*.a;*.b|..." as Qt name filters. Patterns are listed again at the end so descriptions
+// that hold commas or parentheses of their own still filter correctly.
+QStringList QtNameFilters(const std::string& filter, bool addAllFiles);
+
+}  // namespace platform

@@ -1,0 +1,11 @@
+#pragma once
+#include "platform/MessageBoxes.h"
+
+namespace platform {
+
+class QtMessageBoxes : public MessageBoxes {
+ public:
+  void ShowError(const std::string& title, const std::string& text) override;
+};
+
+}  // namespace platform

@@ -1,0 +1,12 @@
+#pragma once
+#include <QString>
+#include <string>
+
+// Stored bytes for display: the ANSI code page on Windows, UTF-8 elsewhere (invalid bytes shown
+// as replacement characters). Display never feeds back into the stored bytes.
+QString FromBytes(const std::string& bytes);
+// Text typed by the operator as the system's 8-bit bytes.
+std::string ToBytes(const QString& text);
+// A native file name from a dialog as bytes, and back.
+std::string FileNameToBytes(const QString& fileName);
+QString FileNameFromBytes(const std::string& bytes);

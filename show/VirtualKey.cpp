@@ -1,0 +1,25 @@
+#include "show/VirtualKey.h"
+
+#include <QKeyEvent>
+
+int VirtualKeyFromQt(const QKeyEvent& event) {
+  const int key = event.key();
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) return 'A' + (key - Qt::Key_A);
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) return '0' + (key - Qt::Key_0);
+  switch (key) {
+    case Qt::Key_Space: return VK_SPACE_KEY;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN_KEY;
+    case Qt::Key_Escape: return VK_ESCAPE_KEY;
+    case Qt::Key_Left: return VK_LEFT_KEY;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return VK_RIGHT_KEY;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Shift: return 16;
+    case Qt::Key_Control: return 17;
+    case Qt::Key_Alt: return 18;
+    default: break;
+  }
+  if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return 112 + (key - Qt::Key_F1);
+  return 0;
+}

@@ -1,0 +1,219 @@
+"""Helpers for end-to-end tests: Xvfb, a copy of the program in a temporary folder, xdotool.
+
+Every wait polls for what it needs (a window, a file, a log line) with a generous time-out;
+nothing relies on a bare sleep.
+"""
+import os
+import shutil
+import signal
+import struct
+import subprocess
+import tempfile
+import time
+import unittest
+
+DEFAULT_TIMEOUT = 30.0
+
+
+def wait_for(predicate, timeout=DEFAULT_TIMEOUT, interval=0.05, what="condition"):
+    """Polls `predicate` until it returns a true value, which is returned."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out after {timeout:.0f} s waiting for {what}")
+        time.sleep(interval)
+
+
+class Xvfb:
+    """A private X server on the first free display number."""
+
+    def __init__(self, width=1280, height=1024):
+        self.width, self.height = width, height
+        self.proc = None
+        self.display = None
+
+    def __enter__(self):
+        for number in range(90, 400):
+            if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                continue
+            proc = subprocess.Popen(
+                ["Xvfb", f":{number}", "-screen", "0", f"{self.width}x{self.height}x24",
+                 "-nolisten", "tcp", "-noreset"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            try:
+                wait_for(lambda: os.path.exists(f"/tmp/.X11-unix/X{number}") or proc.poll() is not None,
+                         timeout=20, what="Xvfb")
+            except AssertionError:
+                proc.kill()
+                continue
+            if proc.poll() is None:
+                self.proc, self.display = proc, f":{number}"
+                return self
+        raise RuntimeError("no free X display")
+
+    def __exit__(self, *exc):
+        if self.proc:
+            self.proc.terminate()
+            try:
+                self.proc.wait(10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+
+
+class Program:
+    """The built presenter copied into a fresh folder, started on an X display."""
+
+    def __init__(self, xvfb, name="quadrel", files=None):
+        self.xvfb = xvfb
+        self.folder = tempfile.mkdtemp(prefix="quadrel-e2e-")
+        self.exe = os.path.join(self.folder, name)
+        shutil.copy2(os.environ["QUADREL_BIN"], self.exe)
+        for rel, content in (files or {}).items():
+            self.write(rel, content)
+        self.proc = None
+        self.log_path = os.path.join(self.folder, "program-output.log")
+
+    def path(self, rel):
+        return os.path.join(self.folder, rel)
+
+    def write(self, rel, content):
+        full = self.path(rel)
+        os.makedirs(os.path.dirname(full), exist_ok=True)
+        with open(full, "wb") as f:
+            f.write(content if isinstance(content, bytes) else content.encode())
+        return full
+
+    def read(self, rel):
+        with open(self.path(rel), "rb") as f:
+            return f.read()
+
+    def env(self):
+        env = dict(os.environ)
+        env.update(DISPLAY=self.xvfb.display, QT_QPA_PLATFORM="xcb", LC_ALL="C.UTF-8")
+        env.pop("WAYLAND_DISPLAY", None)
+        return env
+
+    def start(self):
+        self.log = open(self.log_path, "wb")
+        self.proc = subprocess.Popen([self.exe], cwd="/", env=self.env(),
+                                     stdout=self.log, stderr=subprocess.STDOUT)
+        return self
+
+    def running(self):
+        return self.proc is not None and self.proc.poll() is None
+
+    def stop(self):
+        if self.running():
+            self.proc.send_signal(signal.SIGKILL)
+            self.proc.wait(10)
+        if getattr(self, "log", None):
+            self.log.close()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+    # --- X helpers -----------------------------------------------------------------------
+    def xdotool(self, *args, check=True):
+        result = subprocess.run(["xdotool", *args], env=self.env(), capture_output=True, text=True,
+                                timeout=30)
+        if check and result.returncode != 0:
+            raise AssertionError(f"xdotool {' '.join(args)} failed: {result.stderr}")
+        return result.stdout.strip()
+
+    def find_window(self, title, timeout=DEFAULT_TIMEOUT):
+        """The id of a visible window whose title matches the regular expression `title`."""
+        def search():
+            out = self.xdotool("search", "--onlyvisible", "--name", title, check=False)
+            return out.split()[0] if out else None
+        return wait_for(search, timeout, what=f"window {title!r}")
+
+    def window_gone(self, title):
+        return not self.xdotool("search", "--onlyvisible", "--name", title, check=False)
+
+    def geometry(self, window):
+        out = self.xdotool("getwindowgeometry", "--shell", window)
+        values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def focus(self, window):
+        self.xdotool("windowfocus", "--sync", window, check=False)
+        wait_for(lambda: self.xdotool("getwindowfocus", "-f", check=False) == window, timeout=10,
+                 what="keyboard focus")
+
+    def key(self, window, *keys):
+        self.focus(window)
+        self.xdotool("key", "--delay", "40", *keys)
+
+    def type(self, window, text):
+        self.focus(window)
+        self.xdotool("type", "--delay", "30", text)
+
+    def screenshot(self):
+        """The screen as (width, height, pixel(x, y) -> (r, g, b))."""
+        raw = subprocess.run(["xwd", "-root", "-silent"], env=self.env(), capture_output=True,
+                             check=True, timeout=30).stdout
+        return Screenshot(raw)
+
+
+class Screenshot:
+    """Pixels of an XWD dump of a 24-bit TrueColor screen."""
+
+    def __init__(self, raw):
+        fields = struct.unpack(">25I", raw[:100])
+        header_size, ncolors = fields[0], fields[19]
+        self.width, self.height = fields[4], fields[5]
+        self.byte_order, self.bpp, self.stride = fields[7], fields[11], fields[12]
+        self.masks = fields[14:17]
+        self.data = raw[header_size + 12 * ncolors:]
+
+    def pixel(self, x, y):
+        step = self.bpp // 8
+        offset = y * self.stride + x * step
+        chunk = self.data[offset:offset + step]
+        value = int.from_bytes(chunk, "little" if self.byte_order == 0 else "big")
+        out = []
+        for mask in self.masks:
+            shift = (mask & -mask).bit_length() - 1
+            out.append((value & mask) >> shift)
+        return tuple(out)
+
+    def save_png(self, path):
+        """Writes the screenshot as a PNG (for people to look at)."""
+        import zlib
+        rows = bytearray()
+        for y in range(self.height):
+            rows.append(0)
+            for x in range(self.width):
+                rows.extend(self.pixel(x, y))
+        def chunk(tag, body):
+            return (struct.pack(">I", len(body)) + tag + body +
+                    struct.pack(">I", zlib.crc32(tag + body) & 0xffffffff))
+        png = (b"\x89PNG\r\n\x1a\n" +
+               chunk(b"IHDR", struct.pack(">IIBBBBB", self.width, self.height, 8, 2, 0, 0, 0)) +
+               chunk(b"IDAT", zlib.compress(bytes(rows), 6)) + chunk(b"IEND", b""))
+        with open(path, "wb") as f:
+            f.write(png)
+
+
+class E2ETestCase(unittest.TestCase):
+    """Starts one Xvfb per test case class; each test makes its own Program."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.xvfb = Xvfb().__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.xvfb.__exit__(None, None, None)
+
+    def program(self, files=None, name="quadrel"):
+        program = Program(self.xvfb, name=name, files=files)
+        self.addCleanup(program.stop)
+        return program
+
+    def start_show(self, program):
+        """Starts the program and waits for its show window to be shown and activated."""
+        program.start()
+        window = program.find_window("^Quadrel V")
+        return window

@@ -1,0 +1,81 @@
+#pragma once
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/FileDialogs.h"
+#include "platform/MessageBoxes.h"
+#include "platform/PointerCounter.h"
+#include "platform/Screen.h"
+#include "platform/Shell.h"
+
+// Answers queued by the test; a dialog with no answer left is cancelled.
+class FakeFileDialogs : public platform::FileDialogs {
+ public:
+  std::vector<std::string> Choose(const platform::FileDialogRequest& request) override {
+    requests.push_back(request);
+    if (answers.empty()) return {};
+    auto answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
+  }
+  std::deque<std::vector<std::string>> answers;
+  std::vector<platform::FileDialogRequest> requests;
+};
+
+class FakeMessageBoxes : public platform::MessageBoxes {
+ public:
+  void ShowError(const std::string& title, const std::string& text) override {
+    errors.emplace_back(title, text);
+  }
+  std::vector<std::pair<std::string, std::string>> errors;
+};
+
+// Counts like the system counter and records every call (true: show).
+class FakePointerCounter : public platform::PointerCounter {
+ public:
+  int ShowCursor(bool show) override {
+    calls.push_back(show);
+    value += show ? 1 : -1;
+    return value;
+  }
+  int value = 0;
+  std::vector<bool> calls;
+};
+
+class FakeScreen : public platform::Screen {
+ public:
+  platform::ScreenSize Size() override { return size; }
+  platform::ScreenSize size{1920, 1080};
+};
+
+// Records what would be opened; every item "ends" at once unless the test says otherwise.
+class FakeShell : public platform::Shell {
+ public:
+  struct Launch {
+    std::string file;
+    std::string folder;
+  };
+  platform::OpenResult Open(const std::string& file, const std::string& folder) override {
+    launches.push_back({file, folder});
+    if (onOpen) onOpen(file);
+    platform::OpenResult result;
+    if (!error.empty()) {
+      result.error = error;
+      return result;
+    }
+    result.process = std::make_unique<EndedProcess>();
+    return result;
+  }
+  std::vector<Launch> launches;
+  std::string error;                            // when set, nothing is started
+  std::function<void(const std::string&)> onOpen;  // runs "while the item plays"
+
+ private:
+  struct EndedProcess : platform::Process {
+    bool WaitFor(int) override { return true; }
+  };
+};

@@ -1,0 +1,29 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "Fakes.h"
+#include "TempDir.h"
+#include "platform/Services.h"
+
+// The five windows with fakes for the system and a temporary program folder; ShowState reset.
+class UiFixture : public ::testing::Test {
+ protected:
+  UiFixture();
+  ~UiFixture() override;
+
+  // The native path of a file beside the (pretend) executable "quadrel".
+  std::string ProgramFile(const std::string& extension) const;
+  // Runs the show window's first activation, as the first showing does.
+  void Activate();
+
+  TempDir dir;
+  FakeFileDialogs dialogs;
+  FakeMessageBoxes messages;
+  FakePointerCounter pointer;
+  FakeScreen screen;
+  FakeShell shell;
+  char decimalSeparator = '.';
+  Services services;
+};
