@@ -1,13 +1,11 @@
 #include "players/LaunchScript.h"
 
-#include "platform/PathStyle.h"
-
 namespace {
 
-// Where the file name of a native path begins. Separators are found on the item form, which has
-// the same length, so a ':' inside a file name on Linux is not taken for a drive.
+// Where the file name of a native path begins: after its last backslash or slash. A ':' is no
+// separator here, so it stays part of a Linux file name.
 size_t NameStart(const std::string& path) {
-  const auto cut = platform::ToItemSeparators(path).find_last_of('\\');
+  const auto cut = path.find_last_of("\\/");
   return cut == std::string::npos ? 0 : cut + 1;
 }
 

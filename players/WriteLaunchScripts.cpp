@@ -24,3 +24,18 @@ void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std:
     if (run.addToList) run.appendToList(MakeNativeShowItemPath(run.exePath, scriptPath));
   }
 }
+
+void WriteLaunchScripts(platform::FileDialogs& dialogs, platform::FileDialogRequest& leftDialog,
+                        platform::FileDialogRequest& rightDialog, const LaunchScriptRun& run) {
+  if (run.separateLeftRight) {
+    leftDialog.title = "Select left video clip(s)";
+    rightDialog.title = "Select right video clip(s)";
+  } else {
+    leftDialog.title = "Select video clip(s)";
+  }
+  const std::vector<std::string> leftFiles = dialogs.Choose(leftDialog);
+  if (leftFiles.empty()) return;
+  std::vector<std::string> rightFiles;
+  if (run.separateLeftRight) rightFiles = dialogs.Choose(rightDialog);
+  WriteChosenLaunchScripts(run, leftFiles, rightFiles);
+}

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileDialogs.h"
+
 // Builds one command line from the left name, the right name and the quote mark.
 using CommandLineBuilder = std::function<std::string(
     const std::string& leftName, const std::string& rightName, const std::string& quote)>;
@@ -24,3 +26,9 @@ struct LaunchScriptRun {
 // file ..." when a script cannot be written; earlier scripts and list entries remain.
 void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std::string>& leftFiles,
                               const std::vector<std::string>& rightFiles);
+
+// The whole script run of a player window: sets the video dialogs' titles, asks for the left
+// videos (cancel ends the run, nothing written), with separate left-right input for the right
+// videos as well (cancel leaves them empty), then writes the scripts as above.
+void WriteLaunchScripts(platform::FileDialogs& dialogs, platform::FileDialogRequest& leftDialog,
+                        platform::FileDialogRequest& rightDialog, const LaunchScriptRun& run);

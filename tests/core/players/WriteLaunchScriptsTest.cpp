@@ -26,7 +26,7 @@ struct ScriptRun {
     std::filesystem::create_directories(dir.path() / "prog");
     std::filesystem::create_directories(dir.path() / "videos");
     options.location = R"(D:\Players\player.exe)";
-    run.exePath = dir.file("prog/quadrel.exe");
+    run.exePath = (dir.path() / "prog" / "quadrel.exe").string();
     run.addToList = true;
     run.buildCommandLine = [this](const std::string& l, const std::string& r,
                                   const std::string& q) {
@@ -34,7 +34,9 @@ struct ScriptRun {
     };
     run.appendToList = [this](const std::string& item) { list.push_back(item); };
   }
-  std::string video(const std::string& name) const { return dir.file("videos/" + name); }
+  std::string video(const std::string& name) const {
+    return (dir.path() / "videos" / name).string();
+  }
   std::string read(const std::string& name) const { return dir.read("videos/" + name); }
   // The scripts in the video folder, sorted.
   std::string listing() const {
@@ -122,8 +124,8 @@ TEST(WriteLaunchScripts, LeftAndRightPairByPosition) {
   r.options.videoInput = 1;
   r.run.separateLeftRight = true;
   std::filesystem::create_directories(r.dir.path() / "right");
-  const Files right{r.dir.file("right/r1.avi"), r.dir.file("right/r2.avi"),
-                    r.dir.file("right/r3.avi")};
+  const Files right{(r.dir.path() / "right" / "r1.avi").string(),
+                    (r.dir.path() / "right" / "r2.avi").string(), r.dir.file("r3.avi")};
   // Right files beyond the left ones are ignored; a right file from elsewhere is named alone.
   WriteChosenLaunchScripts(r.run, {r.video("l1.avi"), r.video("l2.avi")}, right);
   EXPECT_EQ(r.read("l2.bat"), R"("D:\Players\player.exe" -n -c -f -i separate-left-right )"
@@ -162,7 +164,8 @@ TEST(WriteLaunchScripts, UnwritableScriptStopsTheRunAndKeepsEarlierScripts) {
   EXPECT_EQ(r.list, Files{R"(..\videos\a.bat)"});
 
   // A missing folder fails the same way.
-  EXPECT_TRUE(r.error({r.dir.file("gone/x.avi")}).starts_with("Cannot create file"));
+  EXPECT_TRUE(
+      r.error({(r.dir.path() / "gone" / "x.avi").string()}).starts_with("Cannot create file"));
   EXPECT_EQ(r.list.size(), 1u);
 }
 
@@ -193,4 +196,61 @@ TEST(WriteLaunchScripts, SPlayerRunWritesItsOwnCommandLine) {
             "-right:\"\"clipR.avi\"\" -fp -play -nl -termkey -termend -fss -ol:SideBySideLF "
             "-di:0\", 1, true)\r\n");
   EXPECT_EQ(r.list, Files{R"(..\videos\clipL.vbs)"});
+}
+
+namespace {
+// Answers each dialog from a queue (an empty answer is a cancel) and records what was asked.
+struct QueuedDialogs : platform::FileDialogs {
+  std::vector<Files> answers;
+  std::vector<platform::FileDialogRequest> asked;
+  Files Choose(const platform::FileDialogRequest& request) override {
+    asked.push_back(request);
+    if (answers.empty()) return {};
+    Files answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+  }
+};
+}  // namespace
+
+TEST(WriteLaunchScripts, DialogTitlesAndCancels) {
+  ScriptRun r;
+  QueuedDialogs dialogs;
+  platform::FileDialogRequest left{.title = "old", .multiSelect = true};
+  platform::FileDialogRequest right{.title = "old right", .multiSelect = true};
+
+  // One file per video: only the left dialog, titled for plain clips; cancel writes nothing.
+  WriteLaunchScripts(dialogs, left, right, r.run);
+  ASSERT_EQ(dialogs.asked.size(), 1u);
+  EXPECT_EQ(dialogs.asked[0].title, "Select video clip(s)");
+  EXPECT_TRUE(dialogs.asked[0].multiSelect);
+  EXPECT_TRUE(dialogs.asked[0].filter.empty());
+  EXPECT_EQ(r.listing(), "");
+
+  dialogs.answers = {{r.video("a.avi"), r.video("b.avi")}};
+  WriteLaunchScripts(dialogs, left, right, r.run);
+  EXPECT_EQ(dialogs.asked.size(), 2u);
+  EXPECT_EQ(r.listing(), "a.bat b.bat");
+
+  // Separate left-right: both dialogs, each with its title; a cancelled left ends the run.
+  r.run.separateLeftRight = true;
+  WriteLaunchScripts(dialogs, left, right, r.run);
+  EXPECT_EQ(dialogs.asked.size(), 3u);
+  EXPECT_EQ(dialogs.asked[2].title, "Select left video clip(s)");
+  dialogs.answers = {{r.video("c.avi")}, {r.video("cR.avi")}};
+  WriteLaunchScripts(dialogs, left, right, r.run);
+  ASSERT_EQ(dialogs.asked.size(), 5u);
+  EXPECT_EQ(dialogs.asked[4].title, "Select right video clip(s)");
+  EXPECT_EQ(r.listing(), "a.bat b.bat c.bat");
+
+  // A cancelled right dialog: the error for position 0 and no script.
+  dialogs.answers = {{r.video("d.avi")}};
+  try {
+    WriteLaunchScripts(dialogs, left, right, r.run);
+    ADD_FAILURE() << "no error";
+  } catch (const AppError& e) {
+    EXPECT_STREQ(e.what(), "List index out of bounds (0)");
+  }
+  EXPECT_EQ(r.listing(), "a.bat b.bat c.bat");
+  EXPECT_EQ(r.list.size(), 3u);
 }
