@@ -1,6 +1,5 @@
 #include "show/FloatingFrame.h"
 
-#include <algorithm>
 #include <bit>
 #include <limits>
 
@@ -122,10 +121,4 @@ FloatingFrameResult ComputeFloatingFrame(const std::string& valueText, char deci
   g.lineHeight = height;
   result.geometry = g;
   return result;
-}
-
-int DrawablePixels(int64_t value, bool isWidth) {
-  // The largest size a window accepts; any position that far out is off every screen.
-  constexpr int64_t kLimit = (int64_t{1} << 24) - 1;
-  return static_cast<int>(std::clamp<int64_t>(value, isWidth ? 0 : -kLimit, kLimit));
 }

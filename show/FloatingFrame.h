@@ -5,7 +5,7 @@
 
 // Where the floating frame's shapes go for one floating value and one outer window size.
 // Lefts and widths are exact 64-bit results; they may lie beyond any screen, and the rectangle
-// width comes out negative once the strip is wider than the half (see DrawablePixels).
+// width comes out negative once the strip is wider than the half (drawn as zero).
 struct FloatingFrameGeometry {
   double percent = 0;       // the floating value as a number (FloatingPercent)
   int64_t frameTenths = 0;  // the value in tenths of a percent
@@ -37,7 +37,3 @@ int64_t FloatingFrameTenths(double percent);
 // tenths × width / 2000 as an exact quotient rounded to the nearest integer, ties to even; held
 // at the 64-bit limits when beyond them.
 int64_t FloatingFrameInset(int64_t tenths, int width);
-
-// A computed left or width as a pixel value a window can take: widths below zero are drawn as
-// zero, and values far beyond any screen are held at a limit that is still off every screen.
-int DrawablePixels(int64_t value, bool isWidth);

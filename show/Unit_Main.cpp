@@ -310,7 +310,8 @@ void TForm_Main::FormResize() {
     layoutPending_ = true;
     return;
   }
-  LayoutFloatingFrame();
+  // A floating value that is no number is reported at every resize until a valid one is set.
+  RunGuarded(services_, [this] { LayoutFloatingFrame(); });
 }
 
 bool TForm_Main::FormCanResize(int&, int&) { return true; }

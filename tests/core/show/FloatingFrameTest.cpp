@@ -202,12 +202,3 @@ TEST(FloatingFrameInset, ExactQuotientRoundedHalfToEven) {
   EXPECT_EQ(FloatingFrameInset(kMin, 2147483647), kMin);
   EXPECT_EQ(FloatingFrameInset(kMax, 1000), 4611686018427387904);  // ...903.5 -> ...904
 }
-
-TEST(DrawablePixels, WidthsBelowZeroAndFarPositions) {
-  EXPECT_EQ(DrawablePixels(-480, true), 0);
-  EXPECT_EQ(DrawablePixels(912, true), 912);
-  EXPECT_EQ(DrawablePixels(-48, false), -48);
-  EXPECT_EQ(DrawablePixels(kMax, false), (1 << 24) - 1);
-  EXPECT_EQ(DrawablePixels(kMin, false), -((1 << 24) - 1));
-  EXPECT_EQ(DrawablePixels(kMax, true), (1 << 24) - 1);
-}
