@@ -1,6 +1,10 @@
 #include "showlist/ShowListModel.h"
 
+#include <algorithm>
+
 #include "platform/qt/TextCodec.h"
+#include "showlist/ClearSelected.h"
+#include "showlist/DragMove.h"
 
 void ShowListModel::Append(std::string item) {
   const int row = Count();
@@ -9,10 +13,56 @@ void ShowListModel::Append(std::string item) {
   endInsertRows();
 }
 
+void ShowListModel::Append(std::vector<std::string> items) {
+  if (items.empty()) return;
+  const int first = Count();
+  beginInsertRows(QModelIndex(), first, first + static_cast<int>(items.size()) - 1);
+  items_.insert(items_.end(), std::make_move_iterator(items.begin()),
+                std::make_move_iterator(items.end()));
+  endInsertRows();
+}
+
 void ShowListModel::Assign(std::vector<std::string> items) {
   beginResetModel();
   items_ = std::move(items);
   endResetModel();
+}
+
+void ShowListModel::Remove(const std::vector<std::size_t>& positions) {
+  if (positions.empty()) return;
+  const std::size_t first = positions.front();
+  const std::size_t last = positions.back();
+  if (last < items_.size() && last - first + 1 == positions.size()) {
+    // One block: views keep their place and their other rows.
+    beginRemoveRows(QModelIndex(), static_cast<int>(first), static_cast<int>(last));
+    items_.erase(items_.begin() + static_cast<std::ptrdiff_t>(first),
+                 items_.begin() + static_cast<std::ptrdiff_t>(last) + 1);
+    endRemoveRows();
+    return;
+  }
+  // Scattered positions: one pass over the list, and one reset instead of a signal per block.
+  beginResetModel();
+  try {
+    ClearSelected(items_, positions);  // refuses bad positions before it changes anything
+  } catch (...) {
+    endResetModel();
+    throw;
+  }
+  endResetModel();
+}
+
+std::ptrdiff_t ShowListModel::DragMove(const std::vector<std::size_t>& selected,
+                                       std::ptrdiff_t pressPosition, std::ptrdiff_t dropPosition) {
+  const std::ptrdiff_t distance =
+      DragMoveDistance(items_.size(), selected, pressPosition, dropPosition);
+  if (distance == 0) return 0;
+  MoveSelectedItems(items_, selected, distance);
+  // The rows keep their number; only the texts between the outermost old and new places change.
+  const auto first = static_cast<std::ptrdiff_t>(selected.front());
+  const auto last = static_cast<std::ptrdiff_t>(selected.back());
+  emit dataChanged(index(static_cast<int>(std::min(first, first + distance))),
+                   index(static_cast<int>(std::max(last, last + distance))));
+  return distance;
 }
 
 int ShowListModel::rowCount(const QModelIndex& parent) const {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QAbstractListModel>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -14,8 +15,16 @@ class ShowListModel : public QAbstractListModel {
   const std::string& Item(int index) const { return items_.at(static_cast<size_t>(index)); }
   const std::vector<std::string>& Items() const { return items_; }
   void Append(std::string item);
+  // Appends all of `items` at the end, in their order; views are told once.
+  void Append(std::vector<std::string> items);
   // Replaces the whole list; views are told once.
   void Assign(std::vector<std::string> items);
+  // Removes the items at `positions` (ascending, distinct) in one pass.
+  void Remove(const std::vector<std::size_t>& positions);
+  // The drop of a drag-move of the items at `selected` (ascending, distinct) from the item at
+  // `pressPosition` onto the item at `dropPosition` (-1: no item); returns the distance moved.
+  std::ptrdiff_t DragMove(const std::vector<std::size_t>& selected, std::ptrdiff_t pressPosition,
+                          std::ptrdiff_t dropPosition);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
