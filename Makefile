@@ -12,7 +12,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libglib2.0-dev \
   xvfb xdotool x11-utils x11-apps xauth python3 fonts-liberation fonts-dejavu-core \
   shared-mime-info desktop-file-utils clang clang-format
 
-.PHONY: deps build build-win run test test-linux test-win format bench test-sanitize clean
+.PHONY: deps build build-win run test test-linux test-win format bench test-sanitize clean package
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -56,3 +56,6 @@ format:
 
 clean:
 	rm -rf build build-win build-sanitize
+
+package: build
+	cd build && cpack

@@ -1,9 +1,11 @@
 #include <QApplication>
+#include <QIcon>
 #include <QScreen>
 
 #include "app/Forms.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/ExePath.h"
+#include "platform/Shell.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "show/Unit_Main.h"
@@ -13,6 +15,7 @@ int main(int argc, char** argv) {
   // Hidden windows (the floating value window among them) must not keep the program alive:
   // closing the show window ends it.
   app.setQuitOnLastWindowClosed(false);
+  app.setWindowIcon(QIcon(QStringLiteral(":/quadrel-64.png")));
 
   platform::QtFileDialogs dialogs;
   platform::QtMessageBoxes messages;
@@ -30,6 +33,8 @@ int main(int argc, char** argv) {
   services.dialogs = &dialogs;
   services.messages = &messages;
   services.decimalSeparator = &platform::DecimalSeparator;
+  const auto shell = platform::MakeSystemShell();
+  services.shell = shell.get();
 
   CreateForms(services);
   QObject::connect(Form_Main, &TForm_Main::Closed, &app, &QApplication::quit);
