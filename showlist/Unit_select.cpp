@@ -172,8 +172,10 @@ std::vector<std::size_t> TForm_Setup::SelectedPositions() const {
 
 int TForm_Setup::RowAt(QPoint point) const {
   // Rows span the whole width, as in a list box; below the last item is no item.
-  if (point.x() < 0 || point.x() >= ListBox1->viewport()->width()) return -1;
-  const QModelIndex index = ListBox1->indexAt(QPoint(0, point.y()));
+  if (point.x() < 0 || point.x() >= ListBox1->viewport()->width() || items_->Count() == 0)
+    return -1;
+  const int itemX = ListBox1->visualRect(items_->index(0)).left() + 1;  // scrolled sideways too
+  const QModelIndex index = ListBox1->indexAt(QPoint(itemX, point.y()));
   return index.isValid() ? index.row() : -1;
 }
 
@@ -414,12 +416,24 @@ bool TForm_Setup::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TForm_Setup::keyPressEvent(QKeyEvent* event) {
-  // ESC closes the window only from the list (ListBox1KeyDown), not from the other controls.
-  if (event->key() == Qt::Key_Escape) {
-    event->ignore();
-    return;
+  // ESC closes the window only from the list (ListBox1KeyDown). Enter clicks a button only while
+  // that button has the focus (it handles the key itself): the window has no default button.
+  switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      event->ignore();
+      return;
+    default:
+      QDialog::keyPressEvent(event);
   }
-  QDialog::keyPressEvent(event);
+}
+
+void TForm_Setup::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // A dialog makes its first button the default one when shown; this window has none.
+  for (QPushButton* button : findChildren<QPushButton*>())
+    if (!button->hasFocus()) button->setDefault(false);
 }
 
 void TForm_Setup::resizeEvent(QResizeEvent* event) {

@@ -260,6 +260,16 @@ TEST_F(ShowListWindow, XAndEscCloseOnlyFromTheList) {
   EXPECT_FALSE(close(Form_Setup->Button_Clear, Qt::Key_X, Qt::NoModifier));
   EXPECT_FALSE(close(Form_Setup->ListBox1, Qt::Key_Down, Qt::NoModifier));
   Select({1});
+  // Enter in the list clicks no button; on a button it clicks that one.
+  Form_Setup->show();
+  Form_Setup->ListBox1->setFocus();
+  KeyClick(Form_Setup->ListBox1, Qt::Key_Return);
+  EXPECT_TRUE(dialogs.requests.empty());
+  EXPECT_TRUE(Form_Setup->isVisible());
+  Form_Setup->Button_select->setFocus();
+  KeyClick(Form_Setup->Button_select, Qt::Key_Return);
+  EXPECT_EQ(dialogs.requests.size(), 1u);
+  Select({1});
   // The close box closes too; closing changes nothing else.
   Form_Setup->show();
   Form_Setup->close();
