@@ -18,6 +18,8 @@
 
 #include "platform/AppError.h"
 #include "platform/FileSystem.h"
+#include "platform/FileTypes.h"
+#include "platform/FileTypes_posix.h"
 #include "platform/LaunchScriptReader.h"
 #include "platform/Shell.h"
 
@@ -28,16 +30,6 @@ namespace {
 
 std::string ErrnoText(int code) {
   return std::strerror(code);
-}
-
-std::string LowerExtension(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  const auto dot = path.find_last_of('.');
-  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-  std::string ext = path.substr(dot);
-  for (char& c : ext)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return ext;
 }
 
 // A child nobody waits for any more is reaped in the background, so it leaves no zombie.
@@ -129,24 +121,6 @@ std::unique_ptr<ChildProcess> Spawn(const std::string& program,
   return std::make_unique<ChildProcess>(pid);
 }
 
-bool IsProgram(const std::string& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) &&
-         ::access(path.c_str(), X_OK) == 0;
-}
-
-// Environment names are matched without letter case, as the command interpreter does, with
-// an exact match first.
-std::optional<std::string> LookupVariable(const std::string& name) {
-  if (const char* value = std::getenv(name.c_str())) return std::string(value);
-  for (char** entry = environ; *entry; ++entry) {
-    const char* equals = std::strchr(*entry, '=');
-    if (!equals || static_cast<size_t>(equals - *entry) != name.size()) continue;
-    if (::strncasecmp(*entry, name.c_str(), name.size()) == 0) return std::string(equals + 1);
-  }
-  return std::nullopt;
-}
-
 struct ResolvedCommand {
   std::string program;
   std::vector<std::string> args;
@@ -205,12 +179,10 @@ class ScriptProcess : public Process {
 OpenResult RunLaunchScript(const std::string& file, const std::string& folder, bool vbs) {
   const std::string content = ReadWholeFile(file);
   const auto commands =
-      vbs ? ParseVbsScript(content, file) : ParseBatScript(content, file, LookupVariable);
-  const char* searchPath = std::getenv("PATH");
+      vbs ? ParseVbsScript(content, file) : ParseBatScript(content, file, ScriptVariable);
   std::vector<ResolvedCommand> resolved;
   for (const auto& command : commands) {
-    std::string program =
-        ResolveScriptProgram(command.args[0], folder, searchPath ? searchPath : "", IsProgram);
+    std::string program = FindScriptProgram(command.args[0], folder);
     if (program.empty())
       throw AppError("Cannot run launch script \"" + file + "\". The program \"" + command.args[0] +
                      "\" was not found");
@@ -234,29 +206,17 @@ void StorePid(GDesktopAppInfo*, GPid pid, gpointer target) {
 
 // The desktop's default application for the file's type, started so that its process is known.
 OpenResult OpenWithDefaultApplication(const std::string& file, const std::string& folder) {
-  GFile* gfile = g_file_new_for_path(file.c_str());
-  std::string type;
-  if (GFileInfo* info = g_file_query_info(gfile, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
-                                          G_FILE_QUERY_INFO_NONE, nullptr, nullptr)) {
-    if (const char* found = g_file_info_get_content_type(info)) type = found;
-    g_object_unref(info);
-  }
-  if (type.empty()) {
-    gchar* guessed = g_content_type_guess(file.c_str(), nullptr, 0, nullptr);
-    type = guessed ? guessed : "";
-    g_free(guessed);
-  }
-  GAppInfo* app = g_app_info_get_default_for_type(type.c_str(), FALSE);
+  const GioFileType found = LookUpGioFileType(file);
+  GAppInfo* app = found.app;
   if (!app) {
-    g_object_unref(gfile);
-    gchar* description = g_content_type_get_description(type.c_str());
-    const std::string text = CannotOpenFileText(
-        file, "No application is associated with this type of file (" +
-                  std::string(description ? description : type.c_str()) + ", " + type + ")");
-    g_free(description);
+    const std::string text =
+        CannotOpenFileText(file, "No application is associated with this type of file (" +
+                                     (found.description.empty() ? found.type : found.description) +
+                                     ", " + found.type + ")");
     return {nullptr, text};
   }
 
+  GFile* gfile = g_file_new_for_path(file.c_str());
   gchar* uri = g_file_get_uri(gfile);
   GList uris{uri, nullptr, nullptr};
   GError* failure = nullptr;
@@ -300,11 +260,10 @@ class PosixShell : public Shell {
       return {nullptr, CannotOpenFileText(file, ErrnoText(errno))};
     if (S_ISDIR(st.st_mode)) return {nullptr, CannotOpenFileText(file, ErrnoText(EISDIR))};
 
-    const std::string extension = LowerExtension(file);
-    if (extension == ".bat" || extension == ".vbs")
-      return RunLaunchScript(file, folder, extension == ".vbs");
+    const ScriptType script = LaunchScriptTypeOf(file);
+    if (script != ScriptType::None) return RunLaunchScript(file, folder, script == ScriptType::Vbs);
 
-    if (IsProgram(file)) {
+    if (IsProgramFile(file)) {
       int error = 0;
       auto child = Spawn(file, {file}, folder, error);
       if (child) return {std::move(child), {}};

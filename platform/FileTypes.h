@@ -1,0 +1,49 @@
+#pragma once
+#include <optional>
+#include <string>
+
+// How this system's shell decides what starts a show item's file. The presenter's shell and
+// the show check both ask here, so they cannot disagree.
+namespace platform {
+
+enum class PathKind { Missing, Folder, File };
+
+// What stands at a path; `reason` is the system's text when nothing can be reached there.
+struct PathState {
+  PathKind kind = PathKind::Missing;
+  std::string reason;
+};
+PathState StateOfPath(const std::string& path);
+
+// A launch script by its extension (.bat or .vbs, any letter case), or None.
+enum class ScriptType { None, Bat, Vbs };
+ScriptType LaunchScriptTypeOf(const std::string& file);
+
+// The three ways an item's file is started.
+enum class OpenWay {
+  Program,       // run directly, with no arguments
+  LaunchScript,  // .bat or .vbs run by the built-in launch-script runner
+  ByType,        // opened with the application associated with its type
+};
+
+struct FileOpening {
+  OpenWay way = OpenWay::ByType;
+  std::string type;         // ByType: the content type (Linux) or the extension (Windows)
+  std::string description;  // ByType: the type's readable name, or empty
+  std::string application;  // ByType: the application's name; empty when none would open it
+};
+
+// How `file`, an existing file (native full path), would be started.
+FileOpening HowFileOpens(const std::string& file);
+
+// True when `path` is a file this system runs as a program by itself.
+bool IsProgramFile(const std::string& path);
+
+// The file a launch script's program `name` stands for when the script runs in
+// `workingFolder`, as the script's runner looks for it; empty when there is none.
+std::string FindScriptProgram(const std::string& name, const std::string& workingFolder);
+
+// The value %NAME% expands to in a .bat line, or nothing when the variable is not defined.
+std::optional<std::string> ScriptVariable(const std::string& name);
+
+}  // namespace platform

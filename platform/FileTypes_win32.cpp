@@ -1,0 +1,140 @@
+#include <windows.h>
+// After windows.h, which it builds on.
+#include <shlwapi.h>
+
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/FileTypes.h"
+
+namespace platform {
+namespace {
+
+std::string Lower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+// The extension of the file name, from its last '.', or empty.
+std::string ExtensionOf(const std::string& path) {
+  const auto nameStart = path.find_last_of("\\/:");
+  const auto dot = path.find_last_of('.');
+  if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart)) return {};
+  return path.substr(dot);
+}
+
+bool IsFullPath(const std::string& path) {
+  const bool drive = path.size() >= 2 && path[1] == ':';
+  return drive || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
+}
+
+std::string InFolder(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  const char last = folder.back();
+  return last == '\\' || last == '/' || last == ':' ? folder + name : folder + "\\" + name;
+}
+
+bool IsFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// An association string of `extension` for the "open" verb, or empty when there is none.
+std::string AssociationText(ASSOCSTR what, const std::string& extension) {
+  DWORD size = 0;
+  const ASSOCF flags = ASSOCF_INIT_IGNOREUNKNOWN | ASSOCF_NOTRUNCATE;
+  if (AssocQueryStringA(flags, what, extension.c_str(), "open", nullptr, &size) != S_FALSE ||
+      size == 0)
+    return {};
+  std::vector<char> buffer(size);
+  if (AssocQueryStringA(flags, what, extension.c_str(), "open", buffer.data(), &size) != S_OK)
+    return {};
+  return std::string(buffer.data());
+}
+
+std::vector<std::string> SplitList(const std::string& list) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= list.size()) {
+    auto end = list.find(';', start);
+    if (end == std::string::npos) end = list.size();
+    std::string part = list.substr(start, end - start);
+    if (part.size() >= 2 && part.front() == '"' && part.back() == '"')
+      part = part.substr(1, part.size() - 2);
+    if (!part.empty()) parts.push_back(part);
+    start = end + 1;
+  }
+  return parts;
+}
+
+}  // namespace
+
+PathState StateOfPath(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return {PathKind::Missing, LastErrorText()};
+  return {attributes & FILE_ATTRIBUTE_DIRECTORY ? PathKind::Folder : PathKind::File, {}};
+}
+
+// The shell starts programs itself; everything else, scripts included, by its association.
+FileOpening HowFileOpens(const std::string& file) {
+  if (IsProgramFile(file)) return {OpenWay::Program, {}, {}, {}};
+  const std::string extension = ExtensionOf(file);
+  FileOpening opening{OpenWay::ByType, extension, {}, {}};
+  if (extension.empty()) return opening;
+  opening.description = AssociationText(ASSOCSTR_FRIENDLYDOCNAME, extension);
+  if (!AssociationText(ASSOCSTR_COMMAND, extension).empty()) {
+    opening.application = AssociationText(ASSOCSTR_FRIENDLYAPPNAME, extension);
+    if (opening.application.empty()) opening.application = "(unnamed application)";
+  }
+  return opening;
+}
+
+bool IsProgramFile(const std::string& path) {
+  const std::string extension = Lower(ExtensionOf(path));
+  return (extension == ".exe" || extension == ".com") && IsFile(path);
+}
+
+// As the command interpreter looks: a name with a folder relative to the working folder, a bare
+// name in the working folder and then along PATH; a name without extension tried with each
+// extension of PATHEXT.
+std::string FindScriptProgram(const std::string& name, const std::string& workingFolder) {
+  if (name.empty()) return {};
+  std::vector<std::string> candidates;
+  if (IsFullPath(name)) {
+    candidates.push_back(name);
+  } else {
+    candidates.push_back(InFolder(workingFolder, name));
+    if (name.find_first_of("\\/:") == std::string::npos) {
+      const auto path = ScriptVariable("PATH");
+      for (const auto& folder : SplitList(path ? *path : ""))
+        candidates.push_back(InFolder(folder, name));
+    }
+  }
+  const auto pathExt = ScriptVariable("PATHEXT");
+  const auto extensions = SplitList(pathExt ? *pathExt : ".COM;.EXE;.BAT;.CMD;.VBS;.JS;.WSF");
+  const bool hasExtension = !ExtensionOf(name).empty();
+  for (const auto& candidate : candidates) {
+    if (hasExtension && IsFile(candidate)) return candidate;
+    for (const auto& extension : extensions)
+      if (IsFile(candidate + extension)) return candidate + extension;
+  }
+  return {};
+}
+
+std::optional<std::string> ScriptVariable(const std::string& name) {
+  std::vector<char> buffer(256);
+  for (;;) {
+    SetLastError(ERROR_SUCCESS);
+    const DWORD n =
+        GetEnvironmentVariableA(name.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) {
+      if (GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
+      return std::string();
+    }
+    if (n < buffer.size()) return std::string(buffer.data(), n);
+    buffer.resize(n);
+  }
+}
+
+}  // namespace platform
