@@ -5,12 +5,14 @@
 #include "app/Forms.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/ExePath.h"
+#include "platform/Process.h"
 #include "platform/Shell.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "show/Unit_Main.h"
 
 int main(int argc, char** argv) {
+  platform::PrepareProcess();
   QApplication app(argc, argv);
   // Hidden windows (the floating value window among them) must not keep the program alive:
   // closing the show window ends it.

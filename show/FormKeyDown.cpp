@@ -1,18 +1,60 @@
+#include <QLabel>
+
+#include "controls/Shape.h"
+#include "platform/qt/TextCodec.h"
+#include "show/Floating.h"
 #include "show/Global_var.h"
 #include "show/HandlerGuard.h"
+#include "show/HeldInput.h"
 #include "show/ShowRules.h"
 #include "show/Unit_Main.h"
 #include "show/VirtualKey.h"
+#include "showlist/Unit_select.h"
 
-#include <QLabel>
+#include <QLineEdit>
 
 void TForm_Main::FormKeyDown(int key) {
+  // One key event runs at most one command; where it stands between the common steps matters.
   RunGuarded(services(), [&] {
     for (QLabel* label : {Label_Number_L, Label_Description_L, Label_Number_R, Label_Description_R})
       label->clear();
+    if (key == 'H') ShowState.HelpVisible = !ShowState.HelpVisible;
+    if (key == 'C') Shape_Marker->setVisible(Shape_Marker->isHidden());
+    if (key == 'L') {
+      ShowPointer();
+      Form_Setup->move(Form_Setup->x(), 0);
+      Form_Setup->move(0, 0);
+      Form_Setup->exec();
+    }
+    if (key == 'P') {
+      if (ShowState.PointerVisible)
+        HidePointer();
+      else
+        ShowPointer();
+    }
+    if (key == '1') ShowState.ShowIndex = 0;
+    if (key == 'F')
+      for (TShape* shape : FrameShapes()) shape->setVisible(shape->isHidden());
+    if (key == '0') ShowState.ShowIndex = Count();
+    if (key == '4' || key == VK_LEFT_KEY) ShowState.ShowIndex = ShowState.ShowIndex - 1;
+    if (key == '6' || key == VK_RIGHT_KEY) ShowState.ShowIndex = ShowState.ShowIndex + 1;
+    if (key == 'I') ShowState.InfoVisible = !ShowState.InfoVisible;
+    if (key == 'S') ShowState.MonoInfo = !ShowState.MonoInfo;
+    if (key == 'M') {
+      ShowState.Maximised = !ShowState.Maximised;
+      ApplyWindowMode();
+    }
+    if (key == 'V') {
+      Form1->Edit_Float->setText(FromBytes(ShowState.FloatingValueText));
+      Form1->setVisible(!Form1->isVisible());
+    }
+    if (key == VK_SPACE_KEY || key == VK_RETURN_KEY) PlayStep();
+    // The show list may have changed in the show list window: the count is read afresh.
     ShowState.ShowIndex = BoundShowIndex(ShowState.ShowIndex, Count(), ShowState.LoopAll);
     RefreshInfoDisplay();
     if (key == 'X' || key == VK_ESCAPE_KEY) close();
     UpdateCornerMarker();
+    if (key == 'A') StopContinuousShow();
   });
+  HeldInput::Of(*this).Release();
 }

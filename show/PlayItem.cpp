@@ -1,7 +1,90 @@
-#include "show/Unit_Main.h"
+#include <QTimer>
 
-// Starting items and the continuous show arrive with the shell.
-void TForm_Main::PlayItem() {}
-void TForm_Main::PlayStep() {}
-void TForm_Main::Timer1Timer() {}
-void TForm_Main::StopContinuousShow() {}
+#include "controls/Shape.h"
+#include "show/ErrorReport.h"
+#include "show/Global_var.h"
+#include "show/HandlerGuard.h"
+#include "show/HeldInput.h"
+#include "show/ItemLaunch.h"
+#include "show/Unit_Main.h"
+#include "showlist/ShowListModel.h"
+#include "showlist/Unit_select.h"
+
+namespace {
+constexpr int kTimer1Interval = 1500;
+const QColor kPurple(0x80, 0x00, 0x80);
+
+// (Re)starts the pause before the next item. A coarse timer may fire up to 5 % early; the
+// pause is a promise to the audience, so it is kept to the millisecond.
+void StartPause(QTimer& timer) {
+  timer.setTimerType(Qt::PreciseTimer);
+  timer.setInterval(kTimer1Interval);
+  timer.start();
+}
+}  // namespace
+
+void TForm_Main::PlayItem() {
+  HeldInput& held = HeldInput::Of(*this);
+  // A tick must not start another item while this one is being opened or reported.
+  HeldInput::Hold hold(held, false);
+  const ItemLaunch launch =
+      NativeItemLaunch(services().exePath, Form_Setup->Items().Item(ShowState.ShowIndex));
+  platform::OpenResult opened = services().shell->Open(launch.file, launch.folder);
+  if (!opened.error.empty())
+    services().messages->ShowError(ErrorReportTitle(services().exePath),
+                                   ErrorReportText(opened.error));
+  if (opened.process) held.WaitFor(*opened.process);
+  // Releasing the process closes its handle.
+}
+
+void TForm_Main::PlayStep() {
+  for (TShape* shape : FrameShapes()) shape->setVisible(false);
+  ApplyWindowMode();
+  ShowState.InfoVisible = false;
+  ShowState.HelpVisible = false;
+  if (ShowState.ShowIndex < Count()) {
+    PlayItem();
+    if (ShowState.ContinuousMode) {
+      StartPause(*Timer1);
+      HeldInput::Of(*this).DropTick();
+    }
+  } else {
+    ShowState.InfoVisible = true;
+  }
+  ShowState.ShowIndex = ShowState.ShowIndex + 1;
+}
+
+void TForm_Main::Timer1Timer() {
+  HeldInput& held = HeldInput::Of(*this);
+  RunGuarded(services(), [&] {
+    // The pause runs from the end of one item to the start of the next.
+    Timer1->stop();
+    held.DropTick();
+    ApplyWindowMode();
+    ShowState.InfoVisible = false;
+    ShowState.HelpVisible = false;
+    if (ShowState.ShowIndex < Count())
+      PlayItem();
+    else
+      ShowState.InfoVisible = true;
+    ShowState.ShowIndex = ShowState.ShowIndex + 1;
+    StartPause(*Timer1);
+    held.DropTick();
+    if (ShowState.ShowIndex >= Count()) {
+      if (ShowState.LoopAll) {
+        ShowState.ShowIndex = 0;
+      } else {
+        ShowState.ShowIndex = Count();
+        StopContinuousShow();
+        Shape_Marker->SetBrushColour(kPurple);
+      }
+    }
+  });
+  held.Release();
+}
+
+void TForm_Main::StopContinuousShow() {
+  Timer1->stop();
+  Timer1->setInterval(kTimer1Interval);
+  HeldInput::Of(*this).DropTick();
+}

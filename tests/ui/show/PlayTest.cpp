@@ -1,0 +1,288 @@
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTimer>
+#include <QTimerEvent>
+#include <filesystem>
+
+#include "UiFixture.h"
+#include "controls/Memo.h"
+#include "controls/Shape.h"
+#include "platform/SystemColours.h"
+#include "show/Global_var.h"
+#include "show/Unit_Main.h"
+#include "show/VirtualKey.h"
+#include "showlist/ShowListModel.h"
+#include "showlist/Unit_select.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const QColor kPurple(0x80, 0x00, 0x80);
+
+// A shell whose items play for a number of wait slices, running `during` in each of them as
+// if the operator or the system acted while the item plays.
+class PlayingShell : public platform::Shell {
+ public:
+  struct Playing : platform::Process {
+    Playing(PlayingShell& shell, int slices) : shell_(shell), slices_(slices) {}
+    ~Playing() override { ++shell_.closed; }
+    bool WaitFor(int) override {
+      if (slices_ == 0) return true;
+      --slices_;
+      if (shell_.during) shell_.during(slices_);
+      return false;
+    }
+    PlayingShell& shell_;
+    int slices_;
+  };
+  platform::OpenResult Open(const std::string& file, const std::string&) override {
+    files.push_back(fs::path(file).filename().string());
+    platform::OpenResult result;
+    result.process = std::make_unique<Playing>(*this, slices);
+    return result;
+  }
+  int slices = 3;
+  std::function<void(int sliceLeft)> during;
+  std::vector<std::string> files;
+  int closed = 0;
+};
+
+class Play : public UiFixture {
+ protected:
+  Play() {
+    Activate();
+    Form_Setup->Items().Assign({"a.avi", "b.avi", "c.avi"});
+  }
+  void Key(int key) { Form_Main->FormKeyDown(key); }
+  void Tick() { Form_Main->Timer1Timer(); }
+  std::vector<std::string> Played() const {
+    std::vector<std::string> names;
+    for (const auto& launch : shell.launches)
+      names.push_back(fs::path(launch.file).filename().string());
+    return names;
+  }
+  QString Number() const { return Form_Main->Label_Number_L->text(); }
+  QTimer* Timer() const { return Form_Main->Timer1; }
+};
+
+void PostKey(Qt::Key key) {
+  QCoreApplication::postEvent(Form_Main, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+}
+
+}  // namespace
+
+TEST_F(Play, HandsTheItemAndItsFolderToTheShell) {
+  Form_Setup->Items().Assign({"clips\\intro.sh", "..\\media\\b c.avi", "\\srv\\x.avi", "top.avi"});
+  for (int i = 0; i < 4; ++i) Key(VK_SPACE_KEY);
+  ASSERT_EQ(shell.launches.size(), 4u);
+  const std::string program = dir.path().string() + "/";
+  EXPECT_EQ(shell.launches[0].file, program + "clips/intro.sh");
+  EXPECT_EQ(shell.launches[0].folder, program + "clips/");
+  EXPECT_EQ(shell.launches[1].file, program + "../media/b c.avi");
+  EXPECT_EQ(shell.launches[1].folder, program + "../media/");
+  EXPECT_EQ(shell.launches[2].file, "/srv/x.avi");  // a full path starts as it stands
+  EXPECT_EQ(shell.launches[2].folder, "/srv/");
+  EXPECT_EQ(shell.launches[3].folder, program);  // an item in the program's folder
+}
+
+TEST_F(Play, PlayStepOnAnItem) {
+  Form_Main->Shape_RectangleL->setVisible(true);
+  Key(VK_RETURN_KEY);
+  EXPECT_EQ(Played(), std::vector<std::string>{"a.avi"});
+  EXPECT_EQ(ShowState.ShowIndex, 1);
+  EXPECT_FALSE(ShowState.InfoVisible);
+  EXPECT_FALSE(ShowState.HelpVisible);
+  EXPECT_EQ(Number(), "");
+  EXPECT_TRUE(Form_Main->Memo_Help_L->isHidden());
+  EXPECT_TRUE(Form_Main->Shape_RectangleL->isHidden());
+  EXPECT_FALSE(Timer()->isActive());  // not in continuous mode
+}
+
+TEST_F(Play, PlayStepAtTheEndOfShowStartsNothing) {
+  ShowState.ContinuousMode = true;
+  ShowState.Maximised = true;
+  Key('0');
+  Form_Main->Shape_Line_R->setVisible(true);
+  Key(VK_SPACE_KEY);
+  EXPECT_TRUE(shell.launches.empty());
+  EXPECT_EQ(ShowState.ShowIndex, 3);
+  EXPECT_EQ(Number(), "END");
+  EXPECT_TRUE(Form_Main->Memo_Help_L->isHidden());
+  EXPECT_TRUE(Form_Main->Shape_Line_R->isHidden());
+  EXPECT_FALSE(ShowState.PointerVisible);  // brought into maximised mode
+  EXPECT_FALSE(Timer()->isActive());
+
+  Form_Setup->Items().Assign({});
+  Key(VK_SPACE_KEY);
+  EXPECT_TRUE(shell.launches.empty());
+  EXPECT_EQ(ShowState.ShowIndex, 0);
+  EXPECT_FALSE(Timer()->isActive());
+}
+
+TEST_F(Play, ContinuousShowRunsToItsPurpleStop) {
+  ShowState.ContinuousMode = true;
+  Key(VK_SPACE_KEY);
+  EXPECT_TRUE(Timer()->isActive());
+  EXPECT_EQ(Timer()->interval(), 1500);
+  Tick();
+  EXPECT_TRUE(Timer()->isActive());
+  EXPECT_EQ(ShowState.ShowIndex, 2);
+  // The tick that plays the last item finds the end after it: the show stops there, purple,
+  // without refreshing the labels.
+  Tick();
+  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi", "c.avi"}));
+  EXPECT_FALSE(Timer()->isActive());
+  EXPECT_EQ(Timer()->interval(), 1500);
+  EXPECT_EQ(ShowState.ShowIndex, 3);
+  EXPECT_EQ(Number(), "");
+  EXPECT_EQ(Form_Main->Shape_Marker->BrushColour(), kPurple);
+}
+
+TEST_F(Play, ContinuousShowOnTheLastItemStopsAfterOneTick) {
+  ShowState.ContinuousMode = true;
+  Key('6');
+  Key('6');
+  Key(VK_SPACE_KEY);
+  EXPECT_EQ(Played(), std::vector<std::string>{"c.avi"});
+  EXPECT_EQ(ShowState.ShowIndex, 3);
+  EXPECT_TRUE(Timer()->isActive());
+  Tick();
+  EXPECT_EQ(shell.launches.size(), 1u);
+  EXPECT_FALSE(Timer()->isActive());
+  EXPECT_TRUE(ShowState.InfoVisible);
+  EXPECT_EQ(Number(), "");  // as the play step left it: the tick refreshes nothing
+  EXPECT_EQ(Form_Main->Shape_Marker->BrushColour(), kPurple);
+}
+
+TEST_F(Play, LoopAllCirclesUntilA) {
+  ShowState.ContinuousMode = true;
+  ShowState.LoopAll = true;
+  Key('6');
+  Key('6');
+  Key(VK_SPACE_KEY);  // the last item leads back to the first
+  EXPECT_EQ(ShowState.ShowIndex, 0);
+  Tick();
+  Tick();
+  Tick();  // c.avi, then round again
+  Tick();
+  EXPECT_EQ(Played(), (std::vector<std::string>{"c.avi", "a.avi", "b.avi", "c.avi", "a.avi"}));
+  EXPECT_EQ(ShowState.ShowIndex, 1);
+  EXPECT_TRUE(Timer()->isActive());
+  // Unticking Continuous does not stop a running show; A does.
+  ShowState.ContinuousMode = false;
+  Tick();
+  EXPECT_TRUE(Timer()->isActive());
+  Key('A');
+  EXPECT_FALSE(Timer()->isActive());
+  EXPECT_EQ(Timer()->interval(), 1500);
+  EXPECT_EQ(shell.launches.size(), 6u);
+}
+
+TEST_F(Play, AnItemThatCannotBeOpenedIsReportedAndTheShowGoesOn) {
+  ShowState.ContinuousMode = true;
+  shell.error = "Cannot open file \"/x/a.avi\". No such file or directory";
+  Key(VK_SPACE_KEY);
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(messages.errors[0].first, "quadrel");  // the program's title
+  EXPECT_EQ(messages.errors[0].second, shell.error + ".");
+  EXPECT_EQ(ShowState.ShowIndex, 1);
+  EXPECT_TRUE(Timer()->isActive());
+  shell.error.clear();
+  Tick();
+  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi"}));
+}
+
+class PlayWhileWaiting : public Play {
+ protected:
+  PlayWhileWaiting() { services.shell = &playing; }
+  PlayingShell playing;
+};
+
+TEST_F(PlayWhileWaiting, KeysDuringAnItemActAfterItInOrder) {
+  bool repainted = false;
+  playing.during = [&](int sliceLeft) {
+    if (sliceLeft == 2) {
+      PostKey(Qt::Key_6);
+      PostKey(Qt::Key_1);
+      PostKey(Qt::Key_6);
+      PostKey(Qt::Key_H);
+      QTimer::singleShot(0, [&] { repainted = true; });  // the event loop goes on meanwhile
+    }
+    if (sliceLeft == 1) {
+      EXPECT_EQ(ShowState.ShowIndex, 0);  // nothing handled yet
+      EXPECT_FALSE(ShowState.HelpVisible);
+    }
+  };
+  Key(VK_SPACE_KEY);
+  EXPECT_TRUE(repainted);
+  EXPECT_EQ(playing.files, std::vector<std::string>{"a.avi"});
+  EXPECT_EQ(playing.closed, 1);       // the process handle is released after the wait
+  EXPECT_EQ(ShowState.ShowIndex, 1);  // the play step's +1, then 6, 1 and 6 in that order
+  EXPECT_TRUE(ShowState.HelpVisible);
+}
+
+TEST_F(PlayWhileWaiting, KeysPlayingItemsKeepTheirOrder) {
+  // SPACE pressed during an item plays the next one after it; keys pressed during that one
+  // come after the keys pressed earlier.
+  int opened = 0;
+  playing.during = [&](int sliceLeft) {
+    if (sliceLeft != 2) return;
+    ++opened;
+    if (opened == 1) {
+      PostKey(Qt::Key_Space);
+      PostKey(Qt::Key_1);
+    } else if (opened == 2) {
+      PostKey(Qt::Key_0);
+    }
+  };
+  Key(VK_SPACE_KEY);
+  // a.avi, then SPACE plays b.avi (index 1 -> 2), then 1 (index 0), then 0 (end of show).
+  EXPECT_EQ(playing.files, (std::vector<std::string>{"a.avi", "b.avi"}));
+  EXPECT_EQ(ShowState.ShowIndex, 3);
+}
+
+TEST_F(PlayWhileWaiting, ATickDueDuringAnItemComesAfterTheKeys) {
+  // A show runs; Continuous was unticked, so SPACE does not restart the timer.
+  Form_Main->Timer1->start(1500);
+  playing.during = [&](int sliceLeft) {
+    if (sliceLeft != 2 || playing.files.size() != 1) return;
+    PostKey(Qt::Key_6);
+    QTimerEvent due(Form_Main->Timer1->timerId());
+    QCoreApplication::sendEvent(Form_Main->Timer1, &due);
+  };
+  Key(VK_SPACE_KEY);
+  // a.avi plays; then 6 moves on to c.avi's place, and only then the tick plays it.
+  EXPECT_EQ(playing.files, (std::vector<std::string>{"a.avi", "c.avi"}));
+  EXPECT_EQ(ShowState.ShowIndex, 3);
+  EXPECT_FALSE(Form_Main->Timer1->isActive());  // it played the last item: the show ends
+}
+
+TEST_F(PlayWhileWaiting, AStopsAShowWhoseTickFellDueDuringTheItem) {
+  Form_Main->Timer1->start(1500);
+  playing.during = [&](int sliceLeft) {
+    if (sliceLeft != 2) return;
+    // The tick falls due first, but keys come before ticks: A stops the show before it.
+    QTimerEvent due(Form_Main->Timer1->timerId());
+    QCoreApplication::sendEvent(Form_Main->Timer1, &due);
+    PostKey(Qt::Key_A);
+  };
+  Key(VK_SPACE_KEY);
+  EXPECT_EQ(playing.files, std::vector<std::string>{"a.avi"});
+  EXPECT_FALSE(Form_Main->Timer1->isActive());
+}
+
+TEST_F(PlayWhileWaiting, ClosingTheWindowDuringAnItemWaitsForIt) {
+  Form_Main->show();
+  const std::string list = ProgramFile(".LST");
+  playing.during = [&](int sliceLeft) {
+    if (sliceLeft != 2) return;
+    Form_Main->close();
+    EXPECT_TRUE(Form_Main->isVisible());
+    EXPECT_FALSE(fs::exists(list));
+  };
+  Key(VK_SPACE_KEY);
+  EXPECT_FALSE(Form_Main->isVisible());
+  EXPECT_TRUE(fs::exists(list));
+}
