@@ -61,10 +61,3 @@ TEST(LanguageTexts, PresentKeysWinAndMissingOnesGetTheirBuiltInText) {
   EXPECT_NE(text.find("\r\n\r\n[Setup]\r\nWindow=Quadrel File list\r\n"), std::string::npos);
   EXPECT_EQ(LoadLanguageTexts(ProfileFile("x.LNG", text)), values);
 }
-
-TEST(LanguageTexts, DesignTextsDifferFromTheBuiltInOnes) {
-  EXPECT_STREQ(ScreenTexts()[0].design, "H: Toggle Help");
-  EXPECT_STREQ(ScreenTexts()[11].design, "ESC, X: Exit");
-  EXPECT_STREQ(SetupTexts()[0].design, "File list");
-  EXPECT_STREQ(SetupTexts()[1].design, "Select file(s)");
-}
