@@ -14,10 +14,14 @@ std::ptrdiff_t DragMoveDistance(std::size_t count, const std::vector<std::size_t
 
 // Puts every item at `selected` `distance` positions further on; the selected items keep their
 // order and gaps, the others keep their order and fill the remaining positions. One pass over
-// the part of the list that changes. Throws "List index out of bounds" when a selected item
-// would leave the list.
+// the part of the list that changes, with room for the selected items only. Throws "List index out
+// of bounds" when a selected item would leave the list.
 void MoveSelectedItems(std::vector<std::string>& items, const std::vector<std::size_t>& selected,
                        std::ptrdiff_t distance);
+
+// Where the item at `position` stands after MoveSelectedItems(items, selected, distance).
+std::size_t MovedPosition(const std::vector<std::size_t>& selected, std::ptrdiff_t distance,
+                          std::size_t position);
 
 // The drop of a drag-move: moves the selection by DragMoveDistance and returns that distance.
 std::ptrdiff_t DragMove(std::vector<std::string>& items, const std::vector<std::size_t>& selected,

@@ -51,18 +51,26 @@ void ShowListModel::Remove(const std::vector<std::size_t>& positions) {
   endResetModel();
 }
 
-std::ptrdiff_t ShowListModel::DragMove(const std::vector<std::size_t>& selected,
-                                       std::ptrdiff_t pressPosition, std::ptrdiff_t dropPosition) {
-  const std::ptrdiff_t distance =
-      DragMoveDistance(items_.size(), selected, pressPosition, dropPosition);
-  if (distance == 0) return 0;
-  MoveSelectedItems(items_, selected, distance);
-  // The rows keep their number; only the texts between the outermost old and new places change.
-  const auto first = static_cast<std::ptrdiff_t>(selected.front());
-  const auto last = static_cast<std::ptrdiff_t>(selected.back());
-  emit dataChanged(index(static_cast<int>(std::min(first, first + distance))),
-                   index(static_cast<int>(std::max(last, last + distance))));
-  return distance;
+void ShowListModel::MoveSelected(const std::vector<std::size_t>& selected,
+                                 std::ptrdiff_t distance) {
+  if (selected.empty() || distance == 0) return;
+  // A rearrangement of rows: views are told once, and the few persistent indexes (the current
+  // item and such) follow their items. Telling of every changed row would cost a call per row.
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  const QModelIndexList before = persistentIndexList();
+  try {
+    MoveSelectedItems(items_, selected, distance);  // refuses bad input before it moves anything
+  } catch (...) {
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    throw;
+  }
+  QModelIndexList after;
+  after.reserve(before.size());
+  for (const QModelIndex& old : before)
+    after.push_back(index(
+        static_cast<int>(MovedPosition(selected, distance, static_cast<std::size_t>(old.row())))));
+  changePersistentIndexList(before, after);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 int ShowListModel::rowCount(const QModelIndex& parent) const {

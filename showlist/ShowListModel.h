@@ -21,10 +21,9 @@ class ShowListModel : public QAbstractListModel {
   void Assign(std::vector<std::string> items);
   // Removes the items at `positions` (ascending, distinct) in one pass.
   void Remove(const std::vector<std::size_t>& positions);
-  // The drop of a drag-move of the items at `selected` (ascending, distinct) from the item at
-  // `pressPosition` onto the item at `dropPosition` (-1: no item); returns the distance moved.
-  std::ptrdiff_t DragMove(const std::vector<std::size_t>& selected, std::ptrdiff_t pressPosition,
-                          std::ptrdiff_t dropPosition);
+  // Moves the items at `selected` (ascending, distinct) by `distance` positions, as a drag-move
+  // does (see MoveSelectedItems).
+  void MoveSelected(const std::vector<std::size_t>& selected, std::ptrdiff_t distance);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

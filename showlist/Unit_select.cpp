@@ -15,6 +15,7 @@
 #include "players/Unit_SPlayer.h"
 #include "show/Global_var.h"
 #include "show/HandlerGuard.h"
+#include "showlist/DragMove.h"
 #include "showlist/MakeShowItemPath.h"
 #include "showlist/ShowListFile.h"
 #include "showlist/ShowListModel.h"
@@ -345,10 +346,13 @@ void TForm_Setup::ListBox1DragDrop(const QObject* source, QPoint point) {
   if (!ListBox1DragOver(source)) return;
   Guarded([&] {
     const int dropRow = RowAt(point);
-    const std::ptrdiff_t distance = items_->DragMove(SelectedPositions(), pressRow_, dropRow);
-    if (distance == 0) return;
+    const std::vector<std::size_t> selected = SelectedPositions();
+    const std::ptrdiff_t distance =
+        DragMoveDistance(items_->Items().size(), selected, pressRow_, dropRow);
+    if (distance == 0) return;  // the selection stays
     // Moved items come back unselected.
     ListBox1->selectionModel()->clearSelection();
+    items_->MoveSelected(selected, distance);
     SetCurrent(dropRow);
     anchorRow_ = dropRow;
   });

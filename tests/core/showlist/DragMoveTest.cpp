@@ -125,9 +125,13 @@ TEST(DragMove, AgreesWithMovingOneItemAtATime) {
       EXPECT_LT(static_cast<std::ptrdiff_t>(selected.back()) + distance,
                 static_cast<std::ptrdiff_t>(count));
     }
+    const Items before = items;
     const Items expected = MoveOneByOne(items, selected, distance);
     EXPECT_EQ(DragMove(items, selected, press, drop), distance);
     EXPECT_EQ(items, expected) << "round " << round;
+    // Every item is found where MovedPosition says it went.
+    for (std::size_t p = 0; p < count; ++p)
+      ASSERT_EQ(items[MovedPosition(selected, distance, p)], before[p]) << "round " << round;
   }
 }
 
@@ -136,5 +140,7 @@ TEST(MoveSelectedItems, RefusesAMoveOutOfTheList) {
   EXPECT_THROW(MoveSelectedItems(items, {1}, 2), AppError);
   EXPECT_THROW(MoveSelectedItems(items, {1}, -2), AppError);
   EXPECT_THROW(MoveSelectedItems(items, {3}, -1), AppError);
+  EXPECT_THROW(MoveSelectedItems(items, {1, 0}, 1), AppError);
+  EXPECT_THROW(MoveSelectedItems(items, {0, 0}, 1), AppError);
   EXPECT_EQ(Joined(items), "ABC");
 }

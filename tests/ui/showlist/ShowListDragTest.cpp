@@ -64,9 +64,12 @@ TEST_F(ShowListMouse, DragMovesTheSelectionByTheClampedDistance) {
   Click(1);
   Click(3, Qt::ControlModifier);
   ASSERT_EQ(Selected(), (Positions{1, 3}));
+  const QPersistentModelIndex itemE(List().index(4));
   Drag(At(1), At(4));
   EXPECT_EQ(Order(), "ACEBFD");
   EXPECT_TRUE(Selected().empty());
+  EXPECT_EQ(itemE.row(), 2);  // references to items follow them
+  EXPECT_EQ(Form_Setup->ListBox1->currentIndex().row(), 4);
   EXPECT_FALSE(Form_Setup->Dragging());
 
   // One item from position 5 up to position 2.
