@@ -36,7 +36,7 @@ std::string Quoted(const std::string& text) {
 
 // The files a player's command line names: the values of Stereoscopic Player's -file:, -left:
 // and -right:, and every other argument that is no option and carries an extension (Bino's
-// videos and subtitle file). Option values standing apart (Bino's -i and -o) are no files.
+// videos and subtitle file; its option values standing apart, such as left-right, carry none).
 std::vector<std::string> NamedFiles(const std::vector<std::string>& args) {
   std::vector<std::string> names;
   for (size_t i = 1; i < args.size(); ++i) {
@@ -51,11 +51,7 @@ std::vector<std::string> NamedFiles(const std::vector<std::string>& args) {
       }
     }
     if (taken || arg.empty()) continue;
-    if (arg[0] == '-') {
-      if (arg == "-i" || arg == "-o") ++i;
-      continue;
-    }
-    if (HasExtension(arg)) names.push_back(arg);
+    if (arg[0] != '-' && HasExtension(arg)) names.push_back(arg);
   }
   return names;
 }
