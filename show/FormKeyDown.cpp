@@ -46,7 +46,12 @@ void TForm_Main::FormKeyDown(int key) {
     }
     if (key == 'V') {
       Form1->Edit_Float->setText(FromBytes(ShowState.FloatingValueText));
-      Form1->setVisible(!Form1->isVisible());
+      if (Form1->isVisible()) {
+        Form1->hide();
+      } else {
+        Form1->show();
+        Form1->activateWindow();  // the floating value window takes the keyboard
+      }
     }
     if (key == VK_SPACE_KEY || key == VK_RETURN_KEY) PlayStep();
     // The show list may have changed in the show list window: the count is read afresh.

@@ -131,5 +131,11 @@ TEST(PosixShell, ReportsWhatCannotBeOpened) {
   ::setenv("XDG_CONFIG_DIRS", dir.file("none").c_str(), 1);
   dir.write("data.qdrl-unknown", std::string("\x01\x02\x03\xff", 4));
   expectError(dir.file("data.qdrl-unknown"), "No application");
+  // The execute bit alone (as on mounted Windows drives) does not make a program: a file the
+  // system cannot run is opened by its type, never handed to /bin/sh.
+  dir.write("notes.qdrl-unknown", "touch pwned\n");
+  ::chmod(dir.file("notes.qdrl-unknown").c_str(), 0755);
+  expectError(dir.file("notes.qdrl-unknown"), "No application");
+  EXPECT_FALSE(fs::exists(dir.path() / "pwned"));
   EXPECT_TRUE(NoChildrenLeft());
 }
