@@ -48,12 +48,19 @@ std::vector<std::string_view> FolderNames(std::string_view folder) {
 }  // namespace
 
 std::string MakeShowItemPath(const std::string& exePath, const std::string& filePath,
-                             FolderCase folderCase) {
-  const std::string fileFolder = FolderPart(filePath);
-  const std::string name = NamePart(filePath);
-  const std::string exeFolder = FolderPart(exePath);
-  const std::string_view exeDrive = DrivePart(exePath);
-  const std::string_view fileDrive = DrivePart(fileFolder);
+                             FolderCase folderCase, platform::PathRules rules) {
+  const bool windows = rules == platform::PathRules::Windows;
+  // A POSIX file name may hold ':' ("Film: part 2.avi"): only '\' ends a folder there.
+  const auto folderOf = [windows](const std::string& path) {
+    if (windows) return FolderPart(path);
+    const auto cut = path.find_last_of('\\');
+    return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+  };
+  const std::string fileFolder = folderOf(filePath);
+  const std::string name = filePath.substr(fileFolder.size());
+  const std::string exeFolder = folderOf(exePath);
+  const std::string_view exeDrive = windows ? DrivePart(exePath) : std::string_view();
+  const std::string_view fileDrive = windows ? DrivePart(fileFolder) : std::string_view();
   if (!SameName(exeDrive, fileDrive, FolderCase::Insensitive)) return filePath;
 
   const auto base = FolderNames(std::string_view(exeFolder).substr(exeDrive.size()));
@@ -75,5 +82,6 @@ std::string MakeShowItemPath(const std::string& exePath, const std::string& file
 std::string MakeNativeShowItemPath(const std::string& exePath, const std::string& filePath) {
   return MakeShowItemPath(
       platform::ToItemSeparators(exePath), platform::ToItemSeparators(filePath),
-      platform::FolderNamesIgnoreCase() ? FolderCase::Insensitive : FolderCase::Sensitive);
+      platform::FolderNamesIgnoreCase() ? FolderCase::Insensitive : FolderCase::Sensitive,
+      platform::NativePathRules());
 }

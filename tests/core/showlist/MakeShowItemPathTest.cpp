@@ -39,3 +39,15 @@ TEST(MakeShowItemPath, NativePathsOfThisSystem) {
             R"(..\..\media\usb\x.bat)");
   EXPECT_EQ(exe, "/opt/shows/quadrel");
 }
+
+TEST(MakeShowItemPath, ColonsArePartOfPosixNames) {
+  const std::string exe = R"(\opt\shows\quadrel)";
+  const auto posix = [&](const std::string& file) {
+    return MakeShowItemPath(exe, file, FolderCase::Sensitive, platform::PathRules::Posix);
+  };
+  EXPECT_EQ(posix(R"(\opt\shows\Film: part 2.avi)"), "Film: part 2.avi");
+  EXPECT_EQ(posix(R"(\opt\a:b\c:d.avi)"), R"(..\a:b\c:d.avi)");
+  EXPECT_EQ(posix(R"(\:x\clip.avi)"), R"(..\..\:x\clip.avi)");
+  // Under Windows rules the colon still ends a drive name.
+  EXPECT_EQ(MakeShowItemPath(R"(C:\Shows\show.exe)", R"(D:clip.avi)"), "D:clip.avi");
+}
