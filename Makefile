@@ -10,9 +10,9 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libglib2.0-dev \
   googletest libgtest-dev libgmock-dev libbenchmark-dev \
   mingw-w64 wine wine64 \
   xvfb xdotool x11-utils x11-apps xauth python3 fonts-liberation fonts-dejavu-core \
-  shared-mime-info desktop-file-utils clang clang-format
+  shared-mime-info desktop-file-utils clang clang-format libclang-rt-14-dev
 
-.PHONY: deps build build-win run test test-linux test-win format bench test-sanitize clean package
+.PHONY: deps build build-win run test test-linux test-win format bench test-sanitize fuzz clean package
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -48,6 +48,14 @@ test-sanitize: deps
 	cmake --build --preset sanitize -j $(JOBS)
 	ctest --preset sanitize -j $(JOBS)
 
+# Each fuzz target runs for FUZZ_SECONDS on a copy of its seeds (tests/fuzz/corpus/).
+FUZZ_SECONDS ?= 30
+
+fuzz: deps
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	tests/fuzz/run_fuzzers.sh build-fuzz $(FUZZ_SECONDS)
+
 bench: build
 	cmake --build --preset linux --target bench -j $(JOBS)
 
@@ -55,7 +63,7 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-win build-sanitize
+	rm -rf build build-win build-sanitize build-fuzz
 
 package: build
 	cd build && cpack
