@@ -36,7 +36,8 @@ struct FileOpening {
 // How `file`, an existing file (native full path), would be started.
 FileOpening HowFileOpens(const std::string& file);
 
-// True when `path` is a file this system runs as a program by itself.
+// True when `path` is a file the shell starts by itself, with no associated application
+// (Linux: the execute bit; Windows: .exe, .com, .bat, .cmd and .pif).
 bool IsProgramFile(const std::string& path);
 
 // The file a launch script's program `name` stands for when the script runs in

@@ -44,9 +44,9 @@ bool IsFile(const std::string& path) {
 std::string AssociationText(ASSOCSTR what, const std::string& extension) {
   DWORD size = 0;
   const ASSOCF flags = ASSOCF_INIT_IGNOREUNKNOWN | ASSOCF_NOTRUNCATE;
-  if (AssocQueryStringA(flags, what, extension.c_str(), "open", nullptr, &size) != S_FALSE ||
-      size == 0)
-    return {};
+  // Windows answers the size query with S_FALSE, Wine with S_OK.
+  const HRESULT sized = AssocQueryStringA(flags, what, extension.c_str(), "open", nullptr, &size);
+  if ((sized != S_OK && sized != S_FALSE) || size == 0) return {};
   std::vector<char> buffer(size);
   if (AssocQueryStringA(flags, what, extension.c_str(), "open", buffer.data(), &size) != S_OK)
     return {};
@@ -76,7 +76,8 @@ PathState StateOfPath(const std::string& path) {
   return {attributes & FILE_ATTRIBUTE_DIRECTORY ? PathKind::Folder : PathKind::File, {}};
 }
 
-// The shell starts programs itself; everything else, scripts included, by its association.
+// The shell starts programs and batch files itself; everything else, .vbs included, by its
+// association.
 FileOpening HowFileOpens(const std::string& file) {
   if (IsProgramFile(file)) return {OpenWay::Program, {}, {}, {}};
   const std::string extension = ExtensionOf(file);
@@ -92,7 +93,9 @@ FileOpening HowFileOpens(const std::string& file) {
 
 bool IsProgramFile(const std::string& path) {
   const std::string extension = Lower(ExtensionOf(path));
-  return (extension == ".exe" || extension == ".com") && IsFile(path);
+  const bool started = extension == ".exe" || extension == ".com" || extension == ".bat" ||
+                       extension == ".cmd" || extension == ".pif";
+  return started && IsFile(path);
 }
 
 // As the command interpreter looks: a name with a folder relative to the working folder, a bare

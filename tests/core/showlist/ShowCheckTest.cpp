@@ -254,8 +254,16 @@ TEST(NativeCheckSystem, AnswersAsThisSystemsShell) {
 
   dir.write("stage/show.BAT", "player.exe\r\n");
   const auto script = system.howFileOpens(dir.file("stage/show.BAT")).way;
-  if (platform::NativePathRules() == platform::PathRules::Windows)
-    EXPECT_EQ(script, platform::OpenWay::ByType);  // the command interpreter, by association
-  else
+  if (platform::NativePathRules() != platform::PathRules::Windows) {
     EXPECT_EQ(script, platform::OpenWay::LaunchScript);
+    return;  // the desktop's associations are the end-to-end test's
+  }
+  EXPECT_EQ(script, platform::OpenWay::Program);  // the shell starts batch files itself
+  dir.write("notes.txt", "x");
+  dir.write("data.quadrel-no-such-type", "x");
+  const auto text = system.howFileOpens(dir.file("notes.txt"));
+  EXPECT_EQ(text.way, platform::OpenWay::ByType);
+  EXPECT_EQ(text.type, ".txt");
+  EXPECT_FALSE(text.application.empty());
+  EXPECT_TRUE(system.howFileOpens(dir.file("data.quadrel-no-such-type")).application.empty());
 }
