@@ -17,6 +17,10 @@ void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std:
     }
     const ScriptKind kind = ScriptKindFromIndex(run.scriptKind);
     const std::string scriptPath = LaunchScriptPath(left, kind);
+    // A script holds its command on one line: a line break in a name (possible on Linux) would
+    // end the command there and make the rest of the name a command of its own.
+    if ((VideoFileName(left) + rightName).find_first_of("\r\n") != std::string::npos)
+      throw AppError(CannotCreateFileText(scriptPath, "The video's file name holds a line break"));
     const std::string commandLine =
         run.buildCommandLine(ScriptFileName(VideoFileName(left), kind),
                              ScriptFileName(rightName, kind), QuoteMark(kind));

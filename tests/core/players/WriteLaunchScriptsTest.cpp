@@ -169,6 +169,22 @@ TEST(WriteLaunchScripts, UnwritableScriptStopsTheRunAndKeepsEarlierScripts) {
   EXPECT_EQ(r.list.size(), 1u);
 }
 
+TEST(WriteLaunchScripts, LineBreakInANameStopsTheRunBeforeItsScript) {
+  ScriptRun r;
+  const std::string hostile = "b\nrm -rf .. x.avi";
+  const std::string message = r.error({r.video("a.avi"), r.video(hostile), r.video("c.avi")});
+  EXPECT_EQ(message, "Cannot create file \"" + r.video("b\nrm -rf .. x.bat") +
+                         "\". The video's file name holds a line break");
+  EXPECT_EQ(r.listing(), "a.bat");
+  EXPECT_EQ(r.list.size(), 1u);
+
+  ScriptRun pair;
+  pair.run.separateLeftRight = true;
+  pair.run.scriptKind = 1;
+  EXPECT_NE(pair.error({pair.video("a.avi")}, {pair.video("r\r.avi")}), "no error");
+  EXPECT_EQ(pair.listing(), "");
+}
+
 TEST(WriteLaunchScripts, ScriptOnAnotherDriveIsListedWithItsFullPath) {
   if (!platform::FolderNamesIgnoreCase()) GTEST_SKIP() << "only Windows has drives";
   ScriptRun r;
