@@ -14,6 +14,8 @@
 #include "platform/FileSystem.h"
 #include "platform/SystemColours.h"
 #include "platform/qt/TextCodec.h"
+#include "settings/LanguageFile.h"
+#include "settings/SettingsFile.h"
 #include "show/Floating.h"
 #include "show/Global_var.h"
 #include "show/HandlerGuard.h"
@@ -51,7 +53,9 @@ const std::vector<std::string> kDesignHelpLines = {
     "C: Toggle corner indicator",
 };
 
-QColor Rgb(uint32_t rgb) { return QColor::fromRgb(rgb); }
+QColor Rgb(uint32_t rgb) {
+  return QColor::fromRgb(rgb);
+}
 
 QFont PixelFont(const char* family, int pixels, bool bold) {
   QFont font(family);
@@ -130,8 +134,8 @@ TForm_Main::TForm_Main(Services& services) : QWidget(nullptr), services_(service
   Shape_Line_R->SetBounds(396, 0, 65, 65);
   Shape_Line_L = new TShape(this, Qt::white, Qt::white);
   Shape_Line_L->SetBounds(0, 0, 65, 65);
-  Shape_Marker = new TShape(this, Qt::black,
-                            Rgb(platform::SystemColourRgb(platform::SystemColour::HotLight)));
+  Shape_Marker =
+      new TShape(this, Qt::black, Rgb(platform::SystemColourRgb(platform::SystemColour::HotLight)));
   Shape_Marker->SetBounds(0, 0, 16, 16);
   Memo_Help_L = MakeHelpMemo(this, 24);
   Memo_Help_R = MakeHelpMemo(this, 456);
@@ -195,7 +199,8 @@ void TForm_Main::FirstActivationSteps() {
   ShowState.FirstActivation = false;
   ShowState.ShowIndex = 0;
   ShowState.Maximised = false;
-  ApplyDefaultSettings();
+  LoadSettings();
+  LoadLanguage();
   ShowState.ContinuousMode = Form_Setup->CheckBox_continuous->isChecked();
   ShowState.LoopAll = Form_Setup->CheckBox_Loop->isChecked();
   LoadAutomaticList();
@@ -203,19 +208,14 @@ void TForm_Main::FirstActivationSteps() {
   move(0, 0);
 }
 
-void TForm_Main::ApplyDefaultSettings() {
-  ShowState.InfoVisible = true;
-  ShowState.HelpVisible = true;
-  ShowState.MonoInfo = true;
-  ShowState.FloatingValueText = "0";
-}
-
 void TForm_Main::LoadAutomaticList() {
   const std::string file = ProgramFileName(services_.exePath, ".LST");
   if (platform::IsRegularFile(file)) Form_Setup->Items().Assign(LoadShowList(file));
 }
 
-int TForm_Main::Count() const { return Form_Setup ? Form_Setup->Items().Count() : 0; }
+int TForm_Main::Count() const {
+  return Form_Setup ? Form_Setup->Items().Count() : 0;
+}
 
 std::vector<TShape*> TForm_Main::FrameShapes() const {
   return {Shape_RectangleL, Shape_Line_L, Shape_RectangleR, Shape_Line_R};
@@ -247,8 +247,12 @@ void TForm_Main::RefreshInfoDisplay() {
   Memo_Help_R->setVisible(ShowState.HelpVisible && !ShowState.MonoInfo);
 }
 
-int TForm_Main::OuterWidth() const { return frameGeometry().width(); }
-int TForm_Main::OuterHeight() const { return frameGeometry().height(); }
+int TForm_Main::OuterWidth() const {
+  return frameGeometry().width();
+}
+int TForm_Main::OuterHeight() const {
+  return frameGeometry().height();
+}
 
 void TForm_Main::ApplyWindowMode() {
   if (ShowState.Maximised) {
@@ -314,17 +318,26 @@ void TForm_Main::FormResize() {
   RunGuarded(services_, [this] { LayoutFloatingFrame(); });
 }
 
-bool TForm_Main::FormCanResize(int&, int&) { return true; }
+bool TForm_Main::FormCanResize(int&, int&) {
+  return true;
+}
 
 bool TForm_Main::FormClose() {
+  // A failed save skips the ones after it and keeps the window open; the next close starts over.
   return RunGuarded(services_, [this] {
+    SaveSettings();
+    SaveLanguage();
     SaveShowList(ProgramFileName(services_.exePath, ".LST"), Form_Setup->Items().Items());
   });
 }
 
-bool TForm_Main::event(QEvent* event) { return QWidget::event(event); }
+bool TForm_Main::event(QEvent* event) {
+  return QWidget::event(event);
+}
 
-void TForm_Main::keyPressEvent(QKeyEvent* event) { FormKeyDown(VirtualKeyFromQt(*event)); }
+void TForm_Main::keyPressEvent(QKeyEvent* event) {
+  FormKeyDown(VirtualKeyFromQt(*event));
+}
 
 void TForm_Main::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);

@@ -79,7 +79,6 @@ class TForm_Main : public QWidget {
 
  private:
   void FirstActivationSteps();
-  void ApplyDefaultSettings();
   void LoadAutomaticList();
   // Sizes the window so that its border and title bar included it has this size.
   void SetOuterSize(int outerWidth, int outerHeight);

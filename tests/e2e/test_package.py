@@ -19,7 +19,7 @@ class Package(E2ETestCase):
 
     def test_unpacked_program_starts_and_writes_its_files_beside_itself(self):
         folder = self.unpack()
-        for name in ["quadrel", "quadrel.svg", "quadrel.desktop", "README.md", "LICENSE",
+        for name in ["quadrel", "quadrel-check", "quadrel.svg", "quadrel.desktop", "README.md", "LICENSE",
                      "io.github.quadrel.Quadrel.metainfo.xml", "install-desktop-entry.sh"]:
             self.assertTrue(os.path.exists(os.path.join(folder, name)), name)
         program = Program(self.xvfb)

@@ -1,8 +1,8 @@
+#include <unistd.h>
 #include <QCheckBox>
 #include <QLabel>
 #include <QTimer>
 #include <filesystem>
-#include <unistd.h>
 
 #include "UiFixture.h"
 #include "controls/Memo.h"
@@ -15,7 +15,9 @@
 
 namespace {
 
-QString Text(QLabel* label) { return label->text(); }
+QString Text(QLabel* label) {
+  return label->text();
+}
 
 QColor SystemColour(platform::SystemColour role) {
   return QColor::fromRgb(platform::SystemColourRgb(role));
@@ -233,8 +235,9 @@ TEST_F(MainWindow, CloseSavesTheListAndAFailedSaveKeepsTheWindowOpen) {
   EXPECT_FALSE(Form_Main->close());
   EXPECT_TRUE(Form_Main->isVisible());
   ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_EQ(messages.errors[0].second.rfind("Cannot create file \"" + ProgramFile(".LST") + "\".", 0),
-            0u);
+  EXPECT_EQ(
+      messages.errors[0].second.rfind("Cannot create file \"" + ProgramFile(".LST") + "\".", 0),
+      0u);
 
   std::filesystem::remove(dir.path() / "quadrel.LST");
   EXPECT_TRUE(Form_Main->close());
@@ -242,9 +245,40 @@ TEST_F(MainWindow, CloseSavesTheListAndAFailedSaveKeepsTheWindowOpen) {
   EXPECT_EQ(messages.errors.size(), 1u);
 }
 
-TEST_F(MainWindow, ContinuousAndLoopComeFromTheShowListBoxes) {
-  Form_Setup->CheckBox_continuous->setChecked(true);
+TEST_F(MainWindow, FirstActivationReadsSettingsThenLanguageThenList) {
+  dir.write("quadrel.INI",
+            "[Ini Parameters]\r\nMono Info Screen=0\r\n[setup parameters]\r\nContinuous=1\r\n"
+            "[Floating]\r\nValue=2.5\r\n");
+  dir.write("quadrel.LNG", "[Screen]\r\nHelp=Hilfe\r\n");
+  dir.write("quadrel.LST", "a\r\n");
   Activate();
-  EXPECT_TRUE(ShowState.ContinuousMode);
+  EXPECT_TRUE(ShowState.ContinuousMode);  // copied from the box the settings ticked
   EXPECT_FALSE(ShowState.LoopAll);
+  EXPECT_FALSE(ShowState.MonoInfo);
+  EXPECT_EQ(ShowState.FloatingValueText, "2.5");
+  EXPECT_EQ(Form_Main->Memo_Help_L->Line(0), "Hilfe");
+  EXPECT_EQ(Form_Main->Memo_Help_R->Line(0), "Hilfe");
+  EXPECT_EQ(Form_Main->Memo_Help_L->Line(1), "L : Load File list");  // built-in, not design
+  EXPECT_EQ(Form_Setup->windowTitle(), "Quadrel File list");
+  Labels("1", "a", "1", "a");
+}
+
+TEST_F(MainWindow, FailedSettingsSaveSkipsTheOtherSavesAndTheNextCloseStartsOver) {
+  dir.write("quadrel.LST", "a\r\n");
+  Activate();
+  Form_Setup->Items().Append("b");
+  std::filesystem::create_directory(dir.path() / "quadrel.INI");
+  Form_Main->show();
+  EXPECT_FALSE(Form_Main->close());
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(messages.errors[0].second, "Unable to write to " + ProgramFile(".INI") + ".");
+  EXPECT_EQ(dir.read("quadrel.LST"), "a\r\n");  // the list save did not run
+  EXPECT_EQ(dir.listing(), "quadrel.INI quadrel.LST");
+
+  std::filesystem::remove(dir.path() / "quadrel.INI");
+  EXPECT_TRUE(Form_Main->close());
+  EXPECT_EQ(dir.listing(), "quadrel.INI quadrel.LNG quadrel.LST");
+  EXPECT_EQ(dir.read("quadrel.INI").rfind("[Ini Parameters]\r\nFile Info=1\r\n", 0), 0u);
+  EXPECT_EQ(dir.read("quadrel.LNG").rfind("[Screen]\r\nHelp=H : Toggle help\r\n", 0), 0u);
+  EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nb\r\n");
 }

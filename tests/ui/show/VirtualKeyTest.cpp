@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include <QKeyEvent>
+
+#include "show/VirtualKey.h"
+
+namespace {
+int Vk(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  QKeyEvent event(QEvent::KeyPress, qtKey, modifiers);
+  return VirtualKeyFromQt(event);
+}
+}  // namespace
+
+TEST(VirtualKeyFromQt, ModifiersDoNotChangeTheCode) {
+  EXPECT_EQ(Vk(Qt::Key_H), 'H');
+  EXPECT_EQ(Vk(Qt::Key_H, Qt::ShiftModifier), 'H');
+  EXPECT_EQ(Vk(Qt::Key_6, Qt::ControlModifier), '6');
+  EXPECT_EQ(Vk(Qt::Key_6, Qt::KeypadModifier), '6');
+  // X11 reports Shift+6 as the shifted symbol of the key.
+  EXPECT_EQ(Vk(Qt::Key_AsciiCircum, Qt::ShiftModifier), '6');
+  EXPECT_EQ(Vk(Qt::Key_Exclam, Qt::ShiftModifier), '1');
+  EXPECT_EQ(Vk(Qt::Key_ParenRight, Qt::ShiftModifier), '0');
+  EXPECT_EQ(Vk(Qt::Key_Dollar, Qt::ShiftModifier), '4');
+  // The same symbol typed without Shift (another layout) is no command key.
+  EXPECT_EQ(Vk(Qt::Key_AsciiCircum), 0);
+}
+
+TEST(VirtualKeyFromQt, NamedKeys) {
+  EXPECT_EQ(Vk(Qt::Key_Space), 32);
+  EXPECT_EQ(Vk(Qt::Key_Return), 13);
+  EXPECT_EQ(Vk(Qt::Key_Enter, Qt::KeypadModifier), 13);
+  EXPECT_EQ(Vk(Qt::Key_Escape), 27);
+  EXPECT_EQ(Vk(Qt::Key_Left), 37);
+  EXPECT_EQ(Vk(Qt::Key_Right), 39);
+  EXPECT_EQ(Vk(Qt::Key_F5), 116);
+}
