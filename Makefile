@@ -12,7 +12,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libglib2.0-dev \
   xvfb xdotool x11-utils x11-apps xauth python3 fonts-liberation fonts-dejavu-core \
   shared-mime-info desktop-file-utils clang clang-format libclang-rt-14-dev
 
-.PHONY: deps build build-win run test test-linux test-win format bench test-sanitize fuzz clean package
+.PHONY: deps build build-win run test test-linux test-win format bench test-sanitize fuzz clean package lint
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -67,3 +67,9 @@ clean:
 
 package: build
 	cd build && cpack
+
+# clang-tidy over the program's own sources (not tests, benchmarks or generated files).
+lint: build
+	git ls-files 'app/*.cpp' 'show/*.cpp' 'showlist/*.cpp' 'players/*.cpp' 'settings/*.cpp' \
+	  'controls/*.cpp' 'platform/*.cpp' | grep -v '_win32\.cpp$$' | \
+	  xargs -P $(JOBS) -n 4 clang-tidy -p build --quiet

@@ -1,0 +1,65 @@
+"""Screenshots of the five windows under Xvfb, for the README.
+
+Usage: QUADREL_BIN=build/bin/quadrel python3 tools/screenshots.py [OUT_FOLDER]   (default docs/)
+"""
+import os
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
+from quadrel_e2e import Program, Screenshot, Xvfb, wait_for  # noqa: E402
+
+LIST = b"intro.avi\r\nclips\\demo.bat\r\nclips\\finale.vbs\r\n..\\media\\trailer.mpg\r\n"
+OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "docs")
+
+
+def grab(program, window, name):
+    """Saves the window's own pixels once it has painted something other than black."""
+    def painted():
+        raw = subprocess.run(["xwd", "-id", window, "-silent"], env=program.env(),
+                             capture_output=True, check=True).stdout
+        shot = Screenshot(raw)
+        step = max(1, shot.width // 40)
+        colours = {shot.pixel(x, y) for x in range(0, shot.width, step)
+                   for y in range(0, shot.height, step)}
+        return len(colours) > 2 and shot
+    wait_for(painted, what=f"{name} to paint").save_png(os.path.join(OUT, name))
+    print("wrote", os.path.join(OUT, name))
+
+
+def click(program, x, y):
+    program.xdotool("mousemove", "--sync", str(x), str(y))
+    program.xdotool("click", "1")
+
+
+def run(xvfb, player, shots):
+    settings = ("[Ini Parameters]\r\nMono Info Screen=0\r\n[Setup Parameters]\r\n"
+                f"VideoPlayer={player}\r\n").encode()
+    program = Program(xvfb, files={"quadrel.LST": LIST, "quadrel.INI": settings})
+    try:
+        program.start()
+        main = program.find_window("^Quadrel V")
+        if "show" in shots:
+            grab(program, main, "show-window.png")
+        if "floating" in shots:
+            program.key(main, "v")
+            grab(program, program.find_window("^Floating window$"), "floating-window.png")
+            program.key(program.find_window("^Floating window$"), "Return")
+            wait_for(lambda: program.window_gone("^Floating window$"), what="floating window")
+        program.key(main, "l")
+        setup = program.find_window("^Quadrel File list$")
+        if "list" in shots:
+            grab(program, setup, "show-list-window.png")
+        x, y, _, _ = program.geometry(setup)
+        click(program, x + 698 + 64, y + 496 + 16)  # Make BAT/VBS
+        title = "^Bino settings$" if player == 0 else "^Stereoscopic Player Settings$"
+        grab(program, program.find_window(title),
+             "bino-window.png" if player == 0 else "splayer-window.png")
+    finally:
+        program.stop()
+
+
+os.makedirs(OUT, exist_ok=True)
+with Xvfb(width=1280, height=1024) as xvfb:
+    run(xvfb, 0, {"show", "floating", "list"})
+    run(xvfb, 1, set())
