@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string>
+
 #include "platform/AppError.h"
 #include "platform/FileSystem.h"
 
@@ -82,19 +84,26 @@ void WriteFileAtomically(const std::string& path, std::string_view data, SaveErr
   if (exists && S_ISDIR(target.st_mode)) ThrowCreate(path, EISDIR, errors);
   if (exists && ::access(path.c_str(), W_OK) != 0) ThrowCreate(path, errno, errors);
 
-  TempFile temp;
-  temp.name = FolderOf(path) + "/.quadrel-save-XXXXXX";
-  temp.fd = ::mkostemp(temp.name.data(), O_CLOEXEC);
-  if (temp.fd < 0) {
-    const int code = errno;
-    temp.name.clear();
-    ThrowCreate(path, code, errors);
-  }
   mode_t mode = exists ? (target.st_mode & 07777) : 0;
   if (!exists) {
     const mode_t mask = ::umask(0);
     ::umask(mask);
     mode = 0666 & ~mask;
+  }
+
+  // An unnamed file where the system offers one: a process killed while writing leaves nothing
+  // behind. It gets a name only once it is complete, just before the rename.
+  TempFile temp;
+  temp.fd = ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+  const bool unnamed = temp.fd >= 0;
+  if (!unnamed) {
+    temp.name = FolderOf(path) + "/.quadrel-save-XXXXXX";
+    temp.fd = ::mkostemp(temp.name.data(), O_CLOEXEC);
+    if (temp.fd < 0) {
+      const int code = errno;
+      temp.name.clear();
+      ThrowCreate(path, code, errors);
+    }
   }
   ::fchmod(temp.fd, mode);
 
@@ -106,6 +115,18 @@ void WriteFileAtomically(const std::string& path, std::string_view data, SaveErr
     done += static_cast<size_t>(n);
   }
   if (::fsync(temp.fd) != 0) ThrowStream(path, errors);
+  if (unnamed) {
+    const std::string self = "/proc/self/fd/" + std::to_string(temp.fd);
+    for (int attempt = 0; temp.name.empty() && attempt < 100; ++attempt) {
+      std::string name = FolderOf(path) + "/.quadrel-save-" + std::to_string(::getpid()) + "-" +
+                         std::to_string(attempt);
+      if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+        temp.name = std::move(name);
+      else if (errno != EEXIST)
+        ThrowCreate(path, errno, errors);
+    }
+    if (temp.name.empty()) ThrowCreate(path, EEXIST, errors);
+  }
   const int fd = temp.fd;
   temp.fd = -1;
   if (::close(fd) != 0) ThrowStream(path, errors);
