@@ -65,9 +65,9 @@ def verdict(row):
         return f"{value:.2f} x", f"<= {target} x", value <= target
     if row["kind"] == "plus":
         value = ours - base
-        return f"+{value:.1f} {row['unit']}", f"<= +{target} {row['unit']}", value <= target
+        return f"{value:+.1f} {row['unit']}", f"<= +{target} {row['unit']}", value <= target
     value = ours - base
-    return f"+{value:.1f} {row['unit']}", f"<= +{target} {row['unit']}", value <= target
+    return f"{value:+.1f} {row['unit']}", f"<= +{target} {row['unit']}", value <= target
 
 
 def table(rows):
