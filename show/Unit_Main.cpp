@@ -64,10 +64,19 @@ QFont PixelFont(const char* family, int pixels, bool bold) {
   return font;
 }
 
+// White text on black. A palette rather than a style sheet: a style sheet anywhere makes every
+// widget's polish and every text change dearer, at start-up and on each key.
+void SetWhiteOnBlack(QWidget* widget) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  palette.setColor(QPalette::Window, Qt::black);
+  widget->setPalette(palette);
+}
+
 QLabel* MakeInfoLabel(QWidget* parent, int left, int top) {
   auto* label = new QLabel(parent);
   label->setFont(PixelFont("Arial", 21, true));
-  label->setStyleSheet("color: white; background: transparent;");
+  SetWhiteOnBlack(label);  // the background stays transparent: no fill
   label->setTextFormat(Qt::PlainText);
   label->setFocusPolicy(Qt::NoFocus);
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -79,7 +88,8 @@ QLabel* MakeInfoLabel(QWidget* parent, int left, int top) {
 TMemo* MakeHelpMemo(QWidget* parent, int left) {
   auto* memo = new TMemo(parent, kDesignHelpLines);
   memo->setFont(PixelFont("Arial", 19, true));
-  memo->setStyleSheet("color: white; background: black; border: none;");
+  SetWhiteOnBlack(memo);
+  memo->setAutoFillBackground(true);
   memo->setGeometry(left, 86, 281, 339);
   return memo;
 }
