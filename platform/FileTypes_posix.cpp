@@ -15,22 +15,24 @@ extern char** environ;
 namespace platform {
 GioFileType LookUpGioFileType(const std::string& file) {
   GioFileType result;
-  GFile* gfile = g_file_new_for_path(file.c_str());
-  if (GFileInfo* info = g_file_query_info(gfile, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
-                                          G_FILE_QUERY_INFO_NONE, nullptr, nullptr)) {
-    if (const char* found = g_file_info_get_content_type(info)) result.type = found;
-    g_object_unref(info);
+  const GioApi* gio = Gio(&result.error);
+  if (!gio) return result;
+  GFile* gfile = gio->file_new_for_path(file.c_str());
+  if (GFileInfo* info = gio->file_query_info(gfile, G_FILE_ATTRIBUTE_STANDARD_CONTENT_TYPE,
+                                             G_FILE_QUERY_INFO_NONE, nullptr, nullptr)) {
+    if (const char* found = gio->file_info_get_content_type(info)) result.type = found;
+    gio->object_unref(info);
   }
-  g_object_unref(gfile);
+  gio->object_unref(gfile);
   if (result.type.empty()) {
-    gchar* guessed = g_content_type_guess(file.c_str(), nullptr, 0, nullptr);
+    gchar* guessed = gio->content_type_guess(file.c_str(), nullptr, 0, nullptr);
     result.type = guessed ? guessed : "";
-    g_free(guessed);
+    gio->free(guessed);
   }
-  gchar* description = g_content_type_get_description(result.type.c_str());
+  gchar* description = gio->content_type_get_description(result.type.c_str());
   result.description = description ? description : "";
-  g_free(description);
-  result.app = g_app_info_get_default_for_type(result.type.c_str(), FALSE);
+  gio->free(description);
+  result.app = gio->app_info_get_default_for_type(result.type.c_str(), FALSE);
   return result;
 }
 
@@ -44,11 +46,13 @@ FileOpening HowFileOpens(const std::string& file) {
   if (LaunchScriptTypeOf(file) != ScriptType::None) return {OpenWay::LaunchScript, {}, {}, {}};
   if (IsProgramFile(file)) return {OpenWay::Program, {}, {}, {}};
   GioFileType found = LookUpGioFileType(file);
-  FileOpening opening{OpenWay::ByType, found.type, found.description, {}};
+  FileOpening opening{
+      OpenWay::ByType, found.type, found.error.empty() ? found.description : found.error, {}};
   if (found.app) {
-    const char* name = g_app_info_get_name(found.app);
+    const GioApi* gio = Gio();
+    const char* name = gio->app_info_get_name(found.app);
     opening.application = name && *name ? name : "(unnamed application)";
-    g_object_unref(found.app);
+    gio->object_unref(found.app);
   }
   return opening;
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include <gio/gio.h>
+#include "platform/Gio_posix.h"
 
 #include <string>
 
@@ -10,6 +10,7 @@ struct GioFileType {
   std::string type;
   std::string description;
   GAppInfo* app = nullptr;  // a reference the caller releases; null when no application is set
+  std::string error;        // set when GIO itself is not available
 };
 
 // Looks up `file`'s content type from its name and content, then the type's default application.

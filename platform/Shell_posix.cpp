@@ -1,5 +1,3 @@
-#include <gio/gdesktopappinfo.h>
-#include <gio/gio.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -207,6 +205,7 @@ void StorePid(GDesktopAppInfo*, GPid pid, gpointer target) {
 // The desktop's default application for the file's type, started so that its process is known.
 OpenResult OpenWithDefaultApplication(const std::string& file, const std::string& folder) {
   const GioFileType found = LookUpGioFileType(file);
+  if (!found.error.empty()) return {nullptr, CannotOpenFileText(file, found.error)};
   GAppInfo* app = found.app;
   if (!app) {
     const std::string text =
@@ -216,19 +215,20 @@ OpenResult OpenWithDefaultApplication(const std::string& file, const std::string
     return {nullptr, text};
   }
 
-  GFile* gfile = g_file_new_for_path(file.c_str());
-  gchar* uri = g_file_get_uri(gfile);
+  const GioApi* gio = Gio();
+  GFile* gfile = gio->file_new_for_path(file.c_str());
+  gchar* uri = gio->file_get_uri(gfile);
   GList uris{uri, nullptr, nullptr};
   GError* failure = nullptr;
   GPid pid = 0;
   gboolean launched = FALSE;
-  if (G_IS_DESKTOP_APP_INFO(app)) {
-    launched = g_desktop_app_info_launch_uris_as_manager(
-        G_DESKTOP_APP_INFO(app), &uris, nullptr,
+  if (gio->IsDesktopAppInfo(app)) {
+    launched = gio->desktop_app_info_launch_uris_as_manager(
+        reinterpret_cast<GDesktopAppInfo*>(app), &uris, nullptr,
         static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), SetWorkingFolder,
         const_cast<char*>(folder.c_str()), StorePid, &pid, &failure);
   } else {
-    launched = g_app_info_launch_uris(app, &uris, nullptr, &failure);
+    launched = gio->app_info_launch_uris(app, &uris, nullptr, &failure);
   }
   OpenResult result;
   if (!launched) {
@@ -236,10 +236,10 @@ OpenResult OpenWithDefaultApplication(const std::string& file, const std::string
   } else if (pid > 0) {
     result.process = std::make_unique<ChildProcess>(pid);
   }
-  if (failure) g_error_free(failure);
-  g_free(uri);
-  g_object_unref(app);
-  g_object_unref(gfile);
+  if (failure) gio->error_free(failure);
+  gio->free(uri);
+  gio->object_unref(app);
+  gio->object_unref(gfile);
   return result;
 }
 
