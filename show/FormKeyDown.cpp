@@ -1,4 +1,4 @@
-#include <QLabel>
+#include "controls/Label.h"
 
 #include "controls/Shape.h"
 #include "platform/qt/TextCodec.h"
@@ -16,7 +16,7 @@
 void TForm_Main::FormKeyDown(int key) {
   // One key event runs at most one command; where it stands between the common steps matters.
   RunGuarded(services(), [&] {
-    for (QLabel* label : {Label_Number_L, Label_Description_L, Label_Number_R, Label_Description_R})
+    for (TLabel* label : {Label_Number_L, Label_Description_L, Label_Number_R, Label_Description_R})
       label->clear();
     if (key == 'H') ShowState.HelpVisible = !ShowState.HelpVisible;
     if (key == 'C') Shape_Marker->setVisible(Shape_Marker->isHidden());

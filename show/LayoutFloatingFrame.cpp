@@ -1,4 +1,4 @@
-#include <QLabel>
+#include "controls/Label.h"
 
 #include "controls/Memo.h"
 #include "controls/Shape.h"

@@ -9,6 +9,7 @@
 #include <QResizeEvent>
 #include <QTimer>
 
+#include "controls/Label.h"
 #include "controls/Memo.h"
 #include "controls/Shape.h"
 #include "platform/FileSystem.h"
@@ -73,8 +74,8 @@ void SetWhiteOnBlack(QWidget* widget) {
   widget->setPalette(palette);
 }
 
-QLabel* MakeInfoLabel(QWidget* parent, int left, int top) {
-  auto* label = new QLabel(parent);
+TLabel* MakeInfoLabel(QWidget* parent, int left, int top) {
+  auto* label = new TLabel(parent);
   label->setFont(PixelFont("Arial", 21, true));
   SetWhiteOnBlack(label);  // the background stays transparent: no fill
   label->setTextFormat(Qt::PlainText);
@@ -232,7 +233,7 @@ std::vector<TShape*> TForm_Main::FrameShapes() const {
 }
 
 void TForm_Main::RefreshInfoDisplay() {
-  QLabel* labels[] = {Label_Number_L, Label_Description_L, Label_Number_R, Label_Description_R};
+  TLabel* labels[] = {Label_Number_L, Label_Description_L, Label_Number_R, Label_Description_R};
   QString texts[4];
   if (ShowState.InfoVisible) {
     const int count = Count();

@@ -5,7 +5,7 @@
 
 #include "platform/Services.h"
 
-class QLabel;
+class TLabel;
 class QTimer;
 class TMemo;
 class TShape;
@@ -19,10 +19,10 @@ class TForm_Main : public QWidget {
   // Controls, in stacking order from the bottom.
   TShape* Shape_RectangleL;
   TShape* Shape_RectangleR;
-  QLabel* Label_Description_L;
-  QLabel* Label_Number_L;
-  QLabel* Label_Description_R;
-  QLabel* Label_Number_R;
+  TLabel* Label_Description_L;
+  TLabel* Label_Number_L;
+  TLabel* Label_Description_R;
+  TLabel* Label_Number_R;
   TShape* Shape_Line_R;
   TShape* Shape_Line_L;
   TShape* Shape_Marker;

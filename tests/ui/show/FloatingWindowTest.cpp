@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "UiFixture.h"
+#include "controls/Label.h"
 #include "controls/Memo.h"
 #include "controls/Shape.h"
 #include "show/Floating.h"

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "UiFixture.h"
+#include "controls/Label.h"
 #include "controls/Memo.h"
 #include "controls/Shape.h"
 #include "platform/SystemColours.h"
