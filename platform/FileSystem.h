@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,14 @@ enum class SaveErrors { CreateAndStream, UnableToWrite };
 // flushed and renamed over the target. On any failure the target keeps its old content and no
 // temporary file is left behind.
 void WriteFileAtomically(const std::string& path, std::string_view data,
+                         SaveErrors errors = SaveErrors::CreateAndStream);
+
+// Takes the bytes of a file being written, in order; called any number of times.
+using ByteSink = std::function<void(std::string_view)>;
+// The same, with the content handed to the sink piece by piece by `produce`, so a large file is
+// never held in memory whole. An exception from `produce` abandons the save like a failed write.
+void WriteFileAtomically(const std::string& path,
+                         const std::function<void(const ByteSink&)>& produce,
                          SaveErrors errors = SaveErrors::CreateAndStream);
 
 // The system's text for the last error of the calling thread, without a trailing full stop.

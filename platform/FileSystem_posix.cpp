@@ -1,8 +1,8 @@
-#include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 
 #include <string>
 
@@ -12,7 +12,9 @@
 namespace platform {
 namespace {
 
-std::string ErrnoText(int code) { return std::strerror(code); }
+std::string ErrnoText(int code) {
+  return std::strerror(code);
+}
 
 std::string FolderOf(const std::string& path) {
   const auto slash = path.find_last_of('/');
@@ -44,7 +46,9 @@ struct TempFile {
 
 }  // namespace
 
-std::string LastErrorText() { return ErrnoText(errno); }
+std::string LastErrorText() {
+  return ErrnoText(errno);
+}
 
 std::string ReadWholeFile(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -79,6 +83,12 @@ bool IsRegularFile(const std::string& path) {
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view data, SaveErrors errors) {
+  WriteFileAtomically(
+      path, [data](const ByteSink& sink) { sink(data); }, errors);
+}
+
+void WriteFileAtomically(const std::string& path,
+                         const std::function<void(const ByteSink&)>& produce, SaveErrors errors) {
   struct stat target {};
   const bool exists = ::stat(path.c_str(), &target) == 0;
   if (exists && S_ISDIR(target.st_mode)) ThrowCreate(path, EISDIR, errors);
@@ -107,13 +117,15 @@ void WriteFileAtomically(const std::string& path, std::string_view data, SaveErr
   }
   ::fchmod(temp.fd, mode);
 
-  size_t done = 0;
-  while (done < data.size()) {
-    const ssize_t n = ::write(temp.fd, data.data() + done, data.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) ThrowStream(path, errors);
-    done += static_cast<size_t>(n);
-  }
+  produce([&](std::string_view data) {
+    size_t done = 0;
+    while (done < data.size()) {
+      const ssize_t n = ::write(temp.fd, data.data() + done, data.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) ThrowStream(path, errors);
+      done += static_cast<size_t>(n);
+    }
+  });
   if (::fsync(temp.fd) != 0) ThrowStream(path, errors);
   if (unnamed) {
     const std::string self = "/proc/self/fd/" + std::to_string(temp.fd);

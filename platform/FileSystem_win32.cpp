@@ -50,15 +50,19 @@ struct TempFile {
 
 }  // namespace
 
-std::string LastErrorText() { return SystemText(GetLastError()); }
+std::string LastErrorText() {
+  return SystemText(GetLastError());
+}
 
 std::string ReadWholeFile(const std::string& path) {
   HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) throw AppError(CannotOpenFileText(path, SystemText(GetLastError())));
+  if (h == INVALID_HANDLE_VALUE)
+    throw AppError(CannotOpenFileText(path, SystemText(GetLastError())));
   std::string data;
   LARGE_INTEGER size{};
-  if (GetFileSizeEx(h, &size) && size.QuadPart > 0) data.reserve(static_cast<size_t>(size.QuadPart));
+  if (GetFileSizeEx(h, &size) && size.QuadPart > 0)
+    data.reserve(static_cast<size_t>(size.QuadPart));
   char buffer[1 << 16];
   for (;;) {
     DWORD n = 0;
@@ -80,6 +84,12 @@ bool IsRegularFile(const std::string& path) {
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view data, SaveErrors errors) {
+  WriteFileAtomically(
+      path, [data](const ByteSink& sink) { sink(data); }, errors);
+}
+
+void WriteFileAtomically(const std::string& path,
+                         const std::function<void(const ByteSink&)>& produce, SaveErrors errors) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) {
     if (attributes & FILE_ATTRIBUTE_DIRECTORY) ThrowCreate(path, ERROR_ACCESS_DENIED, errors);
@@ -91,17 +101,19 @@ void WriteFileAtomically(const std::string& path, std::string_view data, SaveErr
     ThrowCreate(path, GetLastError(), errors);
   }
   temp.name = name;
-  temp.handle = CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  temp.handle =
+      CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (temp.handle == INVALID_HANDLE_VALUE) ThrowCreate(path, GetLastError(), errors);
-  size_t done = 0;
-  while (done < data.size()) {
-    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 30));
-    DWORD n = 0;
-    if (!WriteFile(temp.handle, data.data() + done, chunk, &n, nullptr) || n == 0)
-      ThrowStream(path, errors);
-    done += n;
-  }
+  produce([&](std::string_view data) {
+    size_t done = 0;
+    while (done < data.size()) {
+      const DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 30));
+      DWORD n = 0;
+      if (!WriteFile(temp.handle, data.data() + done, chunk, &n, nullptr) || n == 0)
+        ThrowStream(path, errors);
+      done += n;
+    }
+  });
   if (!FlushFileBuffers(temp.handle)) ThrowStream(path, errors);
   CloseHandle(temp.handle);
   temp.handle = INVALID_HANDLE_VALUE;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <stdexcept>
 
 #include "TempDir.h"
 #include "platform/AppError.h"
@@ -30,4 +31,25 @@ TEST(WriteFileAtomically, ProfileFilesReportUnableToWrite) {
     EXPECT_EQ(std::string(e.what()), "Unable to write to " + target);
   }
   EXPECT_EQ(dir.listing(), "show.INI");
+}
+
+TEST(WriteFileAtomically, ContentInPiecesAndAFailingProducer) {
+  TempDir dir;
+  const std::string target = dir.file("list.shl");
+  platform::WriteFileAtomically(target, [](const platform::ByteSink& sink) {
+    sink("one\r\n");
+    sink("");
+    sink("two\r\n");
+  });
+  EXPECT_EQ(dir.read("list.shl"), "one\r\ntwo\r\n");
+
+  // A producer that fails half-way leaves the old file whole and nothing else behind.
+  EXPECT_THROW(platform::WriteFileAtomically(target,
+                                             [](const platform::ByteSink& sink) {
+                                               sink(std::string(100000, 'x'));
+                                               throw std::runtime_error("out of items");
+                                             }),
+               std::runtime_error);
+  EXPECT_EQ(dir.read("list.shl"), "one\r\ntwo\r\n");
+  EXPECT_EQ(dir.listing(), "list.shl");
 }

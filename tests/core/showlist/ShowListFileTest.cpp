@@ -48,6 +48,16 @@ TEST(ShowListFile, RoundTripKeepsEveryByte) {
   SaveShowList(dir.file("empty.LST"), {});
   EXPECT_EQ(dir.read("empty.LST"), "");
   EXPECT_EQ(LoadShowList(dir.file("empty.LST")), Items{});
+
+  // A list far longer than one written piece, with items of every length up to longer than a
+  // piece: nothing is lost or doubled where the pieces meet.
+  Items many;
+  for (int i = 0; i < 40000; ++i)
+    many.push_back(std::string(static_cast<size_t>(i % 97), 'a' + i % 26));
+  many.push_back(std::string(300 * 1024, 'z'));
+  many.push_back("after the longest");
+  SaveShowList(dir.file("many.shl"), many);
+  EXPECT_EQ(dir.read("many.shl"), FormatShowList(many));
 }
 
 TEST(ShowListFile, SaveReplacesAndLeavesNoTemporaryFile) {
