@@ -17,6 +17,8 @@ IN_PROCESS = [
     ("load list into the window, 1,000,000 items", "Window_LoadList_Million",
      "Baseline_ReadLinesIntoVector", 2.0),
     ("SaveShowList, 1,000,000 items", "SaveShowList_Million", "Baseline_OneWriteCall", 1.5),
+    ("SaveShowList against one flushed write (fsync)", "SaveShowList_Million",
+     "Baseline_OneWriteCallFlushed", 1.5),
     ("FormKeyDown Right, 1,000,000 items", "FormKeyDown_Right_Million",
      "Baseline_FormKeyDown_Right_Empty", 1.2),
     ("FormKeyDown Right, 10 items", "FormKeyDown_Right_TenItems",
