@@ -117,6 +117,7 @@ void WriteFileAtomically(const std::string& path,
   }
   ::fchmod(temp.fd, mode);
 
+  off_t written = 0;
   produce([&](std::string_view data) {
     size_t done = 0;
     while (done < data.size()) {
@@ -125,6 +126,12 @@ void WriteFileAtomically(const std::string& path,
       if (n <= 0) ThrowStream(path, errors);
       done += static_cast<size_t>(n);
     }
+    // Start writing this piece to the disk now, while the next one is prepared, so the flush
+    // below waits only for the last of them. Only a hint: the flush still decides.
+#ifdef SYNC_FILE_RANGE_WRITE
+    ::sync_file_range(temp.fd, written, static_cast<off_t>(data.size()), SYNC_FILE_RANGE_WRITE);
+#endif
+    written += static_cast<off_t>(data.size());
   });
   if (::fsync(temp.fd) != 0) ThrowStream(path, errors);
   if (unnamed) {
