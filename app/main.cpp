@@ -7,6 +7,7 @@
 #include "platform/ExePath.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
+#include "platform/qt/FontStandIns.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessageBoxes.h"
 #include "show/Unit_Main.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv) {
   // closing the show window ends it.
   app.setQuitOnLastWindowClosed(false);
   app.setWindowIcon(QIcon(QStringLiteral(":/quadrel-64.png")));
+  platform::InstallFontStandIns();
 
   platform::QtFileDialogs dialogs;
   platform::QtMessageBoxes messages;

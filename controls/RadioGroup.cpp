@@ -9,7 +9,9 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringL
                          int columns)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
   auto* layout = new QGridLayout(this);
-  layout->setContentsMargins(6, 4, 6, 4);
+  // Narrow sides, as a native group's items sit close to its frame: a caption laid out for
+  // Tahoma then still fits when a slightly wider face stands in for it.
+  layout->setContentsMargins(4, 4, 1, 4);
   layout->setSpacing(0);
   const int rows = (static_cast<int>(items.size()) + columns - 1) / std::max(1, columns);
   for (int i = 0; i < items.size(); ++i) {

@@ -2,10 +2,13 @@
 
 #include <QApplication>
 
+#include "platform/qt/FontStandIns.h"
+
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
-                                                                   : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
+  platform::InstallFontStandIns();  // as the program does
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
