@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace platform {
@@ -10,6 +11,9 @@ class Process {
   virtual ~Process() = default;
   // Waits at most `milliseconds` (negative: without limit); true once the process has ended.
   virtual bool WaitFor(int milliseconds) = 0;
+  // How it ended, once WaitFor has returned true: the exit code, or for a POSIX process killed
+  // by a signal 128 plus the signal's number. None when the system does not say.
+  virtual std::optional<int> ExitStatus() const { return std::nullopt; }
 };
 
 // What opening an item gave: the process to wait for, or none. `error` holds the message for the

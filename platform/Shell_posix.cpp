@@ -63,8 +63,17 @@ class ChildProcess : public Process {
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + std::chrono::milliseconds(milliseconds);
     while (!ended_) {
-      const pid_t reaped = ::waitpid(pid_, nullptr, milliseconds < 0 ? 0 : WNOHANG);
-      if (reaped == pid_ || (reaped < 0 && errno == ECHILD)) {
+      int status = 0;
+      const pid_t reaped = ::waitpid(pid_, &status, milliseconds < 0 ? 0 : WNOHANG);
+      if (reaped == pid_) {
+        ended_ = true;
+        if (WIFEXITED(status))
+          status_ = WEXITSTATUS(status);
+        else if (WIFSIGNALED(status))
+          status_ = 128 + WTERMSIG(status);
+        break;
+      }
+      if (reaped < 0 && errno == ECHILD) {
         ended_ = true;
         break;
       }
@@ -83,10 +92,13 @@ class ChildProcess : public Process {
     return true;
   }
 
+  std::optional<int> ExitStatus() const override { return status_; }
+
  private:
   pid_t pid_;
   int pidfd_;
   bool ended_ = false;
+  std::optional<int> status_;
 };
 
 // Starts `program` with `args` in `folder`: no shell, default signal handling, and no open
@@ -161,13 +173,18 @@ class ScriptProcess : public Process {
             0, std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now())
                    .count()));
       if (!current_->WaitFor(left)) return false;
+      status_ = current_->ExitStatus();
       current_.reset();
       Start();
     }
     return true;
   }
 
+  // The script's result is that of the last command it waited for, as the interpreter's is.
+  std::optional<int> ExitStatus() const override { return status_; }
+
  private:
+  std::optional<int> status_;
   std::vector<ResolvedCommand> commands_;
   std::string folder_;
   size_t next_ = 0;

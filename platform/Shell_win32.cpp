@@ -20,6 +20,12 @@ class ShellProcess : public Process {
     return WaitForSingleObject(handle_, timeout) != WAIT_TIMEOUT;
   }
 
+  std::optional<int> ExitStatus() const override {
+    DWORD code = 0;
+    if (!GetExitCodeProcess(handle_, &code) || code == STILL_ACTIVE) return std::nullopt;
+    return static_cast<int>(code);
+  }
+
  private:
   HANDLE handle_;
 };
