@@ -7,7 +7,9 @@
 
 #include "platform/AppError.h"
 #include "platform/ExePath.h"
+#include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
+#include "show/JournalSummary.h"
 #include "showlist/ItemPath.h"
 #include "showlist/ShowCheck.h"
 #include "showlist/ShowCheckReport.h"
@@ -21,16 +23,21 @@ constexpr int kCannotCheck = 2;
 
 const char* const kUsage =
     "Usage: quadrel-check [--json] [LIST]\n"
+    "       quadrel-check --journal [JOURNAL]\n"
     "Checks a show list before the show: every item is resolved as quadrel would start it,\n"
     "and each problem is reported on a line of its own as <position>: <item>: <what>.\n"
     "\n"
     "  LIST     the list file to check; default: the automatic list file (quadrel.LST)\n"
     "           of the quadrel beside this program. Items are relative to quadrel's folder.\n"
     "  --json   print the report as one JSON object\n"
+    "  --journal  summarise the last show in the show journal (default: quadrel.log\n"
+    "           beside quadrel, with quadrel.log.1 read first): items played, failures,\n"
+    "           total time\n"
     "  --help   print this text\n"
     "\n"
     "Exit status: 0 when nothing would fail (notes such as repeated items allowed),\n"
-    "1 when an item would fail, 2 when the list cannot be read or the command line is wrong.\n";
+    "1 when an item would fail, 2 when the list cannot be read or the command line is wrong.\n"
+    "With --journal: 1 when an item of the last show failed, 2 when there is no journal.\n";
 
 void Print(std::FILE* stream, const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), stream);
@@ -53,8 +60,33 @@ std::string PresenterPath(const std::string& selfPath) {
   return folder + "quadrel" + (dot == std::string::npos ? std::string() : name.substr(dot));
 }
 
+// The journal and the file it rolled over into, older first, as one text. Exit status 2 when
+// neither can be read.
+int SummariseJournal(const std::string& journal) {
+  std::string text;
+  bool read = false;
+  for (const std::string& file : {journal + ".1", journal}) {
+    if (!platform::IsRegularFile(file)) continue;
+    try {
+      text += platform::ReadWholeFile(file);
+      read = true;
+    } catch (const AppError& error) {
+      Print(stderr, "quadrel-check: " + std::string(error.what()) + "\n");
+      return kCannotCheck;
+    }
+  }
+  if (!read) {
+    Print(stderr, "quadrel-check: there is no show journal " + journal + "\n");
+    return kCannotCheck;
+  }
+  const JournalSummary summary = SummariseLastShow(text);
+  Print(stdout, FormatJournalSummary(summary, journal));
+  return summary.failures.empty() ? kNothingFails : kSomethingFails;
+}
+
 int Run(int argc, char** argv) {
   bool json = false;
+  bool journal = false;
   bool optionsEnded = false;
   std::vector<std::string> files;
   for (int i = 1; i < argc; ++i) {
@@ -66,6 +98,8 @@ int Run(int argc, char** argv) {
       return kNothingFails;
     } else if (!optionsEnded && arg == "--json") {
       json = true;
+    } else if (!optionsEnded && arg == "--journal") {
+      journal = true;
     } else if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
       return UsageError("unknown option \"" + arg + "\"");
     } else {
@@ -73,6 +107,7 @@ int Run(int argc, char** argv) {
     }
   }
   if (files.size() > 1) return UsageError("give at most one list file");
+  if (journal && json) return UsageError("--journal has no JSON form");
 
   const std::string self = platform::ExecutablePath();
   if (self.empty()) {
@@ -80,6 +115,8 @@ int Run(int argc, char** argv) {
     return kCannotCheck;
   }
   const std::string presenter = PresenterPath(self);
+  if (journal)
+    return SummariseJournal(files.empty() ? ProgramFileName(presenter, ".log") : files[0]);
   const std::string listFile = files.empty() ? ProgramFileName(presenter, ".LST") : files[0];
 
   std::vector<std::string> items;

@@ -10,7 +10,9 @@
 #include "platform/qt/FontStandIns.h"
 #include "platform/qt/QtFileDialogs.h"
 #include "platform/qt/QtMessageBoxes.h"
+#include "show/ShowJournal.h"
 #include "show/Unit_Main.h"
+#include "showlist/ItemPath.h"
 
 int main(int argc, char** argv) {
   platform::PrepareProcess();
@@ -39,6 +41,8 @@ int main(int argc, char** argv) {
   services.decimalSeparator = &platform::DecimalSeparator;
   const auto shell = platform::MakeSystemShell();
   services.shell = shell.get();
+  ShowJournal journal(ProgramFileName(services.exePath, ".log"));
+  services.journal = &journal;
 
   CreateForms(services);
   QObject::connect(Form_Main, &TForm_Main::Closed, &app, &QApplication::quit);

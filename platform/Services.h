@@ -8,6 +8,8 @@
 #include "platform/Screen.h"
 #include "platform/Shell.h"
 
+class ShowJournal;
+
 // What the windows need from the system. main() gives the real ones, tests give fakes.
 struct Services {
   std::string exePath;  // full native path of the executable; names the files beside it
@@ -17,4 +19,5 @@ struct Services {
   platform::MessageBoxes* messages = nullptr;
   platform::Shell* shell = nullptr;
   std::function<char()> decimalSeparator;
+  ShowJournal* journal = nullptr;  // none: nothing is journalled
 };

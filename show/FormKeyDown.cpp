@@ -53,6 +53,7 @@ void TForm_Main::FormKeyDown(int key) {
         Form1->activateWindow();  // the floating value window takes the keyboard
       }
     }
+    if (key == 'T') ToggleEyeCheckCard();
     if (key == VK_SPACE_KEY || key == VK_RETURN_KEY) PlayStep();
     // The show list may have changed in the show list window: the count is read afresh.
     ShowState.ShowIndex = BoundShowIndex(ShowState.ShowIndex, Count(), ShowState.LoopAll);

@@ -1,4 +1,5 @@
 #include <QTimer>
+#include <chrono>
 
 #include "controls/Shape.h"
 #include "show/ErrorReport.h"
@@ -6,6 +7,7 @@
 #include "show/HandlerGuard.h"
 #include "show/HeldInput.h"
 #include "show/ItemLaunch.h"
+#include "show/ShowJournal.h"
 #include "show/Unit_Main.h"
 #include "showlist/ShowListModel.h"
 #include "showlist/Unit_select.h"
@@ -27,13 +29,26 @@ void TForm_Main::PlayItem() {
   HeldInput& held = HeldInput::Of(*this);
   // A tick must not start another item while this one is being opened or reported.
   HeldInput::Hold hold(held, false);
-  const ItemLaunch launch =
-      NativeItemLaunch(services().exePath, Form_Setup->Items().Item(ShowState.ShowIndex));
+  HideEyeCheckCard();
+  const std::string& item = Form_Setup->Items().Item(ShowState.ShowIndex);
+  const int position = ShowState.ShowIndex + 1;
+  ShowJournal* journal = services().journal;
+  const ItemLaunch launch = NativeItemLaunch(services().exePath, item);
+  if (journal) journal->ItemStarted(position, item);
+  const auto started = std::chrono::steady_clock::now();
   platform::OpenResult opened = services().shell->Open(launch.file, launch.folder);
-  if (!opened.error.empty())
+  if (!opened.error.empty()) {
+    // Journalled before the message box, which may stay open for a while.
+    if (journal) journal->ItemFailed(position, item, opened.error);
     services().messages->ShowError(ErrorReportTitle(services().exePath),
                                    ErrorReportText(opened.error));
+  }
   if (opened.process) held.WaitFor(*opened.process);
+  if (journal && (opened.process || opened.error.empty()))
+    journal->ItemEnded(position, item, opened.process ? opened.process->ExitStatus() : std::nullopt,
+                       opened.process != nullptr,
+                       std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now() - started));
   // Releasing the process closes its handle.
 }
 
@@ -45,6 +60,8 @@ void TForm_Main::PlayStep() {
   if (ShowState.ShowIndex < Count()) {
     PlayItem();
     if (ShowState.ContinuousMode) {
+      if (services().journal && !Timer1->isActive())
+        services().journal->ContinuousStarted(ShowState.ShowIndex + 1);
       StartPause(*Timer1);
       HeldInput::Of(*this).DropTick();
     }
@@ -75,6 +92,8 @@ void TForm_Main::Timer1Timer() {
         ShowState.ShowIndex = 0;
       } else {
         ShowState.ShowIndex = Count();
+        if (services().journal) services().journal->ContinuousStopped(0, "end of the list");
+        Timer1->stop();  // so that the stop below is not journalled as one by A
         StopContinuousShow();
         Shape_Marker->SetBrushColour(kPurple);
       }
@@ -84,6 +103,8 @@ void TForm_Main::Timer1Timer() {
 }
 
 void TForm_Main::StopContinuousShow() {
+  if (services().journal && Timer1->isActive())
+    services().journal->ContinuousStopped(ShowState.ShowIndex + 1, "A pressed");
   Timer1->stop();
   Timer1->setInterval(kTimer1Interval);
   HeldInput::Of(*this).DropTick();

@@ -17,9 +17,11 @@
 #include "platform/qt/TextCodec.h"
 #include "settings/LanguageFile.h"
 #include "settings/SettingsFile.h"
+#include "show/EyeCheckCard.h"
 #include "show/Floating.h"
 #include "show/Global_var.h"
 #include "show/HandlerGuard.h"
+#include "show/ShowJournal.h"
 #include "show/ShowRules.h"
 #include "show/VirtualKey.h"
 #include "showlist/ItemPath.h"
@@ -150,6 +152,10 @@ TForm_Main::TForm_Main(Services& services) : QWidget(nullptr), services_(service
   Shape_Marker->SetBounds(0, 0, 16, 16);
   Memo_Help_L = MakeHelpMemo(this, 24);
   Memo_Help_R = MakeHelpMemo(this, 456);
+  Card_EyeCheck = new EyeCheckCard(this);
+  Card_EyeCheck->setGeometry(rect());
+  Card_EyeCheck->lower();
+  Card_EyeCheck->hide();
 
   Timer1 = new QTimer(this);
   Timer1->setInterval(1500);
@@ -208,6 +214,7 @@ void TForm_Main::ActivateFromFloating() {
 
 void TForm_Main::FirstActivationSteps() {
   ShowState.FirstActivation = false;
+  if (services_.journal) services_.journal->WindowOpened();
   ShowState.ShowIndex = 0;
   ShowState.Maximised = false;
   LoadSettings();
@@ -221,7 +228,9 @@ void TForm_Main::FirstActivationSteps() {
 
 void TForm_Main::LoadAutomaticList() {
   const std::string file = ProgramFileName(services_.exePath, ".LST");
-  if (platform::IsRegularFile(file)) Form_Setup->Items().Assign(LoadShowList(file));
+  if (!platform::IsRegularFile(file)) return;
+  Form_Setup->Items().Assign(LoadShowList(file));
+  if (services_.journal) services_.journal->ListLoaded(file, Form_Setup->Items().Count());
 }
 
 int TForm_Main::Count() const {
@@ -319,6 +328,25 @@ void TForm_Main::UpdateCornerMarker() {
   }
 }
 
+void TForm_Main::ToggleEyeCheckCard() {
+  if (Card_EyeCheck->isHidden()) {
+    Card_EyeCheck->setGeometry(rect());
+    Card_EyeCheck->show();
+    // The frame's rectangles are filled black over the window's own black; while the card is
+    // under them, only their outlines may show.
+    for (TShape* shape : {Shape_RectangleL, Shape_RectangleR})
+      shape->SetBrushColour(Qt::transparent);
+  } else {
+    HideEyeCheckCard();
+  }
+}
+
+void TForm_Main::HideEyeCheckCard() {
+  if (Card_EyeCheck->isHidden()) return;
+  Card_EyeCheck->hide();
+  for (TShape* shape : {Shape_RectangleL, Shape_RectangleR}) shape->SetBrushColour(Qt::black);
+}
+
 void TForm_Main::FormResize() {
   // The floating value is read at the first activation; until then the layout waits.
   if (ShowState.FirstActivation) {
@@ -338,7 +366,9 @@ bool TForm_Main::FormClose() {
   return RunGuarded(services_, [this] {
     SaveSettings();
     SaveLanguage();
-    SaveShowList(ProgramFileName(services_.exePath, ".LST"), Form_Setup->Items().Items());
+    const std::string list = ProgramFileName(services_.exePath, ".LST");
+    SaveShowList(list, Form_Setup->Items().Items());
+    if (services_.journal) services_.journal->ListSaved(list, Form_Setup->Items().Count());
   });
 }
 
@@ -355,6 +385,7 @@ void TForm_Main::resizeEvent(QResizeEvent* event) {
   // The rectangles are anchored to the top and the bottom of the client area.
   for (TShape* shape : {Shape_RectangleL, Shape_RectangleR})
     shape->SetBounds(shape->x(), 0, shape->width(), height());
+  Card_EyeCheck->setGeometry(rect());
   FormResize();
 }
 
@@ -364,5 +395,6 @@ void TForm_Main::closeEvent(QCloseEvent* event) {
     return;
   }
   event->accept();
+  if (services_.journal) services_.journal->ProgramClosed();
   emit Closed();
 }

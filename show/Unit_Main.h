@@ -9,6 +9,7 @@ class TLabel;
 class QTimer;
 class TMemo;
 class TShape;
+class EyeCheckCard;
 
 // The show window: black, split into a left and a right half, one per eye.
 class TForm_Main : public QWidget {
@@ -29,6 +30,8 @@ class TForm_Main : public QWidget {
   TMemo* Memo_Help_L;
   TMemo* Memo_Help_R;
   QTimer* Timer1;
+  // Under everything else, so the frame, texts and help stay drawn over it.
+  EyeCheckCard* Card_EyeCheck;
 
   // Handlers.
   void FormCreate();
@@ -46,6 +49,9 @@ class TForm_Main : public QWidget {
   void HidePointer();
   void UpdateCornerMarker();
   void LayoutFloatingFrame();
+  // The eye check card (T): on or off; off whenever an item is started. Never saved.
+  void ToggleEyeCheckCard();
+  void HideEyeCheckCard();
 
   // Playing items and the continuous show.
   void PlayItem();

@@ -15,6 +15,7 @@
 #include "players/Unit_SPlayer.h"
 #include "show/Global_var.h"
 #include "show/HandlerGuard.h"
+#include "show/ShowJournal.h"
 #include "showlist/DragMove.h"
 #include "showlist/MakeShowItemPath.h"
 #include "showlist/ShowListFile.h"
@@ -233,6 +234,7 @@ void TForm_Setup::Button_LoadClick() {
   OpenDialog_Load.fileName = files.front();
   items_->Assign(LoadShowList(files.front()));
   anchorRow_ = -1;
+  if (services_.journal) services_.journal->ListLoaded(files.front(), items_->Count());
 }
 
 void TForm_Setup::Button_SaveClick() {
@@ -240,6 +242,7 @@ void TForm_Setup::Button_SaveClick() {
   if (files.empty()) return;
   SaveDialog_Save.fileName = files.front();
   SaveShowList(files.front(), items_->Items());
+  if (services_.journal) services_.journal->ListSaved(files.front(), items_->Count());
 }
 
 void TForm_Setup::CheckBox_continuousClick() {
