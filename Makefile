@@ -12,7 +12,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libglib2.0-dev \
   xvfb xdotool x11-utils x11-apps xauth libxcb-damage0-dev python3 fonts-liberation fonts-dejavu-core \
   shared-mime-info desktop-file-utils clang clang-format libclang-rt-14-dev
 
-.PHONY: deps build build-win run test test-linux test-win format bench test-sanitize fuzz clean package lint
+.PHONY: deps build build-win run test test-linux test-win format bench test-sanitize fuzz clean package lint soak
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do \
@@ -58,6 +58,14 @@ fuzz: deps
 
 bench: build
 	cmake --build --preset linux --target bench -j $(JOBS)
+
+# The long-show soak under Xvfb, not part of `make test` (see BENCHMARKS.md); SOAK_SECONDS sets
+# its length.
+SOAK_SECONDS ?= 600
+
+soak: build
+	QUADREL_BIN=build/bin/quadrel python3 bench/soak/soak.py --seconds $(SOAK_SECONDS) \
+	  --out build/soak/soak-results.md
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
