@@ -41,6 +41,10 @@ def run(xvfb, player, shots):
         main = program.find_window("^Quadrel V")
         if "show" in shots:
             grab(program, main, "show-window.png")
+        if "card" in shots:
+            program.key(main, "h", "t")  # the help text off: it would cover the card's middle
+            grab(program, main, "eye-check-card.png")
+            program.key(main, "t", "h")
         if "floating" in shots:
             program.key(main, "v")
             grab(program, program.find_window("^Floating window$"), "floating-window.png")
@@ -61,5 +65,5 @@ def run(xvfb, player, shots):
 
 os.makedirs(OUT, exist_ok=True)
 with Xvfb(width=1280, height=1024) as xvfb:
-    run(xvfb, 0, {"show", "floating", "list"})
+    run(xvfb, 0, {"show", "card", "floating", "list"})
     run(xvfb, 1, set())

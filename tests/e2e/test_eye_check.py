@@ -50,7 +50,9 @@ class EyeCheck(E2ETestCase):
         self.assertEqual(left - right, 2 * max(2, half // 100))
 
     def test_windowed_and_maximised(self):
-        program = self.program(files={"quadrel.LST": b"a.avi\r\n"})
+        # Without the help text, which would stand over the middle of the left half.
+        program = self.program(files={"quadrel.LST": b"a.avi\r\n",
+                                      "quadrel.INI": b"[Ini Parameters]\r\nHelp Info=0\r\n"})
         window = self.start_show(program)
         program.key(window, "t")
         _, _, width, height = program.geometry(window)
