@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <thread>
@@ -138,4 +139,28 @@ TEST(PosixShell, ReportsWhatCannotBeOpened) {
   expectError(dir.file("notes.qdrl-unknown"), "No application");
   EXPECT_FALSE(fs::exists(dir.path() / "pwned"));
   EXPECT_TRUE(NoChildrenLeft());
+}
+
+TEST(PosixShell, ReportsHowTheItemEnded) {
+  TempDir dir;
+  dir.write("three.sh", "#!/bin/sh\nexit 3\n");
+  dir.write("killed.sh", "#!/bin/sh\nkill -TERM $$\nsleep 5\n");
+  dir.write("ok.sh", "#!/bin/sh\nexit 0\n");
+  for (const char* name : {"three.sh", "killed.sh", "ok.sh"}) ::chmod(dir.file(name).c_str(), 0755);
+  // A launch script ends as the last command it waited for.
+  dir.write("two.bat", "\"" + dir.file("ok.sh") + "\"\r\n\"" + dir.file("three.sh") + "\"\r\n");
+
+  const auto three = OpenAndWait(dir.file("three.sh"), dir.path().string());
+  ASSERT_TRUE(three.process);
+  EXPECT_EQ(three.process->ExitStatus(), 3);
+  const auto killed = OpenAndWait(dir.file("killed.sh"), dir.path().string());
+  ASSERT_TRUE(killed.process);
+  EXPECT_EQ(killed.process->ExitStatus(), 128 + SIGTERM);
+  const auto ok = OpenAndWait(dir.file("ok.sh"), dir.path().string());
+  ASSERT_TRUE(ok.process);
+  EXPECT_EQ(ok.process->ExitStatus(), 0);
+  const auto script = OpenAndWait(dir.file("two.bat"), dir.path().string());
+  EXPECT_EQ(script.error, "");
+  ASSERT_TRUE(script.process);
+  EXPECT_EQ(script.process->ExitStatus(), 3);
 }
