@@ -138,13 +138,14 @@ def run(seconds, out):
             started = ended = failed = 0
             last_end = None  # (ms, day) of the last "item ended" not yet followed by a start
             pauses = []
+            late = []  # (seconds into the soak, items, ms off, load average) of missed pauses
             samples = []
             t0 = time.monotonic()
             next_sample = t0
             say(f"soak: {seconds} s, {len(ITEMS)} items in the list, sampling every "
                 f"{SAMPLE_SECONDS} s")
-            say("| s | items | RSS KiB | fds | threads |")
-            say("|---:|---:|---:|---:|---:|")
+            say("| s | items | RSS KiB | fds | threads | load |")
+            say("|---:|---:|---:|---:|---:|---:|")
             while True:
                 now = time.monotonic()
                 if not program.running():
@@ -162,6 +163,9 @@ def run(seconds, out):
                             when, day = clock_ms(fields)
                             if day == last_end[1]:
                                 pauses.append(when - last_end[0])
+                                if abs(pauses[-1] - PAUSE_MS) > PAUSE_GOAL_MS:
+                                    late.append((round(now - t0), started, pauses[-1] - PAUSE_MS,
+                                                 os.getloadavg()[0]))
                         last_end = None
                     elif event == b"item ended":
                         ended += 1
@@ -172,7 +176,8 @@ def run(seconds, out):
                 if now >= next_sample:
                     rss, fds, threads = sample(program.proc.pid)
                     samples.append((started, rss, fds, threads))
-                    say(f"| {now - t0:.0f} | {started} | {rss} | {fds} | {threads} |")
+                    say(f"| {now - t0:.0f} | {started} | {rss} | {fds} | {threads} | "
+                        f"{os.getloadavg()[0]:.2f} |")
                     next_sample += SAMPLE_SECONDS
                 if now - t0 >= seconds:
                     break
@@ -214,7 +219,9 @@ def run(seconds, out):
             f"median {statistics.median(deviations):+.0f} ms, p99 {p99:+d} ms, "
             f"max {max(deviations):+d} ms, stdev {statistics.pstdev(deviations):.1f} ms")
         outside = [d for d in deviations if abs(d) > PAUSE_GOAL_MS]
-        say(f"pauses more than {PAUSE_GOAL_MS} ms off: {len(outside)} {sorted(outside)[:10]}")
+        say(f"pauses more than {PAUSE_GOAL_MS} ms off: {len(outside)}")
+        for seconds_in, items, off, load in late:
+            say(f"  at {seconds_in} s (item {items}): {off:+d} ms, load average {load:.2f}")
         ok &= not outside
     else:
         say("no pause measured")
