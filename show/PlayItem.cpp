@@ -30,7 +30,8 @@ void TForm_Main::PlayItem() {
   // A tick must not start another item while this one is being opened or reported.
   HeldInput::Hold hold(held, false);
   HideEyeCheckCard();
-  const std::string& item = Form_Setup->Items().Item(ShowState.ShowIndex);
+  // A copy: the show list window may change the list while the item plays.
+  const std::string item = Form_Setup->Items().Item(ShowState.ShowIndex);
   const int position = ShowState.ShowIndex + 1;
   ShowJournal* journal = services().journal;
   const ItemLaunch launch = NativeItemLaunch(services().exePath, item);

@@ -117,3 +117,15 @@ TEST_F(JournalUi, UnwritableJournalLeavesTheShowAlone) {
   ASSERT_TRUE(Form_Main->close());
   EXPECT_EQ(dir.read("quadrel.LST"), "a.avi\r\nb.avi\r\nc.avi\r\n");
 }
+
+TEST_F(JournalUi, ItemTextAsStartedWhenTheListChangesWhileItPlays) {
+  // The show list window stays usable by mouse while a continuous show plays under it.
+  shell.onOpen = [](const std::string&) {
+    Form_Setup->Items().Assign({std::string(200, 'x') + ".avi"});
+  };
+  Key(' ');
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 3u);
+  EXPECT_EQ(events[1], "item started|1||a.avi");
+  EXPECT_EQ(events[2], "item ended|1|exit unknown|a.avi");
+}
