@@ -265,8 +265,15 @@ void TForm_Setup::Button1Click() {
 
 bool TForm_Setup::ListBox1KeyDown(QKeyEvent& event) {
   if (event.key() != Qt::Key_X && event.key() != Qt::Key_Escape) return false;
+  CancelDrag();
   close();
   return true;
+}
+
+void TForm_Setup::CancelDrag() {
+  EndDrag();
+  dragPossible_ = false;
+  deferred_ = Deferred::None;
 }
 
 void TForm_Setup::ListBox1MouseDown(QMouseEvent& event) {
@@ -395,10 +402,13 @@ bool TForm_Setup::eventFilter(QObject* watched, QEvent* event) {
     auto& key = static_cast<QKeyEvent&>(*event);
     if (dragging_ && key.key() == Qt::Key_Escape) {
       // ESC ends a drag without a drop, as it does for every drag.
-      EndDrag();
-      dragPossible_ = false;
+      CancelDrag();
       return true;
     }
+    // What a drag moves is fixed when it starts: no key may change the selection meanwhile.
+    if (dragging_ && key.key() != Qt::Key_X) return true;
+    // A key before the pointer has moved far enough: no drag comes of this press.
+    if (dragPossible_ && key.key() != Qt::Key_X && key.key() != Qt::Key_Escape) CancelDrag();
     return ListBox1KeyDown(key) || ListBox1Navigation(key);
   }
   if (watched == ListBox1->viewport()) {
@@ -431,6 +441,12 @@ void TForm_Setup::keyPressEvent(QKeyEvent* event) {
     default:
       QDialog::keyPressEvent(event);
   }
+}
+
+void TForm_Setup::hideEvent(QHideEvent* event) {
+  // However the window closes, a drag in it ends there and its release moves nothing.
+  CancelDrag();
+  QDialog::hideEvent(event);
 }
 
 void TForm_Setup::showEvent(QShowEvent* event) {
