@@ -73,6 +73,7 @@ TForm_Setup::TForm_Setup(Services& services)
       "Show files (*.exe, *.bat, *.vbs, *.avi, *.mpg)|*.exe;*.bat;*.vbs;*.avi;*.mpg";
   OpenDialog_Select.defaultExt = ".exe, .bat, .vbs, .avi, .mpg";
   OpenDialog_Select.multiSelect = true;
+  OpenDialog_Select.offerAllFiles = true;
   OpenDialog_Load.filter = "3D show list (*.shl)|*.shl|All files (*.*)|*.*";
   OpenDialog_Load.defaultExt = "shl";
   SaveDialog_Save.filter = "3D show list (*.shl)|*.shl";
