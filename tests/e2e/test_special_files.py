@@ -44,5 +44,21 @@ class SpecialFiles(E2ETestCase):
         self.assertTrue(stat.S_ISFIFO(os.lstat(program.path("quadrel.LST")).st_mode))
 
 
+class SpecialProfileFiles(E2ETestCase):
+    def test_fifos_as_settings_and_language_files_neither_hang_nor_get_replaced(self):
+        program = self.program()
+        for name in ("quadrel.INI", "quadrel.LNG"):
+            os.mkfifo(program.path(name))
+        window = self.start_show(program)  # read as missing: the design's values
+        program.key(window, "Escape")
+        # Profile files report every failed save as "Unable to write to"; the window stays.
+        box = program.find_window("^quadrel$", timeout=60)
+        self.assertTrue(program.running())
+        for name in ("quadrel.INI", "quadrel.LNG"):
+            self.assertTrue(stat.S_ISFIFO(os.lstat(program.path(name)).st_mode), name)
+        program.key(box, "Return")
+        wait_for(lambda: program.window_gone("^quadrel$"), timeout=60, what="the error to close")
+
+
 if __name__ == "__main__":
     unittest.main()
