@@ -15,6 +15,7 @@
 #include "players/Unit_SPlayer.h"
 #include "show/Global_var.h"
 #include "show/HandlerGuard.h"
+#include "show/VirtualKey.h"
 #include "showlist/DragMove.h"
 #include "showlist/MakeShowItemPath.h"
 #include "showlist/ShowListFile.h"
@@ -23,6 +24,12 @@
 TForm_Setup* Form_Setup = nullptr;
 
 namespace {
+
+// X or ESC by the key, as in the show window, so the X key closes on every layout.
+bool IsCloseKey(const QKeyEvent& event) {
+  const int key = VirtualKeyFromQt(event);
+  return key == 'X' || key == VK_ESCAPE_KEY;
+}
 
 constexpr int kDesignWidth = 835;
 constexpr int kDesignHeight = 722;
@@ -265,7 +272,7 @@ void TForm_Setup::Button1Click() {
 }
 
 bool TForm_Setup::ListBox1KeyDown(QKeyEvent& event) {
-  if (event.key() != Qt::Key_X && event.key() != Qt::Key_Escape) return false;
+  if (!IsCloseKey(event)) return false;
   CancelDrag();
   close();
   return true;
@@ -407,9 +414,9 @@ bool TForm_Setup::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
     // What a drag moves is fixed when it starts: no key may change the selection meanwhile.
-    if (dragging_ && key.key() != Qt::Key_X) return true;
+    if (dragging_ && !IsCloseKey(key)) return true;
     // A key before the pointer has moved far enough: no drag comes of this press.
-    if (dragPossible_ && key.key() != Qt::Key_X && key.key() != Qt::Key_Escape) CancelDrag();
+    if (dragPossible_ && !IsCloseKey(key)) CancelDrag();
     return ListBox1KeyDown(key) || ListBox1Navigation(key);
   }
   if (watched == ListBox1->viewport()) {
