@@ -9,7 +9,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libglib2.0-dev \
   googletest libgtest-dev libgmock-dev libbenchmark-dev \
   mingw-w64 wine wine64 \
-  xvfb xdotool x11-utils x11-apps xauth libxcb-damage0-dev python3 fonts-liberation fonts-dejavu-core \
+  xvfb xdotool x11-utils x11-apps x11-xkb-utils libxtst6 xauth libxcb-damage0-dev python3 fonts-liberation fonts-dejavu-core \
   shared-mime-info desktop-file-utils clang clang-format libclang-rt-14-dev
 
 .PHONY: deps build build-win run test test-linux test-win format bench test-sanitize fuzz clean package lint soak

@@ -12,6 +12,8 @@ struct FileDialogRequest {
   std::string fileName;    // the name the dialog opens with
   bool save = false;
   bool multiSelect = false;
+  // Where programs carry no extension (Linux), "All files" is offered after the filter.
+  bool offerAllFiles = false;
 };
 
 // The system's open and save dialogs.

@@ -59,6 +59,11 @@ std::string ReadWholeFile(const std::string& path) {
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE)
     throw AppError(CannotOpenFileText(path, SystemText(GetLastError())));
+  // A device (CON waits for console input for ever) or a pipe is no file to be read whole.
+  if (GetFileType(h) != FILE_TYPE_DISK) {
+    CloseHandle(h);
+    throw AppError(CannotOpenFileText(path, "Not a regular file"));
+  }
   std::string data;
   LARGE_INTEGER size{};
   if (GetFileSizeEx(h, &size) && size.QuadPart > 0)

@@ -214,7 +214,28 @@ std::optional<std::vector<std::string>> ReadVbsArguments(std::string_view rest) 
 
 }  // namespace
 
-std::vector<ScriptCommand> ParseVbsScript(std::string_view content, const std::string& scriptPath) {
+std::string ExpandScriptHostText(std::string_view text, const VariableLookup& lookup) {
+  std::string result;
+  size_t i = 0;
+  while (i < text.size()) {
+    const auto open = text.find('%', i);
+    const auto close = open == std::string_view::npos ? open : text.find('%', open + 1);
+    if (close == std::string_view::npos) {
+      result += text.substr(i);
+      break;
+    }
+    result += text.substr(i, open - i);
+    const std::string name(text.substr(open + 1, close - open - 1));
+    const auto value = name.empty() || !lookup ? std::nullopt : lookup(name);
+    // Undefined: the text stays as written and the scan goes on after its closing %.
+    result += value ? *value : std::string(text.substr(open, close - open + 1));
+    i = close + 1;
+  }
+  return result;
+}
+
+std::vector<ScriptCommand> ParseVbsScript(std::string_view content, const std::string& scriptPath,
+                                          const VariableLookup& lookup) {
   std::vector<ScriptCommand> commands;
   const auto lines = Lines(content);
   for (size_t n = 0; n < lines.size(); ++n) {
@@ -249,7 +270,8 @@ std::vector<ScriptCommand> ParseVbsScript(std::string_view content, const std::s
         ThrowScriptError(scriptPath, n + 1, "the wait argument of Run cannot be read");
       }
     }
-    auto args = SplitWindowsCommandLine(commandLine);
+    // Run expands variables in the whole command line before it is split, as Script Host does.
+    auto args = SplitWindowsCommandLine(ExpandScriptHostText(commandLine, lookup));
     if (args.empty() || args[0].empty())
       ThrowScriptError(scriptPath, n + 1, "the command line names no program");
     commands.push_back({std::move(args), wait});

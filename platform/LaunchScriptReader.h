@@ -37,11 +37,16 @@ std::string ExpandBatchLine(std::string_view line, const std::string& scriptPath
 std::vector<ScriptCommand> ParseBatScript(std::string_view content, const std::string& scriptPath,
                                           const VariableLookup& lookup);
 
+// A command line after Script Host's expansion of it in Run: %NAME% gives the variable, and a
+// name that is not defined is left as written, percent signs and all (so is a lone %, and %%).
+std::string ExpandScriptHostText(std::string_view text, const VariableLookup& lookup);
+
 // The commands of a .vbs file: each `<object>.Run("command line", style, wait)` line, with ""
-// in the string read as one quote; waits when `wait` is true or non-zero (VBScript's default
-// is not to wait). Dim, Set, comments and blank lines are skipped; any other line throws
-// AppError, as does a script without a Run line.
-std::vector<ScriptCommand> ParseVbsScript(std::string_view content, const std::string& scriptPath);
+// in the string read as one quote and %NAME% expanded from `lookup` as Run does; waits when
+// `wait` is true or non-zero (VBScript's default is not to wait). Dim, Set, comments and blank
+// lines are skipped; any other line throws AppError, as does a script without a Run line.
+std::vector<ScriptCommand> ParseVbsScript(std::string_view content, const std::string& scriptPath,
+                                          const VariableLookup& lookup = {});
 
 // Where the program `name` of a script command is, for a POSIX system: '\' is read as '/';
 // a name with a folder is taken relative to `workingFolder` (unless absolute); a bare name is

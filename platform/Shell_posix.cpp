@@ -193,8 +193,8 @@ class ScriptProcess : public Process {
 
 OpenResult RunLaunchScript(const std::string& file, const std::string& folder, bool vbs) {
   const std::string content = ReadWholeFile(file);
-  const auto commands =
-      vbs ? ParseVbsScript(content, file) : ParseBatScript(content, file, ScriptVariable);
+  const auto commands = vbs ? ParseVbsScript(content, file, ScriptVariable)
+                            : ParseBatScript(content, file, ScriptVariable);
   std::vector<ResolvedCommand> resolved;
   for (const auto& command : commands) {
     std::string program = FindScriptProgram(command.args[0], folder);

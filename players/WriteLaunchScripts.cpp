@@ -7,6 +7,18 @@
 
 void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std::string>& leftFiles,
                               const std::vector<std::string>& rightFiles) {
+  // Neither script format can carry a double quote in a name (legal on Linux): it would end the
+  // quoted name early. Such a choice is refused whole, before anything is written or listed.
+  const ScriptKind scriptKind = ScriptKindFromIndex(run.scriptKind);
+  for (size_t i = 0; i < leftFiles.size(); ++i) {
+    const bool hasRight = run.separateLeftRight && i < rightFiles.size();
+    for (const std::string* video : {&leftFiles[i], hasRight ? &rightFiles[i] : nullptr})
+      if (video && VideoFileName(*video).find('"') != std::string::npos)
+        throw AppError(CannotCreateFileText(
+            LaunchScriptPath(leftFiles[i], scriptKind),
+            "The video file name " + *video +
+                " holds a double quote (\"), which a launch script cannot carry"));
+  }
   for (size_t i = 0; i < leftFiles.size(); ++i) {
     const std::string& left = leftFiles[i];
     std::string rightName;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QThread>
 #include <QTimer>
 
@@ -57,6 +58,28 @@ bool HeldInput::eventFilter(QObject* object, QEvent* event) {
         return true;
       }
       break;
+    // Clicks, double-clicks and wheel turns while an item plays are dropped: replayed later they
+    // would act on whatever lies under the pointer by then (a dialog, a list changed meanwhile),
+    // and started inside the wait they would hold the show up. A release is held instead, so a
+    // click begun before the item ends after it; one whose press was dropped finds nothing to end.
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TabletPress:
+      if (inputHolds_ > 0) return true;
+      break;
+    case QEvent::MouseMove:
+      // A drag stays where it was; hovering goes on.
+      if (inputHolds_ > 0 && static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
+        return true;
+      break;
+    case QEvent::MouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonRelease:
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
       if (inputHolds_ > 0) {

@@ -10,9 +10,10 @@
 class TForm_Main;
 
 // While a show item plays, the show window keeps repainting and answering the window manager,
-// but what the operator does meanwhile (keys, closing the window) and the continuous show's
-// tick wait until the item has ended; then they are handled in the order they came, the tick
-// last, as a blocked message queue would deliver them.
+// but what the operator does meanwhile (keys, mouse button releases, closing the window) and the
+// continuous show's tick wait until the item has ended; then they are handled in the order they
+// came, the tick last, as a blocked message queue would deliver them. Mouse presses and wheel
+// turns meanwhile are dropped, so no dialog or list change can start inside the wait.
 class HeldInput : public QObject {
   Q_OBJECT
 

@@ -105,6 +105,7 @@ class ActivationWatcher : public QObject {
   explicit ActivationWatcher(TForm_Main* main) : QObject(main), main_(main) {}
   QPointer<QWidget> previous;
   std::function<void(QWidget*)> onMainActivated;
+  std::function<void()> onOtherActivated;
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override {
@@ -114,6 +115,7 @@ class ActivationWatcher : public QObject {
         QWidget* before = previous;
         previous = widget;
         if (widget == main_ && onMainActivated) onMainActivated(before);
+        if (widget != main_ && onOtherActivated) onOtherActivated();
       }
     }
     return false;
@@ -174,6 +176,9 @@ TForm_Main::TForm_Main(Services& services) : QWidget(nullptr), services_(service
         FormActivate();
     }
   };
+  // Another window activated after the hand-over (the error box of a value that is no number):
+  // the show window's next activation is not the hand-over's, and counts.
+  watcher->onOtherActivated = [this] { floatingHandOverDone_ = false; };
   qApp->installEventFilter(watcher);
 
   FormCreate();

@@ -2,8 +2,17 @@
 
 #include <QKeyEvent>
 
+#include "platform/KeyCode.h"
+
 int VirtualKeyFromQt(const QKeyEvent& event) {
+  // The key itself, as the system names it, so layouts and Shift do not change the command.
+  const int native =
+      platform::VirtualKeyFromNative(event.nativeScanCode(), event.nativeVirtualKey());
+  if (native >= 0) return native;
+  // A synthetic event (tests, another program) has only the toolkit's key.
   const int key = event.key();
+  if ((event.modifiers() & Qt::KeypadModifier) && key >= Qt::Key_0 && key <= Qt::Key_9)
+    return VK_NUMPAD0_KEY + (key - Qt::Key_0);
   if (key >= Qt::Key_A && key <= Qt::Key_Z) return 'A' + (key - Qt::Key_A);
   if (key >= Qt::Key_0 && key <= Qt::Key_9) return '0' + (key - Qt::Key_0);
   switch (key) {

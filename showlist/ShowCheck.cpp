@@ -79,7 +79,7 @@ void CheckScript(const ItemLaunch& launch, platform::ScriptType type, bool runBu
   std::vector<platform::ScriptCommand> commands;
   try {
     commands = type == platform::ScriptType::Vbs
-                   ? platform::ParseVbsScript(content, launch.file)
+                   ? platform::ParseVbsScript(content, launch.file, system.variable)
                    : platform::ParseBatScript(content, launch.file, system.variable);
   } catch (const AppError& error) {
     // Where the system's own script host runs it, the reader's limits stop nothing.

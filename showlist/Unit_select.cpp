@@ -16,6 +16,7 @@
 #include "show/Global_var.h"
 #include "show/HandlerGuard.h"
 #include "show/ShowJournal.h"
+#include "show/VirtualKey.h"
 #include "showlist/DragMove.h"
 #include "showlist/MakeShowItemPath.h"
 #include "showlist/ShowListFile.h"
@@ -24,6 +25,12 @@
 TForm_Setup* Form_Setup = nullptr;
 
 namespace {
+
+// X or ESC by the key, as in the show window, so the X key closes on every layout.
+bool IsCloseKey(const QKeyEvent& event) {
+  const int key = VirtualKeyFromQt(event);
+  return key == 'X' || key == VK_ESCAPE_KEY;
+}
 
 constexpr int kDesignWidth = 835;
 constexpr int kDesignHeight = 722;
@@ -74,6 +81,7 @@ TForm_Setup::TForm_Setup(Services& services)
       "Show files (*.exe, *.bat, *.vbs, *.avi, *.mpg)|*.exe;*.bat;*.vbs;*.avi;*.mpg";
   OpenDialog_Select.defaultExt = ".exe, .bat, .vbs, .avi, .mpg";
   OpenDialog_Select.multiSelect = true;
+  OpenDialog_Select.offerAllFiles = true;
   OpenDialog_Load.filter = "3D show list (*.shl)|*.shl|All files (*.*)|*.*";
   OpenDialog_Load.defaultExt = "shl";
   SaveDialog_Save.filter = "3D show list (*.shl)|*.shl";
@@ -267,9 +275,16 @@ void TForm_Setup::Button1Click() {
 }
 
 bool TForm_Setup::ListBox1KeyDown(QKeyEvent& event) {
-  if (event.key() != Qt::Key_X && event.key() != Qt::Key_Escape) return false;
+  if (!IsCloseKey(event)) return false;
+  CancelDrag();
   close();
   return true;
+}
+
+void TForm_Setup::CancelDrag() {
+  EndDrag();
+  dragPossible_ = false;
+  deferred_ = Deferred::None;
 }
 
 void TForm_Setup::ListBox1MouseDown(QMouseEvent& event) {
@@ -398,10 +413,13 @@ bool TForm_Setup::eventFilter(QObject* watched, QEvent* event) {
     auto& key = static_cast<QKeyEvent&>(*event);
     if (dragging_ && key.key() == Qt::Key_Escape) {
       // ESC ends a drag without a drop, as it does for every drag.
-      EndDrag();
-      dragPossible_ = false;
+      CancelDrag();
       return true;
     }
+    // What a drag moves is fixed when it starts: no key may change the selection meanwhile.
+    if (dragging_ && !IsCloseKey(key)) return true;
+    // A key before the pointer has moved far enough: no drag comes of this press.
+    if (dragPossible_ && !IsCloseKey(key)) CancelDrag();
     return ListBox1KeyDown(key) || ListBox1Navigation(key);
   }
   if (watched == ListBox1->viewport()) {
@@ -434,6 +452,12 @@ void TForm_Setup::keyPressEvent(QKeyEvent* event) {
     default:
       QDialog::keyPressEvent(event);
   }
+}
+
+void TForm_Setup::hideEvent(QHideEvent* event) {
+  // However the window closes, a drag in it ends there and its release moves nothing.
+  CancelDrag();
+  QDialog::hideEvent(event);
 }
 
 void TForm_Setup::showEvent(QShowEvent* event) {

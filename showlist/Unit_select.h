@@ -72,6 +72,7 @@ class TForm_Setup : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
 
  private:
   void BuildControls();
@@ -85,6 +86,8 @@ class TForm_Setup : public QDialog {
   bool ListBox1Navigation(QKeyEvent& event);
   bool ForwardKey(QKeyEvent& event);
   void EndDrag();
+  // Ends a drag or a press that may become one, moving nothing.
+  void CancelDrag();
 
   Services& services_;
   ShowListModel* items_;

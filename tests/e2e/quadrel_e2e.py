@@ -4,6 +4,7 @@ Every wait polls for what it needs (a window, a file, a log line) with a generou
 nothing relies on a bare sleep.
 """
 import os
+import select
 import shutil
 import signal
 import struct
@@ -36,23 +37,33 @@ class Xvfb:
         self.display = None
 
     def __enter__(self):
-        for number in range(90, 400):
-            if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                continue
-            proc = subprocess.Popen(
-                ["Xvfb", f":{number}", "-screen", "0", f"{self.width}x{self.height}x24",
-                 "-nolisten", "tcp", "-noreset"],
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            try:
-                wait_for(lambda: os.path.exists(f"/tmp/.X11-unix/X{number}") or proc.poll() is not None,
-                         timeout=20, what="Xvfb")
-            except AssertionError:
-                proc.kill()
-                continue
-            if proc.poll() is None:
-                self.proc, self.display = proc, f":{number}"
-                return self
-        raise RuntimeError("no free X display")
+        # The server picks a free display number itself and writes it to a pipe: tests run in
+        # parallel (and other users' servers) can never take the same number.
+        read_end, write_end = os.pipe()
+        proc = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+             f"{self.width}x{self.height}x24", "-nolisten", "tcp", "-noreset"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + 60
+        try:
+            while not number.endswith(b"\n"):
+                if time.monotonic() > deadline or proc.poll() is not None:
+                    raise RuntimeError("Xvfb did not start")
+                ready, _, _ = select.select([read_end], [], [], 0.5)
+                if ready:
+                    chunk = os.read(read_end, 16)
+                    if not chunk:
+                        raise RuntimeError("Xvfb did not start")
+                    number += chunk
+        except RuntimeError:
+            proc.kill()
+            raise
+        finally:
+            os.close(read_end)
+        self.proc, self.display = proc, f":{int(number)}"
+        return self
 
     def __exit__(self, *exc):
         if self.proc:

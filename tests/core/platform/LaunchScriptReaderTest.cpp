@@ -140,3 +140,21 @@ TEST(ResolveScriptProgram, LooksWhereTheCommandInterpreterWould) {
   EXPECT_EQ(resolve("missing"), "");
   EXPECT_EQ(resolve(""), "");
 }
+
+TEST(ParseVbsScript, RunExpandsVariablesAsScriptHostDoes) {
+  const auto lookup = Variables({{"ProgramFiles", "C:\\Program Files"}, {"QV", "2"}});
+  const std::string script =
+      "Set WshShell = WScript.CreateObject(\"WScript.Shell\")\r\n"
+      "WshShell.Run(\"\"\"%ProgramFiles%\\Bino\\pl%QV%.exe\"\" -n \"\"a%QV%b.avi\"\"\", 1, "
+      "true)\r\n";
+  const auto commands = ParseVbsScript(script, "C:\\clips\\movie.vbs", lookup);
+  ASSERT_EQ(commands.size(), 1u);
+  EXPECT_EQ(commands[0].args, (Args{"C:\\Program Files\\Bino\\pl2.exe", "-n", "a2b.avi"}));
+  // A name that is not defined stays as written, and so do %% and a lone %.
+  EXPECT_EQ(platform::ExpandScriptHostText("%NOPE%QV%", lookup), "%NOPE%QV%");
+  EXPECT_EQ(platform::ExpandScriptHostText("%NOPE% %QV%", lookup), "%NOPE% 2");
+  EXPECT_EQ(platform::ExpandScriptHostText("100%% 50% x", lookup), "100%% 50% x");
+  EXPECT_EQ(platform::ExpandScriptHostText("a%QV%%QV%", lookup), "a22");
+  // The .bat reader differs: there an undefined name is dropped and %% is one %.
+  EXPECT_EQ(platform::ExpandBatchLine("%NOPE%x 100%%", "m.bat", lookup), "x 100%");
+}

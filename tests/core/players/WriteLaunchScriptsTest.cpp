@@ -270,3 +270,21 @@ TEST(WriteLaunchScripts, DialogTitlesAndCancels) {
   EXPECT_EQ(r.listing(), "a.bat b.bat c.bat");
   EXPECT_EQ(r.list.size(), 3u);
 }
+
+TEST(WriteLaunchScripts, ADoubleQuoteInAnyNameRefusesTheWholeChoice) {
+  ScriptRun r;
+  const std::string message = r.error({r.video("a.avi"), r.video("a\"b.avi")});
+  EXPECT_EQ(message, "Cannot create file \"" + r.video("a\"b.bat") + "\". The video file name " +
+                         r.video("a\"b.avi") +
+                         " holds a double quote (\"), which a launch script cannot carry");
+  EXPECT_EQ(r.listing(), "");  // not even the script of the good name before it
+  EXPECT_TRUE(r.list.empty());
+
+  ScriptRun pair;
+  pair.run.separateLeftRight = true;
+  pair.run.scriptKind = 1;
+  EXPECT_NE(pair.error({pair.video("l.avi")}, {pair.video("r\".avi")}).find("r\".avi holds"),
+            std::string::npos);
+  EXPECT_EQ(pair.listing(), "");
+  EXPECT_TRUE(pair.list.empty());
+}

@@ -179,3 +179,33 @@ TEST_F(FloatingWindow, ValueThatIsNoNumberReportsAndLeavesTheFrameHidden) {
   EXPECT_EQ(FrameVisibility(), shown);
   EXPECT_EQ(Form_Main->Shape_Line_R->geometry(), QRect(450, 0, 1, 600));
 }
+
+TEST_F(FloatingWindow, AnInvalidValueDoesNotSwallowTheNextReturnToTheShowWindow) {
+  // The activations the system sends, in the order it sends them.
+  auto activated = [](QWidget* window) {
+    QEvent event(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &event);
+  };
+  Start(1000, 600);
+  activated(Form_Main);
+  Confirm("abc");
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(FrameVisibility(), hidden);
+  QWidget errorBox;  // the error report takes the activation, then gives it back
+  activated(&errorBox);
+  activated(Form_Main);
+
+  Form_Main->FormKeyDown('F');
+  ASSERT_EQ(FrameVisibility(), shown);
+  Form1->show();
+  activated(Form1);
+  activated(Form_Main);  // the operator clicks the show window: an activation, which hides
+  EXPECT_EQ(FrameVisibility(), hidden);
+
+  // A valid value's own hand-over is still run once, not twice.
+  ShowState.FloatingValueText = "0";
+  Confirm("5");
+  EXPECT_EQ(FrameVisibility(), shown);
+  activated(Form_Main);
+  EXPECT_EQ(FrameVisibility(), shown);
+}

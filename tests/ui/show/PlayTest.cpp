@@ -1,8 +1,13 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTimerEvent>
+#include <QWheelEvent>
 #include <filesystem>
 
 #include "UiFixture.h"
@@ -286,4 +291,58 @@ TEST_F(PlayWhileWaiting, ClosingTheWindowDuringAnItemWaitsForIt) {
   Key(VK_SPACE_KEY);
   EXPECT_FALSE(Form_Main->isVisible());
   EXPECT_TRUE(fs::exists(list));
+}
+
+namespace {
+void PostMouse(QWidget* widget, QEvent::Type type, Qt::MouseButtons buttons) {
+  const QPointF at(widget->rect().center());
+  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+  QCoreApplication::postEvent(
+      widget, new QMouseEvent(type, at, widget->mapToGlobal(at), button, buttons, Qt::NoModifier));
+}
+}  // namespace
+
+TEST_F(PlayWhileWaiting, ClicksDuringAnItemAreDroppedNotReplayed) {
+  // The show list window is open during a continuous show: a click on "Load list" meanwhile
+  // must not open the dialog inside the wait, nor after it.
+  Form_Setup->show();
+  std::vector<std::string> many;
+  for (int i = 0; i < 200; ++i) many.push_back(std::to_string(i) + ".avi");
+  Form_Setup->Items().Assign(many);
+  QWidget* viewport = Form_Setup->ListBox1->viewport();
+  QCoreApplication::processEvents();  // the view lays its items out
+  ASSERT_GT(Form_Setup->ListBox1->verticalScrollBar()->maximum(), 0);
+  const int scrolled = Form_Setup->ListBox1->verticalScrollBar()->value();
+  playing.during = [&](int sliceLeft) {
+    if (sliceLeft == 2) {
+      PostMouse(Form_Setup->Button_Load, QEvent::MouseButtonPress, Qt::LeftButton);
+      PostMouse(Form_Setup->Button_Load, QEvent::MouseButtonRelease, Qt::NoButton);
+      PostMouse(Form_Setup->Button_Load, QEvent::MouseButtonDblClick, Qt::LeftButton);
+      PostMouse(Form_Setup->Button_Load, QEvent::MouseButtonRelease, Qt::NoButton);
+      const QPointF at(viewport->rect().center());
+      QCoreApplication::postEvent(
+          viewport, new QWheelEvent(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -600),
+                                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false));
+    }
+    if (sliceLeft == 1) EXPECT_TRUE(dialogs.requests.empty());
+  };
+  Key(VK_SPACE_KEY);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(dialogs.requests.empty());
+  EXPECT_EQ(Form_Setup->ListBox1->verticalScrollBar()->value(), scrolled);
+  EXPECT_EQ(ShowState.ShowIndex, 1);
+}
+
+TEST_F(PlayWhileWaiting, AClickBegunBeforeAnItemEndsAfterIt) {
+  Form_Setup->show();
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(Form_Setup->Button_Load->rect().center()),
+                    QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(Form_Setup->Button_Load, &press);
+  playing.during = [&](int sliceLeft) {
+    if (sliceLeft == 2)
+      PostMouse(Form_Setup->Button_Load, QEvent::MouseButtonRelease, Qt::NoButton);
+    if (sliceLeft == 1) EXPECT_TRUE(dialogs.requests.empty());
+  };
+  Key(VK_SPACE_KEY);
+  EXPECT_EQ(dialogs.requests.size(), 1u);  // the click's release came after the item
 }

@@ -198,3 +198,49 @@ TEST_F(ShowListMouse, EscapeDuringADragEndsItWithoutADrop) {
   Release(At(3));
   EXPECT_EQ(Order(), "ABCDEF");
 }
+
+TEST_F(ShowListMouse, ClosingTheWindowEndsADragAndItsReleaseMovesNothing) {
+  Click(0);
+  Press(At(0));
+  Send(QEvent::MouseMove, At(1), Qt::LeftButton);
+  ASSERT_TRUE(Form_Setup->Dragging());
+  KeyClick(Form_Setup->ListBox1, Qt::Key_X);
+  EXPECT_FALSE(Form_Setup->isVisible());
+  EXPECT_FALSE(Form_Setup->Dragging());
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  Release(At(1));
+  EXPECT_EQ(Order(), "ABCDEF");
+
+  // The same when the window is closed another way (its title bar) during a drag.
+  Form_Setup->show();
+  Click(2);
+  Press(At(2));
+  Send(QEvent::MouseMove, At(4), Qt::LeftButton);
+  ASSERT_TRUE(Form_Setup->Dragging());
+  Form_Setup->close();
+  Release(At(4));
+  EXPECT_EQ(Order(), "ABCDEF");
+}
+
+TEST_F(ShowListMouse, KeysDuringADragDoNotChangeWhatIsMoved) {
+  Click(0);
+  Press(At(0));
+  Send(QEvent::MouseMove, At(2), Qt::LeftButton);
+  ASSERT_TRUE(Form_Setup->Dragging());
+  KeyClick(Form_Setup->ListBox1, Qt::Key_Down);
+  KeyClick(Form_Setup->ListBox1, Qt::Key_Down, Qt::ShiftModifier);
+  KeyClick(Form_Setup->ListBox1, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(Selected(), (Positions{0}));
+  Release(At(2));
+  EXPECT_EQ(Order(), "BCADEF");
+
+  // A key between the press and the drag's start: no drag comes of that press.
+  Click(5);
+  Press(At(5));
+  KeyClick(Form_Setup->ListBox1, Qt::Key_Up);
+  Send(QEvent::MouseMove, At(3), Qt::LeftButton);
+  Send(QEvent::MouseMove, At(2), Qt::LeftButton);
+  EXPECT_FALSE(Form_Setup->Dragging());
+  Release(At(2));
+  EXPECT_EQ(Order(), "BCADEF");
+}

@@ -1,3 +1,4 @@
+#include <sys/stat.h>
 #include <QCheckBox>
 #include <QListView>
 #include <QPushButton>
@@ -138,6 +139,21 @@ TEST_F(ShowListWindow, LoadReplacesTheListAndCancelKeepsIt) {
   EXPECT_EQ(dialogs.requests[2].fileName, File("two.shl"));
   Form_Setup->Button_Load->click();
   EXPECT_EQ(dialogs.requests[3].fileName, File("gone.shl"));
+}
+
+TEST_F(ShowListWindow, LoadRefusesWhatIsNoRegularFileWithoutBlocking) {
+  List().Assign({"kept.avi"});
+  const std::string fifo = File("pipe.shl");
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  for (const std::string& chosen : {fifo, std::string("/dev/zero")}) {
+    messages.errors.clear();
+    dialogs.answers.push_back({chosen});
+    Form_Setup->Button_Load->click();  // a blocking read would hang the suite here
+    ASSERT_EQ(messages.errors.size(), 1u);
+    EXPECT_EQ(messages.errors[0].second,
+              "Cannot open file \"" + chosen + "\". Not a regular file.");
+    EXPECT_EQ(List().Items(), Items{"kept.avi"});
+  }
 }
 
 TEST_F(ShowListWindow, SaveThenLoadGivesTheSameList) {
