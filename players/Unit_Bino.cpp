@@ -7,11 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "controls/ComboBox.h"
 #include "controls/RadioGroup.h"
+#include "platform/AppError.h"
 #include "platform/qt/TextCodec.h"
+#include "players/Bino2CommandFile.h"
 #include "players/PlayerWindowParts.h"
 #include "players/WriteLaunchScripts.h"
 #include "show/HandlerGuard.h"
@@ -89,6 +92,19 @@ TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(service
   }
   subsGrid->setRowStretch(row, 1);
 
+  // Bino version.
+  RadioGroup_BinoVersion =
+      new TRadioGroup(this, QStringLiteral("Bino version"), ItemList(kBinoVersionCaptions));
+  RadioGroup_BinoVersion->SetItemIndex(0);
+  Label_Bino2Note = new QLabel(
+      QStringLiteral("Bino 2 has no GUI-less or centred start, no full screen flips, crosstalk "
+                     "correction, ghostbusting or subtitle files, and reads neither separate "
+                     "left/right files nor even/odd rows: those settings are greyed out. Its "
+                     "scripts start it with a command file beside each video, which plays the "
+                     "video and quits at its end."),
+      this);
+  Label_Bino2Note->setWordWrap(true);
+
   // Videos and scripts.
   auto* run = new QGroupBox(this);
   auto* runColumn = new QVBoxLayout(run);
@@ -109,6 +125,8 @@ TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(service
   middle->addWidget(RadioGroup_BinoVideoOutput);
   middle->addStretch(1);
   auto* right = new QVBoxLayout;
+  right->addWidget(RadioGroup_BinoVersion);
+  right->addWidget(Label_Bino2Note);
   right->addWidget(subs);
   right->addWidget(run);
   right->addStretch(1);
@@ -119,6 +137,14 @@ TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(service
   auto* window = new QVBoxLayout(this);
   window->addWidget(location);
   window->addLayout(columns);
+
+  crossTalkGroup_ = cross;
+  subtitlesGroup_ = subs;
+  // Toggled also follows the settings file's choice, not only the operator's clicks.
+  for (int i = 0; i < RadioGroup_BinoVersion->Count(); ++i)
+    connect(RadioGroup_BinoVersion->Button(i), &QAbstractButton::toggled, this,
+            [this] { ShowBinoVersion(); });
+  ShowBinoVersion();
 
   connect(Button_BinoSelectLocation, &QPushButton::clicked, this,
           [this] { RunGuarded(services_, [this] { Button_BinoSelectLocationClick(); }); });
@@ -156,6 +182,18 @@ std::string TForm_Bino::BuildBinoCommandLine(const std::string& leftName,
   return ::BuildBinoCommandLine(Options(), leftName, rightName, quote);
 }
 
+void TForm_Bino::ShowBinoVersion() {
+  const bool bino2 = IsBino2(BinoVersionFromIndex(RadioGroup_BinoVersion->ItemIndex()));
+  Label_Bino2Note->setVisible(bino2);
+  CheckBox_Bino_NoGUI->setEnabled(!bino2);
+  CheckBox_BinoCenter->setEnabled(!bino2);
+  RadioGroup_BinoFullScreen->setEnabled(!bino2);
+  crossTalkGroup_->setEnabled(!bino2);
+  subtitlesGroup_->setEnabled(!bino2);
+  for (int i = 0; i < RadioGroup_BinoVideoInput->Count(); ++i)
+    RadioGroup_BinoVideoInput->Button(i)->setEnabled(!bino2 || !Bino2InputMode(i).empty());
+}
+
 void TForm_Bino::Button_BinoSelectLocationClick() {
   ChooseLocation(*services_.dialogs, OpenDialog_BinoLocation, Edit_BinoLocation);
 }
@@ -170,6 +208,16 @@ void TForm_Bino::Button_BinoSelectVideoClick() {
     return BuildBinoCommandLine(l, r, q);
   };
   run.appendToList = AppendToShowList;
+  const BinoVersion version = BinoVersionFromIndex(RadioGroup_BinoVersion->ItemIndex());
+  if (IsBino2(version)) {
+    // Refused before any dialog: a Bino 2 script never plays something else than was chosen.
+    if (std::string refusal = Bino2Refusal(Options()); !refusal.empty()) throw AppError(refusal);
+    run.buildCommandLine = [this, version](const std::string& l, const std::string&,
+                                           const std::string& q) {
+      return BuildBino2CommandLine(Options(), version, Bino2CommandFileName(l), q);
+    };
+    run.companion = [this](const std::string& left) { return Bino2CommandFile(Options(), left); };
+  }
   WriteLaunchScripts(*services_.dialogs, OpenDialog_BinoSelectVideo_L, OpenDialog_BinoSelectVideo_R,
                      run);
 }
