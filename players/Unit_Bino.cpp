@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "controls/ComboBox.h"
 #include "controls/RadioGroup.h"
@@ -97,11 +98,11 @@ TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(service
       new TRadioGroup(this, QStringLiteral("Bino version"), ItemList(kBinoVersionCaptions));
   RadioGroup_BinoVersion->SetItemIndex(0);
   Label_Bino2Note = new QLabel(
-      QStringLiteral("Bino 2 has no GUI-less or centred start, no full screen flips, crosstalk "
-                     "correction, ghostbusting or subtitle files, and reads neither separate "
-                     "left/right files nor even/odd rows: those settings are greyed out. Its "
-                     "scripts start it with a command file beside each video, which plays the "
-                     "video and quits at its end."),
+      QStringLiteral("Bino 2 has no GUI-less or centred start, full screen flips, crosstalk "
+                     "correction, ghostbusting or subtitle files, and cannot read separate "
+                     "left/right files or even/odd rows, so those settings are greyed out. Each "
+                     "script starts Bino 2 with a command file beside the video, which plays it "
+                     "and quits at its end."),
       this);
   Label_Bino2Note->setWordWrap(true);
 
@@ -138,6 +139,10 @@ TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(service
   window->addWidget(location);
   window->addLayout(columns);
 
+  // The note wraps at the column's own width instead of widening it, so choosing Bino 2 moves
+  // nothing.
+  Label_Bino2Note->setFixedWidth(std::max({RadioGroup_BinoVersion->sizeHint().width(),
+                                           subs->sizeHint().width(), run->sizeHint().width()}));
   crossTalkGroup_ = cross;
   subtitlesGroup_ = subs;
   // Toggled also follows the settings file's choice, not only the operator's clicks.
