@@ -6,6 +6,7 @@ The player is Bino 2.3, built once from the archive beside the repository into a
 the tree (tools/build-bino.sh). Without the archive the test reports itself skipped (exit 77),
 never passed. Prints the time from SPACE to Bino running and from Bino's end to the next item.
 """
+import json
 import os
 import shutil
 import subprocess
@@ -185,6 +186,22 @@ class Bino2Scripts(E2ETestCase):
                              what="the second item to play")
         self.assertIn("my clip.bino", runs[1][2])
         print(f"\nSPACE to Bino running: {started:.2f} s, then {runs[1][0] - pressed:.2f} s")
+
+        # The show check follows each script into its command file.
+        check = program.path("quadrel-check")
+        shutil.copy2(os.path.join(os.path.dirname(os.environ["QUADREL_BIN"]), "quadrel-check"),
+                     check)
+        program.write("evening.shl", b"clips\\plain.bat\r\nclips\\my clip.bat\r\n")
+        result = subprocess.run([check, "--json", program.path("evening.shl")],
+                                capture_output=True, text=True, timeout=60)
+        self.assertEqual(result.returncode, 0, result.stdout + result.stderr)
+        os.remove(program.path("clips/my clip.avi"))
+        os.remove(program.path("clips/plain.bino"))
+        result = subprocess.run([check, "--json", program.path("evening.shl")],
+                                capture_output=True, text=True, timeout=60)
+        self.assertEqual(result.returncode, 1, result.stdout + result.stderr)
+        findings = [(f["position"], f["kind"]) for f in json.loads(result.stdout)["findings"]]
+        self.assertEqual(findings, [(1, "command-file"), (2, "missing-video")])
 
 
 class BinoItself(unittest.TestCase):
