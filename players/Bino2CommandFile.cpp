@@ -103,9 +103,10 @@ std::string Bino2FileUrl(const std::string& utf8Name) {
   url.reserve(utf8Name.size());
   for (const char c : utf8Name) {
     const auto byte = static_cast<unsigned char>(c);
+    // A leading '-' would make the name an option of "open".
     const bool plain = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z') ||
-                       (byte >= '0' && byte <= '9') || byte == '-' || byte == '.' || byte == '_' ||
-                       byte == '~';
+                       (byte >= '0' && byte <= '9') || (byte == '-' && !url.empty()) ||
+                       byte == '.' || byte == '_' || byte == '~';
     if (plain) {
       url += c;
     } else {

@@ -32,8 +32,8 @@ std::string Bino2Refusal(const BinoOptions& options);
 std::string Bino2CommandFileName(const std::string& videoName);
 
 // A UTF-8 file name as the URL Bino 2's "open" command takes: every byte outside letters,
-// digits and "-._~" percent-encoded, since the command reader splits lines at blanks and
-// decodes the URL.
+// digits and "-._~" percent-encoded, and a leading '-', since the command reader splits lines
+// at blanks, takes a word beginning with '-' for an option and decodes the URL.
 std::string Bino2FileUrl(const std::string& utf8Name);
 
 // The command file for one video (`utf8VideoName`: its file name without folder, in UTF-8;

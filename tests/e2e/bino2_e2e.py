@@ -225,12 +225,12 @@ class BinoItself(unittest.TestCase):
 
     def test_command_file_reaches_odd_names_whole(self):
         with Display() as env:
-            name = "caf\u00e9 100% #1.avi"
+            name = "-caf\u00e9 100% #1.avi"
             shutil.copyfile(CLIP, os.path.join(env.folder, name))
             # As the Bino window writes it for this name.
             with open(os.path.join(env.folder, "odd.bino"), "wb") as f:
                 f.write(b"set-output-mode left-right\r\nset-fullscreen on\r\n"
-                        b"open --input left-right caf%C3%A9%20100%25%20%231.avi\r\n"
+                        b"open --input left-right %2Dcaf%C3%A9%20100%25%20%231.avi\r\n"
                         b"set-swap-eyes off\r\nwait stop\r\nquit\r\n")
             result, seconds = self.run_bino(["--read-commands", "odd.bino"], env.folder)
             output = result.stdout + result.stderr

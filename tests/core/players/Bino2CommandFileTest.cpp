@@ -128,6 +128,8 @@ TEST(Bino2CommandFile, NamesReachBinoWholeAsOneWord) {
   // UTF-8 bytes, and everything a URL reader could take for a scheme, query or fragment.
   EXPECT_EQ(Bino2FileUrl("caf\xC3\xA9 #1?+:&.avi"), "caf%C3%A9%20%231%3F%2B%3A%26.avi");
   EXPECT_EQ(Bino2FileUrl("tab\there"), "tab%09here");
+  // Bino reads a word that begins with '-' as an option of "open".
+  EXPECT_EQ(Bino2FileUrl("-x-y.avi"), "%2Dx-y.avi");
   const std::string line = Lines(Bino2CommandFileText(Design(), "a b.avi"))[2];
   EXPECT_EQ(line, "open --input left-right a%20b.avi");
 }
