@@ -156,9 +156,11 @@ class Bino2Scripts(E2ETestCase):
         self.assertIn("my clip.bino", second[2])
         for run in (first, second):
             # Bino played the 2-second clip to its end, not refused it at once.
-            self.assertGreaterEqual(run[1] - run[0], 1.8, f"Bino ran too briefly: {run[2]}")
+            self.assertGreaterEqual(run[1] - run[0], 1.5, f"Bino ran too briefly: {run[2]}")
         gap = second[0] - first[1]
-        self.assertGreaterEqual(gap, PAUSE - 0.05, "the next item waited for Bino's end")
+        # Had the show not waited for Bino, the next item would have started while it ran; the
+        # margin is for samples taken late on a loaded machine.
+        self.assertGreaterEqual(gap, PAUSE - 0.5, "the next item waited for Bino's end")
         self.assertLess(gap, PAUSE + 5.0, "the show went on after Bino's end")
         print(f"\nSPACE to Bino running: {first[0] - pressed:.2f} s (includes the key's delivery)")
         print(f"Bino running: {first[1] - first[0]:.2f} s and {second[1] - second[0]:.2f} s for "
@@ -236,7 +238,7 @@ class BinoItself(unittest.TestCase):
             output = result.stdout + result.stderr
             self.assertEqual(result.returncode, 0, output)
             self.assertNotIn("Invalid argument", output)
-            self.assertGreaterEqual(seconds, 1.8, "Bino played the clip to its end: " + output)
+            self.assertGreaterEqual(seconds, 1.5, "Bino played the clip to its end: " + output)
 
 
 class Display:
