@@ -173,3 +173,15 @@ TEST(TextEncoding, RecognisesWellFormedUtf8Only) {
   EXPECT_FALSE(platform::IsUtf8("\xE2\x82"));          // cut short
   EXPECT_FALSE(platform::IsUtf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
 }
+
+TEST(TextEncoding, SystemNamesGoToUtf8AndBack) {
+  // "café": one byte per letter in a Western ANSI code page, two for é in UTF-8.
+  const std::string utf8 = "caf\xC3\xA9 clip.avi";
+  const auto native = platform::Utf8ToNativeName(utf8);
+  ASSERT_TRUE(native.has_value());
+  EXPECT_EQ(platform::NativeNameToUtf8(*native), utf8);
+  EXPECT_EQ(platform::NativeNameToUtf8("plain.avi"), "plain.avi");
+  EXPECT_EQ(platform::NativeNameToUtf8(""), "");
+  // A name that is no UTF-8 is refused rather than garbled.
+  EXPECT_FALSE(platform::Utf8ToNativeName("caf\xE9").has_value());
+}
