@@ -5,12 +5,19 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
+# The real Bino 2 player the end-to-end tests build (tools/build-bino.sh) and play scripts with,
+# and ffmpeg for their test clip.
+BINO_PACKAGES := qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
+  libqt6opengl6-dev libgl-dev libgl1-mesa-dri gstreamer1.0-plugins-base \
+  gstreamer1.0-plugins-good gstreamer1.0-libav ffmpeg
+
 # Build and run dependencies (Linux lane, Windows lane, end-to-end tests, benchmarks).
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libglib2.0-dev \
   googletest libgtest-dev libgmock-dev libbenchmark-dev \
   mingw-w64 wine wine64 \
   xvfb xdotool x11-utils x11-apps x11-xkb-utils libxtst6 xauth libxcb-damage0-dev python3 fonts-liberation fonts-dejavu-core \
-  shared-mime-info desktop-file-utils clang clang-format libclang-rt-14-dev
+  shared-mime-info desktop-file-utils clang clang-format libclang-rt-14-dev \
+  $(BINO_PACKAGES)
 
 .PHONY: deps build build-win run test test-linux test-win format bench test-sanitize fuzz clean package lint soak
 

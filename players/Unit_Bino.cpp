@@ -7,11 +7,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "controls/ComboBox.h"
 #include "controls/RadioGroup.h"
+#include "platform/AppError.h"
 #include "platform/qt/TextCodec.h"
+#include "players/Bino2CommandFile.h"
 #include "players/PlayerWindowParts.h"
 #include "players/WriteLaunchScripts.h"
 #include "show/HandlerGuard.h"
@@ -89,6 +93,19 @@ TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(service
   }
   subsGrid->setRowStretch(row, 1);
 
+  // Bino version.
+  RadioGroup_BinoVersion =
+      new TRadioGroup(this, QStringLiteral("Bino version"), ItemList(kBinoVersionCaptions));
+  RadioGroup_BinoVersion->SetItemIndex(0);
+  Label_Bino2Note = new QLabel(
+      QStringLiteral("Bino 2 has no GUI-less or centred start, full screen flips, crosstalk "
+                     "correction, ghostbusting or subtitle files, and cannot read separate "
+                     "left/right files or even/odd rows, so those settings are greyed out. Each "
+                     "script starts Bino 2 with a command file beside the video, which plays it "
+                     "and quits at its end."),
+      this);
+  Label_Bino2Note->setWordWrap(true);
+
   // Videos and scripts.
   auto* run = new QGroupBox(this);
   auto* runColumn = new QVBoxLayout(run);
@@ -109,6 +126,8 @@ TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(service
   middle->addWidget(RadioGroup_BinoVideoOutput);
   middle->addStretch(1);
   auto* right = new QVBoxLayout;
+  right->addWidget(RadioGroup_BinoVersion);
+  right->addWidget(Label_Bino2Note);
   right->addWidget(subs);
   right->addWidget(run);
   right->addStretch(1);
@@ -119,6 +138,18 @@ TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(service
   auto* window = new QVBoxLayout(this);
   window->addWidget(location);
   window->addLayout(columns);
+
+  // The note wraps at the column's own width instead of widening it, so choosing Bino 2 moves
+  // nothing.
+  Label_Bino2Note->setFixedWidth(std::max({RadioGroup_BinoVersion->sizeHint().width(),
+                                           subs->sizeHint().width(), run->sizeHint().width()}));
+  crossTalkGroup_ = cross;
+  subtitlesGroup_ = subs;
+  // Toggled also follows the settings file's choice, not only the operator's clicks.
+  for (int i = 0; i < RadioGroup_BinoVersion->Count(); ++i)
+    connect(RadioGroup_BinoVersion->Button(i), &QAbstractButton::toggled, this,
+            [this] { ShowBinoVersion(); });
+  ShowBinoVersion();
 
   connect(Button_BinoSelectLocation, &QPushButton::clicked, this,
           [this] { RunGuarded(services_, [this] { Button_BinoSelectLocationClick(); }); });
@@ -156,6 +187,18 @@ std::string TForm_Bino::BuildBinoCommandLine(const std::string& leftName,
   return ::BuildBinoCommandLine(Options(), leftName, rightName, quote);
 }
 
+void TForm_Bino::ShowBinoVersion() {
+  const bool bino2 = IsBino2(BinoVersionFromIndex(RadioGroup_BinoVersion->ItemIndex()));
+  Label_Bino2Note->setVisible(bino2);
+  CheckBox_Bino_NoGUI->setEnabled(!bino2);
+  CheckBox_BinoCenter->setEnabled(!bino2);
+  RadioGroup_BinoFullScreen->setEnabled(!bino2);
+  crossTalkGroup_->setEnabled(!bino2);
+  subtitlesGroup_->setEnabled(!bino2);
+  for (int i = 0; i < RadioGroup_BinoVideoInput->Count(); ++i)
+    RadioGroup_BinoVideoInput->Button(i)->setEnabled(!bino2 || !Bino2InputMode(i).empty());
+}
+
 void TForm_Bino::Button_BinoSelectLocationClick() {
   ChooseLocation(*services_.dialogs, OpenDialog_BinoLocation, Edit_BinoLocation);
 }
@@ -170,6 +213,16 @@ void TForm_Bino::Button_BinoSelectVideoClick() {
     return BuildBinoCommandLine(l, r, q);
   };
   run.appendToList = AppendToShowList;
+  const BinoVersion version = BinoVersionFromIndex(RadioGroup_BinoVersion->ItemIndex());
+  if (IsBino2(version)) {
+    // Refused before any dialog: a Bino 2 script never plays something else than was chosen.
+    if (std::string refusal = Bino2Refusal(Options()); !refusal.empty()) throw AppError(refusal);
+    run.buildCommandLine = [this, version](const std::string& l, const std::string&,
+                                           const std::string& q) {
+      return BuildBino2CommandLine(Options(), version, Bino2CommandFileName(l), q);
+    };
+    run.companion = [this](const std::string& left) { return Bino2CommandFile(Options(), left); };
+  }
   WriteLaunchScripts(*services_.dialogs, OpenDialog_BinoSelectVideo_L, OpenDialog_BinoSelectVideo_R,
                      run);
 }

@@ -6,6 +6,7 @@
 #include "players/BinoCommandLine.h"
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class TComboBox;
@@ -49,6 +50,9 @@ class TForm_Bino : public QDialog {
   TComboBox* Combo_sub_col;
   QLineEdit* Edit_sub_size;
   QLineEdit* Edit_sub_par;
+  // "Bino version": which Bino the location holds, and why some controls rest under Bino 2.
+  TRadioGroup* RadioGroup_BinoVersion;
+  QLabel* Label_Bino2Note;
 
   // The options as the controls hold them now.
   BinoOptions Options() const;
@@ -56,11 +60,16 @@ class TForm_Bino : public QDialog {
   std::string BuildBinoCommandLine(const std::string& leftName, const std::string& rightName,
                                    const std::string& quote) const;
 
+  // Greys out what Bino 2 cannot honour while a Bino 2 is chosen (the values stay for Bino 1).
+  void ShowBinoVersion();
+
   void Button_BinoSelectLocationClick();
   void Button_BinoSelectVideoClick();
 
  private:
   Services& services_;
+  QWidget* crossTalkGroup_;
+  QWidget* subtitlesGroup_;
 };
 
 extern TForm_Bino* Form_Bino;

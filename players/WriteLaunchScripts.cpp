@@ -36,6 +36,10 @@ void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std:
     const std::string commandLine =
         run.buildCommandLine(ScriptFileName(VideoFileName(left), kind),
                              ScriptFileName(rightName, kind), QuoteMark(kind));
+    if (run.companion) {
+      const CompanionFile companion = run.companion(left);
+      platform::WriteFileAtomically(companion.path, companion.text);
+    }
     platform::WriteFileAtomically(scriptPath, LaunchScriptText(commandLine, kind));
     if (run.addToList) run.appendToList(MakeNativeShowItemPath(run.exePath, scriptPath));
   }

@@ -7,6 +7,7 @@
 #include "controls/RadioGroup.h"
 #include "players/Unit_Bino.h"
 #include "players/Unit_SPlayer.h"
+#include "settings/BinoVersionSetting.h"
 #include "settings/ProfileFile.h"
 #include "settings/SettingsValues.h"
 #include "settings/StoredText.h"
@@ -194,6 +195,7 @@ void LoadSettings() {
   const ProfileFile profile(SettingsFileName());
   const SettingsValues values = LoadSettingsValues(profile);
   for (const Setting binding : SettingsReadOrder()) Apply(values, binding);
+  Form_Bino->RadioGroup_BinoVersion->SetItemIndex(LoadBinoVersion(profile));
 }
 
 void SaveSettings() {
@@ -201,5 +203,6 @@ void SaveSettings() {
   for (const SettingKey& key : SettingsKeys()) Take(values, key.binding);
   ProfileFile profile(SettingsFileName());
   SaveSettingsValues(profile, values);
+  SaveBinoVersion(profile, Form_Bino->RadioGroup_BinoVersion->ItemIndex());
   profile.Flush();
 }

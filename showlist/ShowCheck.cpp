@@ -4,6 +4,7 @@
 
 #include "platform/AppError.h"
 #include "platform/FileSystem.h"
+#include "platform/TextEncoding.h"
 #include "show/ItemLaunch.h"
 
 namespace {
@@ -34,14 +35,38 @@ std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
 }
 
+// Bino 2's options that name a command file (before 2.8, and from 2.8 on).
+constexpr const char* kCommandFileOptions[] = {"--read-commands", "--control-file"};
+
+// The command files a Bino 2 command line names, given apart or as "--option=file".
+std::vector<std::string> CommandFiles(const std::vector<std::string>& args) {
+  std::vector<std::string> names;
+  for (size_t i = 1; i < args.size(); ++i) {
+    for (const std::string option : kCommandFileOptions) {
+      if (args[i] == option && i + 1 < args.size())
+        names.push_back(args[++i]);
+      else if (StartsWith(args[i], option + "="))
+        names.push_back(args[i].substr(option.size() + 1));
+    }
+  }
+  return names;
+}
+
 // The files a player's command line names: the values of Stereoscopic Player's -file:, -left:
 // and -right:, and every other argument that is no option and carries an extension (Bino's
 // videos and subtitle file; its option values standing apart, such as left-right, carry none).
+// A command file is checked on its own.
 std::vector<std::string> NamedFiles(const std::vector<std::string>& args) {
   std::vector<std::string> names;
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const std::string lower = Lower(arg);
+    bool commandFile = false;
+    for (const std::string option : kCommandFileOptions) commandFile |= arg == option;
+    if (commandFile) {
+      ++i;
+      continue;
+    }
     bool taken = false;
     for (const char* prefix : {"-file:", "-left:", "-right:"}) {
       if (StartsWith(lower, prefix)) {
@@ -65,6 +90,100 @@ const char* NamedFileWord(const std::string& name) {
       return "subtitle file";
   }
   return "video";
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The local file a URL of Bino 2's "open" command names (UTF-8, percent escapes decoded), or
+// nothing when it names no local file (another scheme).
+std::optional<std::string> LocalFileOfUrl(std::string url) {
+  if (StartsWith(Lower(url), "file://")) {
+    url = url.substr(7);
+  } else {
+    const auto colon = url.find(':');
+    // One letter before the colon is a drive, two or more a scheme such as http.
+    if (colon != std::string::npos && colon > 1 && url.find_first_of("/\\") > colon)
+      return std::nullopt;
+  }
+  std::string name;
+  for (size_t i = 0; i < url.size(); ++i) {
+    if (url[i] == '%' && i + 2 < url.size() && HexValue(url[i + 1]) >= 0 &&
+        HexValue(url[i + 2]) >= 0) {
+      name += static_cast<char>(HexValue(url[i + 1]) * 16 + HexValue(url[i + 2]));
+      i += 2;
+    } else {
+      name += url[i];
+    }
+  }
+  return name;
+}
+
+// A Bino 2 command file: it must be there, open the videos that are there, and quit, or the
+// show waits for ever at this item.
+void CheckCommandFile(const ItemLaunch& launch, const std::string& name, const CheckSystem& system,
+                      std::vector<Problem>& problems) {
+  const std::string path = NativeItemLaunch(launch.file, name).file;
+  const std::string what = "the script's Bino command file " + Quoted(name);
+  const platform::PathState state = system.pathState(path);
+  if (state.kind != platform::PathKind::File) {
+    problems.push_back({CheckKind::CommandFile, CheckSeverity::Error,
+                        what + (state.kind == platform::PathKind::Folder
+                                    ? " is a folder (" + path + ")"
+                                    : " is not in the script's folder (" + path + ")")});
+    return;
+  }
+  std::string content;
+  try {
+    content = system.readFile(path);
+  } catch (const AppError& error) {
+    problems.push_back({CheckKind::CommandFile, CheckSeverity::Error, error.what()});
+    return;
+  }
+  bool quits = false;
+  size_t start = 0;
+  while (start < content.size()) {
+    auto end = content.find('\n', start);
+    if (end == std::string::npos) end = content.size();
+    std::string line = content.substr(start, end - start);
+    start = end + 1;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    // Bino splits a command at single blanks; the URL is the last word of an "open".
+    std::vector<std::string> words;
+    size_t from = 0;
+    while (from <= line.size()) {
+      auto blank = line.find(' ', from);
+      if (blank == std::string::npos) blank = line.size();
+      words.push_back(line.substr(from, blank - from));
+      from = blank + 1;
+    }
+    if (words.front() == "quit") quits = true;
+    if (words.front() != "open" || words.size() < 2) continue;
+    const auto url = LocalFileOfUrl(words.back());
+    if (!url) continue;
+    const auto native = platform::Utf8ToNativeName(*url);
+    const std::string shown = Quoted(*url);
+    if (!native) {
+      problems.push_back({CheckKind::MissingVideo, CheckSeverity::Error,
+                          "the command file's video " + shown + " has no name on this system"});
+      continue;
+    }
+    const std::string video = NativeItemLaunch(launch.file, *native).file;
+    const platform::PathState videoState = system.pathState(video);
+    if (videoState.kind != platform::PathKind::File)
+      problems.push_back({CheckKind::MissingVideo, CheckSeverity::Error,
+                          "the command file's video " + shown +
+                              (videoState.kind == platform::PathKind::Folder
+                                   ? " is a folder (" + video + ")"
+                                   : " is not in the script's folder (" + video + ")")});
+  }
+  if (!quits)
+    problems.push_back({CheckKind::CommandFile, CheckSeverity::Error,
+                        what + " never quits: the show would wait for ever at this item"});
 }
 
 void CheckScript(const ItemLaunch& launch, platform::ScriptType type, bool runBuiltIn,
@@ -95,6 +214,8 @@ void CheckScript(const ItemLaunch& launch, platform::ScriptType type, bool runBu
     if (system.findScriptProgram(command.args[0], launch.folder).empty())
       problems.push_back({CheckKind::MissingProgram, CheckSeverity::Error,
                           "the script's program " + Quoted(command.args[0]) + " does not exist"});
+    for (const auto& name : CommandFiles(command.args))
+      CheckCommandFile(launch, name, system, problems);
     for (const auto& name : NamedFiles(command.args)) {
       // Named as the presenter names items, relative to the script's own folder.
       const std::string path = NativeItemLaunch(launch.file, name).file;
@@ -201,6 +322,8 @@ const char* CheckKindName(CheckKind kind) {
       return "missing-program";
     case CheckKind::MissingVideo:
       return "missing-video";
+    case CheckKind::CommandFile:
+      return "command-file";
   }
   return "unknown";
 }

@@ -17,6 +17,7 @@ enum class CheckKind {
   UnreadableScript,  // a .bat or .vbs the launch-script reader cannot run
   MissingProgram,    // a script's command names a program that does not exist
   MissingVideo,      // a script's command line names a video that is not in the script's folder
+  CommandFile,       // a player's command file that is missing, unreadable or never quits
 };
 
 enum class CheckSeverity { Error, Info };

@@ -32,9 +32,9 @@ def click(program, x, y):
     program.xdotool("click", "1")
 
 
-def run(xvfb, player, shots):
+def run(xvfb, player, shots, bino_version=0):
     settings = ("[Ini Parameters]\r\nMono Info Screen=0\r\n[Setup Parameters]\r\n"
-                f"VideoPlayer={player}\r\n").encode()
+                f"VideoPlayer={player}\r\n[Bino]\r\nBinoVersion={bino_version}\r\n").encode()
     program = Program(xvfb, files={"quadrel.LST": LIST, "quadrel.INI": settings})
     try:
         program.start()
@@ -57,8 +57,10 @@ def run(xvfb, player, shots):
         x, y, _, _ = program.geometry(setup)
         click(program, x + 698 + 64, y + 496 + 16)  # Make BAT/VBS
         title = "^Bino settings$" if player == 0 else "^Stereoscopic Player Settings$"
-        grab(program, program.find_window(title),
-             "bino-window.png" if player == 0 else "splayer-window.png")
+        name = "splayer-window.png" if player else "bino-window.png"
+        if player == 0 and bino_version:
+            name = "bino2-window.png"
+        grab(program, program.find_window(title), name)
     finally:
         program.stop()
 
@@ -67,3 +69,4 @@ os.makedirs(OUT, exist_ok=True)
 with Xvfb(width=1280, height=1024) as xvfb:
     run(xvfb, 0, {"show", "card", "floating", "list"})
     run(xvfb, 1, set())
+    run(xvfb, 0, set(), bino_version=1)

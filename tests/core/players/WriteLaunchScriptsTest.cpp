@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,6 +7,7 @@
 #include "TempDir.h"
 #include "platform/AppError.h"
 #include "platform/PathStyle.h"
+#include "players/Bino2CommandFile.h"
 #include "players/BinoCommandLine.h"
 #include "players/SPlayerCommandLine.h"
 #include "players/WriteLaunchScripts.h"
@@ -287,4 +289,52 @@ TEST(WriteLaunchScripts, ADoubleQuoteInAnyNameRefusesTheWholeChoice) {
             std::string::npos);
   EXPECT_EQ(pair.listing(), "");
   EXPECT_TRUE(pair.list.empty());
+}
+
+namespace {
+
+// The Bino window's run with a Bino 2 chosen: a command file plus a script per video.
+void UseBino2(ScriptRun& r, BinoVersion version) {
+  r.run.buildCommandLine = [&r, version](const std::string& l, const std::string&,
+                                         const std::string& q) {
+    return BuildBino2CommandLine(r.options, version, Bino2CommandFileName(l), q);
+  };
+  r.run.companion = [&r](const std::string& left) { return Bino2CommandFile(r.options, left); };
+}
+
+}  // namespace
+
+TEST(WriteLaunchScripts, Bino2ScriptsStartBinoWithACommandFileBesideTheVideo) {
+  ScriptRun r;
+  UseBino2(r, BinoVersion::Bino2ReadCommands);
+  WriteChosenLaunchScripts(r.run, {r.video("my clip 100%.avi")}, {});
+  // The command interpreter turns %% back into %, so Bino gets the command file's real name.
+  EXPECT_EQ(r.read("my clip 100%.bat"),
+            R"("D:\Players\player.exe" --read-commands "my clip 100%%.bino")"
+            "\r\n");
+  EXPECT_EQ(r.read("my clip 100%.bino"),
+            "set-output-mode left-right\r\nset-fullscreen on\r\n"
+            "open --input left-right my%20clip%20100%25.avi\r\nset-swap-eyes off\r\n"
+            "wait stop\r\nquit\r\n");
+  EXPECT_EQ(r.list, (Files{R"(..\videos\my clip 100%.bat)"}));
+
+  UseBino2(r, BinoVersion::Bino2ControlFile);
+  r.run.scriptKind = 1;
+  WriteChosenLaunchScripts(r.run, {r.video("b.avi")}, {});
+  EXPECT_EQ(r.read("b.vbs"),
+            "Dim return\r\nSet WSHShell = WScript.CreateObject(\"WScript.Shell\")\r\n"
+            "return=WshShell.Run(\"\"\"D:\\Players\\player.exe\"\" --control-file "
+            "\"\"b.bino\"\"\", 1, true)\r\n");
+  EXPECT_EQ(r.listing(), "b.vbs my clip 100%.bat");
+}
+
+TEST(WriteLaunchScripts, AFailedCommandFileStopsTheRunBeforeItsScript) {
+  ScriptRun r;
+  UseBino2(r, BinoVersion::Bino2ReadCommands);
+  // A folder where the second video's command file belongs: it cannot be written.
+  std::filesystem::create_directories(r.dir.path() / "videos" / "two.bino");
+  EXPECT_THAT(r.error({r.video("one.avi"), r.video("two.avi"), r.video("three.avi")}),
+              testing::StartsWith("Cannot create file"));
+  EXPECT_EQ(r.listing(), "one.bat");
+  EXPECT_EQ(r.list, (Files{R"(..\videos\one.bat)"}));
 }

@@ -231,6 +231,37 @@ TEST(CheckShowList, ScriptsTheSystemRunsItselfAreOnlyNotedWhenTheReaderCannotRun
                                               {2, CheckKind::MissingProgram, kError}}));
 }
 
+TEST(CheckShowList, FollowsABino2ScriptIntoItsCommandFile) {
+  ShowFolder show;
+  FakeSystem fake;
+  fake.programs = {"bino.exe"};
+  const std::string commands =
+      "set-output-mode left-right\r\nset-fullscreen on\r\n"
+      "open --input left-right my%20clip%20100%25.avi\r\nwait stop\r\nquit\r\n";
+  // Played: the command file and its (decoded) video are in the script's folder.
+  show.Write("app\\clips\\my clip 100%.avi");
+  show.Write("app\\clips\\good.bino", commands);
+  show.Write("app\\clips\\good.bat", "\"bino.exe\" --read-commands \"good.bino\"\r\n");
+  // The command file is missing.
+  show.Write("app\\clips\\lost.vbs",
+             "Dim return\r\nSet WSHShell = WScript.CreateObject(\"WScript.Shell\")\r\n"
+             "return=WshShell.Run(\"\"\"bino.exe\"\" --control-file \"\"lost.bino\"\"\", 1, "
+             "true)\r\n");
+  // The command file opens a video that is not there, and never quits.
+  show.Write("app\\clips\\stuck.bino", "open gone%20away.avi\r\nwait stop\r\n");
+  show.Write("app\\clips\\stuck.bat", "\"bino.exe\" --read-commands=stuck.bino\r\n");
+  const auto findings = CheckShowList(
+      show.exe, {"clips\\good.bat", "clips\\lost.vbs", "clips\\stuck.bat"}, fake.Get());
+  EXPECT_EQ(Rows(findings), (std::vector<Row>{{2, CheckKind::CommandFile, kError},
+                                              {3, CheckKind::MissingVideo, kError},
+                                              {3, CheckKind::CommandFile, kError}}));
+  ASSERT_EQ(findings.size(), 3u);
+  EXPECT_THAT(findings[0].detail, HasSubstr("command file \"lost.bino\" is not in the script's"));
+  EXPECT_THAT(findings[1].detail, HasSubstr("video \"gone away.avi\""));
+  EXPECT_THAT(findings[2].detail, HasSubstr("never quits"));
+  EXPECT_STREQ(CheckKindName(CheckKind::CommandFile), "command-file");
+}
+
 TEST(NativeCheckSystem, AnswersAsThisSystemsShell) {
   TempDir dir;
   fs::create_directories(dir.path() / "stage" / "bin");

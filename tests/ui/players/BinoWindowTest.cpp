@@ -1,4 +1,5 @@
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -177,4 +178,81 @@ TEST_F(BinoWindow, SeparateLeftRightRunWithCancelledRightDialog) {
   EXPECT_EQ(Read("l.bat"), R"("" -n -c -f -i separate-left-right -o left-right "l.avi" "r.avi")"
                            "\r\n");
   EXPECT_EQ(List(), Files{R"(videos\l.bat)"});
+}
+
+TEST_F(BinoWindow, Bino2GreysOutWhatItCannotHonourAndBino1ComesBackWhole) {
+  TForm_Bino& w = *Form_Bino;
+  EXPECT_EQ(w.RadioGroup_BinoVersion->title(), "Bino version");
+  EXPECT_EQ(Captions(w.RadioGroup_BinoVersion),
+            QStringList({"Bino 1", "Bino 2.0 to 2.7 (--read-commands)",
+                         "Bino 2.8 or later (--control-file)"}));
+  EXPECT_EQ(w.RadioGroup_BinoVersion->ItemIndex(), 0);
+  EXPECT_TRUE(w.Label_Bino2Note->isHidden());
+
+  const std::vector<QWidget*> bino1Only = {w.CheckBox_Bino_NoGUI,
+                                           w.CheckBox_BinoCenter,
+                                           w.RadioGroup_BinoFullScreen,
+                                           w.CheckBox_Bino_CrossTalk,
+                                           w.Edit_BinoGhostBusting,
+                                           w.Check_sub,
+                                           w.Combo_sub_enc,
+                                           w.Edit_sub_par,
+                                           w.RadioGroup_BinoVideoInput->Button(1),
+                                           w.RadioGroup_BinoVideoInput->Button(10),
+                                           w.RadioGroup_BinoVideoInput->Button(11)};
+  const std::vector<QWidget*> shared = {
+      w.CheckBox_BinoSwap,          w.CheckBox_BinoFullScreen,
+      w.RadioGroup_BinoVideoOutput, w.RadioGroup_BinoVideoInput->Button(6),
+      w.Edit_BinoLocation,          w.Radio_bat_vbs,
+      w.CheckBox_BinoAddList,       w.Button_BinoSelectVideo};
+  // The setting's own load goes through SetItemIndex, so that must grey out too, not a click.
+  w.RadioGroup_BinoVersion->SetItemIndex(2);
+  EXPECT_FALSE(w.Label_Bino2Note->isHidden());
+  for (QWidget* c : bino1Only) EXPECT_FALSE(c->isEnabled()) << c->metaObject()->className();
+  for (QWidget* c : shared) EXPECT_TRUE(c->isEnabled()) << c->metaObject()->className();
+
+  w.RadioGroup_BinoVersion->Button(0)->click();
+  EXPECT_TRUE(w.Label_Bino2Note->isHidden());
+  for (QWidget* c : bino1Only) EXPECT_TRUE(c->isEnabled()) << c->metaObject()->className();
+
+  // Bino 1 scripts are the same bytes as ever after a visit to Bino 2, and come alone.
+  w.Edit_BinoLocation->setText(R"(D:\Players\player.exe)");
+  dialogs.answers = {{Video("movie.avi")}};
+  w.Button_BinoSelectVideo->click();
+  EXPECT_EQ(Read("movie.bat"),
+            R"("D:\Players\player.exe" -n -c -f -i left-right -o left-right "movie.avi")"
+            "\r\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "videos" / "movie.bino"));
+}
+
+TEST_F(BinoWindow, Bino2RunWritesCommandFilesAndListsTheScripts) {
+  TForm_Bino& w = *Form_Bino;
+  w.RadioGroup_BinoVersion->SetItemIndex(1);
+  w.Edit_BinoLocation->setText("/opt/bino/bino");
+  w.CheckBox_BinoAddList->setChecked(true);
+  w.CheckBox_BinoSwap->setChecked(true);
+  w.RadioGroup_BinoVideoOutput->SetItemIndex(10);
+  dialogs.answers = {{Video("a clip.avi")}};
+  w.Button_BinoSelectVideo->click();
+  EXPECT_TRUE(messages.errors.empty());
+  EXPECT_EQ(Read("a clip.bat"), "\"/opt/bino/bino\" --read-commands \"a clip.bino\"\r\n");
+  EXPECT_EQ(Read("a clip.bino"),
+            "set-output-mode red-cyan-monochrome\r\nset-fullscreen on\r\n"
+            "open --input left-right a%20clip.avi\r\nset-swap-eyes on\r\nwait stop\r\nquit\r\n");
+  EXPECT_EQ(List(), Files{R"(videos\a clip.bat)"});
+}
+
+TEST_F(BinoWindow, Bino2RefusesAChoiceItHasNoEquivalentForBeforeAnyDialog) {
+  TForm_Bino& w = *Form_Bino;
+  w.CheckBox_BinoAddList->setChecked(true);
+  w.RadioGroup_BinoVideoInput->SetItemIndex(10);  // chosen under Bino 1, then Bino 2 chosen
+  w.RadioGroup_BinoVersion->SetItemIndex(1);
+  w.Button_BinoSelectVideo->click();
+  EXPECT_TRUE(dialogs.requests.empty());
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(messages.errors[0].second,
+            "Bino 2 cannot read the video input \"even-odd rows (left in even rows)\". Choose "
+            "another video input, or Bino 1.");
+  EXPECT_TRUE(List().empty());
+  EXPECT_EQ(dir.listing().find(".bino"), std::string::npos);
 }

@@ -137,3 +137,22 @@ TEST_F(SettingsFileTest, RefusedWriteLeavesNothingHalfDone) {
   }
   EXPECT_EQ(dir.listing(), "quadrel.INI");
 }
+
+TEST_F(SettingsFileTest, BinoVersionIsKeptOnlyOnceItLeftBino1) {
+  // A first run writes no key for it: Bino 1 as before.
+  LoadSettings();
+  EXPECT_EQ(Form_Bino->RadioGroup_BinoVersion->ItemIndex(), 0);
+  SaveSettings();
+  const std::string first = dir.read("quadrel.INI");
+  EXPECT_EQ(first.find("BinoVersion"), std::string::npos);
+
+  Form_Bino->RadioGroup_BinoVersion->SetItemIndex(2);
+  SaveSettings();
+  const std::string second = dir.read("quadrel.INI");
+  EXPECT_NE(second.find("Sub_Font_Parallax=0\r\nBinoVersion=2\r\n\r\n[SPlayer]"),
+            std::string::npos);
+  Form_Bino->RadioGroup_BinoVersion->SetItemIndex(0);
+  LoadSettings();
+  EXPECT_EQ(Form_Bino->RadioGroup_BinoVersion->ItemIndex(), 2);
+  EXPECT_FALSE(Form_Bino->Check_sub->isEnabled());
+}
