@@ -3,22 +3,9 @@
 #include <cstdio>
 
 #include "show/ShowJournal.h"
+#include "showlist/TextLines.h"
 
 namespace {
-
-std::vector<std::string> SplitFields(const std::string& line) {
-  // The sixth field, the text, may hold tabs itself: it is the rest of the line.
-  std::vector<std::string> fields;
-  size_t start = 0;
-  while (fields.size() < 5) {
-    const size_t tab = line.find('\t', start);
-    if (tab == std::string::npos) break;
-    fields.push_back(line.substr(start, tab - start));
-    start = tab + 1;
-  }
-  fields.push_back(line.substr(start));
-  return fields;
-}
 
 bool Digits(const std::string& text, size_t from, size_t count, int& value) {
   value = 0;
@@ -78,17 +65,24 @@ long long JournalTimeMs(const std::string& time) {
          ms;
 }
 
+std::vector<std::string> SplitJournalFields(std::string_view line) {
+  std::vector<std::string> fields;
+  size_t start = 0;
+  while (fields.size() < 5) {
+    const size_t tab = line.find('\t', start);
+    if (tab == std::string_view::npos) break;
+    fields.emplace_back(line.substr(start, tab - start));
+    start = tab + 1;
+  }
+  fields.emplace_back(line.substr(start));
+  return fields;
+}
+
 JournalSummary SummariseLastShow(const std::string& journal) {
   std::vector<std::vector<std::string>> events;
-  size_t start = 0;
   size_t showStart = 0;
-  while (start < journal.size()) {
-    size_t end = journal.find('\n', start);
-    if (end == std::string::npos) end = journal.size();
-    std::string line = journal.substr(start, end - start);
-    start = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    auto fields = SplitFields(line);
+  for (const std::string_view line : SplitTextLines(journal)) {
+    auto fields = SplitJournalFields(line);
     if (fields.size() != 6 || JournalTimeMs(fields[0]) < 0) continue;
     if (fields[1] == journal_event::kWindowOpened) showStart = events.size();
     events.push_back(std::move(fields));

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What the show journal says about the last show: from its last "show window opened" line to the
@@ -21,6 +22,9 @@ struct JournalSummary {
   bool closed = false;            // the show ended with "program closed", not cut off
   std::vector<Failure> failures;  // items that could not be opened or ended with a status not 0
 };
+
+// The fields of one journal line; the sixth, the text, is the rest of the line, tabs and all.
+std::vector<std::string> SplitJournalFields(std::string_view line);
 
 // Reads journal text (the older file's content first when it was rolled over); lines it cannot
 // read are skipped.

@@ -1,5 +1,7 @@
 #include "showlist/ShowCheck.h"
 
+#include "showlist/TextLines.h"
+
 #include <unordered_map>
 
 #include "platform/AppError.h"
@@ -145,13 +147,8 @@ void CheckCommandFile(const ItemLaunch& launch, const std::string& name, const C
     return;
   }
   bool quits = false;
-  size_t start = 0;
-  while (start < content.size()) {
-    auto end = content.find('\n', start);
-    if (end == std::string::npos) end = content.size();
-    std::string line = content.substr(start, end - start);
-    start = end + 1;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  for (const std::string_view lineView : SplitTextLines(content)) {
+    const std::string line(lineView);
     // Bino splits a command at single blanks; the URL is the last word of an "open".
     std::vector<std::string> words;
     size_t from = 0;

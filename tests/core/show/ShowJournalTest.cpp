@@ -4,7 +4,9 @@
 #include <regex>
 
 #include "TempDir.h"
+#include "show/JournalSummary.h"
 #include "show/ShowJournal.h"
+#include "showlist/TextLines.h"
 
 namespace {
 
@@ -12,26 +14,12 @@ using namespace std::chrono_literals;
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < text.size()) {
-    const size_t end = text.find('\n', start);
-    lines.push_back(text.substr(start, end - start));
-    if (end == std::string::npos) break;
-    start = end + 1;
-  }
+  for (const std::string_view line : SplitTextLines(text)) lines.emplace_back(line);
   return lines;
 }
 
 std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  size_t start = 0;
-  for (int i = 0; i < 5; ++i) {
-    const size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab - start));
-    start = tab + 1;
-  }
-  fields.push_back(line.substr(start));
-  return fields;
+  return SplitJournalFields(line);
 }
 
 ShowJournal::Options FixedClock(ShowJournal::Clock::time_point when) {

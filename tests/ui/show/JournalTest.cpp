@@ -4,9 +4,11 @@
 
 #include "UiFixture.h"
 #include "show/Global_var.h"
+#include "show/JournalSummary.h"
 #include "show/ShowJournal.h"
 #include "show/Unit_Main.h"
 #include "showlist/ShowListModel.h"
+#include "showlist/TextLines.h"
 #include "showlist/Unit_select.h"
 
 namespace {
@@ -28,19 +30,8 @@ class JournalUi : public UiFixture {
     std::vector<std::string> out;
     if (!std::filesystem::is_regular_file(ProgramFile(".log"))) return out;
     const std::string text = dir.read("quadrel.log");
-    size_t start = 0;
-    while (start < text.size()) {
-      const size_t end = text.find('\n', start);
-      const std::string line = text.substr(start, end - start);
-      start = end + 1;
-      std::vector<std::string> f;
-      size_t from = 0;
-      for (int i = 0; i < 5; ++i) {
-        const size_t tab = line.find('\t', from);
-        f.push_back(line.substr(from, tab - from));
-        from = tab + 1;
-      }
-      f.push_back(line.substr(from));
+    for (const std::string_view line : SplitTextLines(text)) {
+      const std::vector<std::string> f = SplitJournalFields(line);
       out.push_back(f[1] + "|" + f[2] + "|" + f[3] + "|" + f[5]);
     }
     return out;
