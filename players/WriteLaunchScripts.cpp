@@ -1,6 +1,7 @@
 #include "players/WriteLaunchScripts.h"
 
 #include "platform/AppError.h"
+#include "platform/BatchText.h"
 #include "platform/FileSystem.h"
 #include "players/LaunchScript.h"
 #include "showlist/MakeShowItemPath.h"
@@ -24,7 +25,9 @@ void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std:
     const std::string commandLine =
         run.buildCommandLine(ScriptFileName(VideoFileName(left), kind),
                              ScriptFileName(rightName, kind), QuoteMark(kind));
-    platform::WriteFileAtomically(scriptPath, LaunchScriptText(commandLine, kind));
+    std::string text = LaunchScriptText(commandLine, kind);
+    if (kind == ScriptKind::Bat) text = platform::ToBatchFileText(text, scriptPath);
+    platform::WriteFileAtomically(scriptPath, text);
     if (run.addToList) run.appendToList(MakeNativeShowItemPath(run.exePath, scriptPath));
   }
 }

@@ -1,6 +1,7 @@
 #include <QTimer>
 
 #include "controls/Shape.h"
+#include "platform/Foreground.h"
 #include "show/ErrorReport.h"
 #include "show/Global_var.h"
 #include "show/HandlerGuard.h"
@@ -33,7 +34,11 @@ void TForm_Main::PlayItem() {
   if (!opened.error.empty())
     services().messages->ShowError(ErrorReportTitle(services().exePath),
                                    ErrorReportText(opened.error));
-  if (opened.process) held.WaitFor(*opened.process);
+  if (opened.process) {
+    held.WaitFor(*opened.process);
+    // The next key must reach this window without a click, in front of the audience.
+    platform::TakeKeyboardBack(static_cast<std::uintptr_t>(winId()));
+  }
   // Releasing the process closes its handle.
 }
 
