@@ -83,6 +83,40 @@ class WineProgram(Program):
     def find_window(self, title, timeout=WINE_START_TIMEOUT):
         return super().find_window(title, timeout)
 
+    def focused(self):
+        """The X window that has the keyboard, and the top-level window it belongs to."""
+        return (self.xdotool("getwindowfocus", "-f", check=False),
+                self.xdotool("getwindowfocus", check=False))
+
+    def focus(self, window):
+        # Wine may give the focus to a window inside its top-level window.
+        self.xdotool("windowfocus", "--sync", window, check=False)
+        wait_for(lambda: window in self.focused(), timeout=30, what="keyboard focus")
+
+    def pointer_visible(self):
+        """Whether the pointer's current image has any pixel that is not fully transparent."""
+        import ctypes
+
+        class CursorImage(ctypes.Structure):
+            _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short),
+                        ("width", ctypes.c_ushort), ("height", ctypes.c_ushort),
+                        ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
+                        ("serial", ctypes.c_ulong), ("pixels", ctypes.POINTER(ctypes.c_ulong)),
+                        ("atom", ctypes.c_ulong), ("name", ctypes.c_char_p)]
+        x11 = ctypes.CDLL("libX11.so.6")
+        fixes = ctypes.CDLL("libXfixes.so.3")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        fixes.XFixesGetCursorImage.restype = ctypes.POINTER(CursorImage)
+        fixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+        display = x11.XOpenDisplay(self.xvfb.display.encode())
+        try:
+            image = fixes.XFixesGetCursorImage(display).contents
+            return any(image.pixels[i] >> 24 for i in range(image.width * image.height))
+        finally:
+            x11.XCloseDisplay(display)
+
     def add_player(self, rel="players/player.exe"):
         """The stand-in player inside the program's folder; returns its Windows path."""
         full = self.path(rel)
