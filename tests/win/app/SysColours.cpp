@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 int main() {
   for (const int index : {COLOR_HOTLIGHT, COLOR_GRAYTEXT}) {
