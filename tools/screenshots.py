@@ -15,7 +15,6 @@ from quadrel_e2e import Program, Screenshot, Xvfb, wait_for  # noqa: E402
 if os.environ.get("QUADREL_WIN_PACKAGE"):
     sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "win", "app"))
     from quadrel_wine import WineProgram as Program, prepare_prefix  # noqa: E402
-    prepare_prefix()
 
 LIST = b"intro.avi\r\nclips\\demo.bat\r\nclips\\finale.vbs\r\n..\\media\\trailer.mpg\r\n"
 OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "docs")
@@ -69,5 +68,7 @@ def run(xvfb, player, shots):
 
 os.makedirs(OUT, exist_ok=True)
 with Xvfb(width=1280, height=1024) as xvfb:
+    if os.environ.get("QUADREL_WIN_PACKAGE"):
+        prepare_prefix(xvfb.display)
     run(xvfb, 0, {"show", "floating", "list"})
     run(xvfb, 1, set())

@@ -28,18 +28,24 @@ def run(args, timeout=180, **extra_env):
 
 
 class WineServer:
-    """Keeps the prefix's wine server running between the many short Wine starts of a test."""
+    """Keeps the prefix's wine server running between the many short Wine starts of a test.
+
+    Its desktop process binds to the display of the first start, so a test with windows passes
+    DISPLAY here: a server started without one shows no window of any later process."""
+
+    def __init__(self, **env):
+        self.env = env
 
     def __enter__(self):
         # The first start makes the prefix; `wineboot` returns once it is ready.
-        subprocess.run(["wineboot", "-i"], env=wine_env(), stdin=subprocess.DEVNULL,
+        subprocess.run(["wineboot", "-i"], env=wine_env(**self.env), stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=600)
         # The server forks into the background; it must not hold our pipes open.
-        subprocess.run(["wineserver", "-p"], env=wine_env(), stdin=subprocess.DEVNULL,
+        subprocess.run(["wineserver", "-p"], env=wine_env(**self.env), stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
         return self
 
     def __exit__(self, *exc):
         for flag, timeout in (("-k", 60), ("-w", 120)):
-            subprocess.run(["wineserver", flag], env=wine_env(), stdin=subprocess.DEVNULL,
+            subprocess.run(["wineserver", flag], env=wine_env(**self.env), stdin=subprocess.DEVNULL,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout)

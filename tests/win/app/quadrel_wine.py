@@ -23,13 +23,14 @@ import wine_tools  # noqa: E402
 WINE_START_TIMEOUT = 120.0  # the first window of a Wine process on a loaded machine
 
 
-def prepare_prefix():
-    """Makes the prefix once and gives it the faces the windows are laid out for."""
-    subprocess.run(["wineboot", "-i"], env=wine_tools.wine_env(), stdin=subprocess.DEVNULL,
+def prepare_prefix(display):
+    """Makes the prefix, on `display`, and gives it the faces the windows are laid out for."""
+    env = wine_tools.wine_env(DISPLAY=display)
+    subprocess.run(["wineboot", "-i"], env=env, stdin=subprocess.DEVNULL,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=600)
     subprocess.run(["wine", "reg", "add", r"HKCU\Software\Wine\Fonts\Replacements", "/v", "Arial",
                     "/t", "REG_SZ", "/d", "Liberation Sans", "/f"],
-                   env=wine_tools.wine_env(), capture_output=True, timeout=120, check=True)
+                   env=env, capture_output=True, timeout=120, check=True)
 
 
 class WineProgram(Program):
@@ -117,6 +118,13 @@ class WineProgram(Program):
         finally:
             x11.XCloseDisplay(display)
 
+    def click(self, window):
+        """A click in the middle of `window`, which makes Wine activate it."""
+        x, y, width, height = self.geometry(window)
+        self.xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2))
+        self.xdotool("click", "1")
+        self.focus(window)
+
     def add_player(self, rel="players/player.exe"):
         """The stand-in player inside the program's folder; returns its Windows path."""
         full = self.path(rel)
@@ -141,8 +149,13 @@ class WineTestCase(E2ETestCase):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
-        prepare_prefix()
-        cls.server = wine_tools.WineServer().__enter__()
+        # Any server left from a run without a display would keep its windows unseen.
+        subprocess.run(["wineserver", "-k"], env=wine_tools.wine_env(), capture_output=True,
+                       timeout=60)
+        subprocess.run(["wineserver", "-w"], env=wine_tools.wine_env(), capture_output=True,
+                       timeout=120)
+        prepare_prefix(cls.xvfb.display)
+        cls.server = wine_tools.WineServer(DISPLAY=cls.xvfb.display).__enter__()
 
     @classmethod
     def tearDownClass(cls):
