@@ -1,6 +1,7 @@
 #include "players/WriteLaunchScripts.h"
 
 #include "platform/AppError.h"
+#include "platform/BatchText.h"
 #include "platform/FileSystem.h"
 #include "players/LaunchScript.h"
 #include "showlist/MakeShowItemPath.h"
@@ -36,11 +37,15 @@ void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std:
     const std::string commandLine =
         run.buildCommandLine(ScriptFileName(VideoFileName(left), kind),
                              ScriptFileName(rightName, kind), QuoteMark(kind));
+    // The script's text first: a name the console code page cannot hold stops the run before
+    // anything of this video is written.
+    std::string text = LaunchScriptText(commandLine, kind);
+    if (kind == ScriptKind::Bat) text = platform::ToBatchFileText(text, scriptPath);
     if (run.companion) {
       const CompanionFile companion = run.companion(left);
       platform::WriteFileAtomically(companion.path, companion.text);
     }
-    platform::WriteFileAtomically(scriptPath, LaunchScriptText(commandLine, kind));
+    platform::WriteFileAtomically(scriptPath, text);
     if (run.addToList) run.appendToList(MakeNativeShowItemPath(run.exePath, scriptPath));
   }
 }

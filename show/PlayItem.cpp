@@ -2,6 +2,7 @@
 #include <chrono>
 
 #include "controls/Shape.h"
+#include "platform/Foreground.h"
 #include "show/ErrorReport.h"
 #include "show/Global_var.h"
 #include "show/HandlerGuard.h"
@@ -44,7 +45,11 @@ void TForm_Main::PlayItem() {
     services().messages->ShowError(ErrorReportTitle(services().exePath),
                                    ErrorReportText(opened.error));
   }
-  if (opened.process) held.WaitFor(*opened.process);
+  if (opened.process) {
+    held.WaitFor(*opened.process);
+    // The next key must reach this window without a click, in front of the audience.
+    platform::TakeKeyboardBack(static_cast<std::uintptr_t>(winId()));
+  }
   if (journal && (opened.process || opened.error.empty()))
     journal->ItemEnded(position, item, opened.process ? opened.process->ExitStatus() : std::nullopt,
                        opened.process != nullptr,

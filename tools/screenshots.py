@@ -1,6 +1,9 @@
 """Screenshots of the five windows under Xvfb, for the README.
 
 Usage: QUADREL_BIN=build/bin/quadrel python3 tools/screenshots.py [OUT_FOLDER]   (default docs/)
+The Windows program under Wine, to compare with them:
+  QUADREL_WIN_PACKAGE=build-win-app/package/quadrel-<version>-windows-x86_64.zip \
+  WINEPREFIX=build-win-app/wineprefix python3 tools/screenshots.py /tmp/wine-shots
 """
 import os
 import subprocess
@@ -8,6 +11,10 @@ import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
 from quadrel_e2e import Program, Screenshot, Xvfb, wait_for  # noqa: E402
+
+if os.environ.get("QUADREL_WIN_PACKAGE"):
+    sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "win", "app"))
+    from quadrel_wine import WineProgram as Program, prepare_prefix  # noqa: E402
 
 LIST = b"intro.avi\r\nclips\\demo.bat\r\nclips\\finale.vbs\r\n..\\media\\trailer.mpg\r\n"
 OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "docs")
@@ -67,6 +74,8 @@ def run(xvfb, player, shots, bino_version=0):
 
 os.makedirs(OUT, exist_ok=True)
 with Xvfb(width=1280, height=1024) as xvfb:
+    if os.environ.get("QUADREL_WIN_PACKAGE"):
+        prepare_prefix(xvfb.display)
     run(xvfb, 0, {"show", "card", "floating", "list"})
     run(xvfb, 1, set())
     run(xvfb, 0, set(), bino_version=1)
