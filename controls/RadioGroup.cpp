@@ -1,9 +1,9 @@
 #include "controls/RadioGroup.h"
 
 #include <QButtonGroup>
-#include <algorithm>
 #include <QGridLayout>
 #include <QRadioButton>
+#include <algorithm>
 
 TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items,
                          int columns)
@@ -23,7 +23,9 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringL
   connect(group_, &QButtonGroup::idClicked, this, &TRadioGroup::Clicked);
 }
 
-int TRadioGroup::ItemIndex() const { return group_->checkedId(); }
+int TRadioGroup::ItemIndex() const {
+  return group_->checkedId();
+}
 
 void TRadioGroup::SetItemIndex(int index) {
   if (index >= Count()) index = Count() - 1;

@@ -6,7 +6,9 @@
 
 namespace {
 // Qt geometry is 32-bit; far-off values are clamped to what a screen can show.
-int Clamp(long long v) { return static_cast<int>(std::clamp<long long>(v, -(1 << 24), 1 << 24)); }
+int Clamp(long long v) {
+  return static_cast<int>(std::clamp<long long>(v, -(1 << 24), 1 << 24));
+}
 }  // namespace
 
 TShape::TShape(QWidget* parent, QColor pen, QColor brush)

@@ -8,9 +8,13 @@ std::string CannotCreateFileText(const std::string& file, const std::string& rea
   return "Cannot create file \"" + file + "\". " + reason;
 }
 
-std::string StreamWriteErrorText() { return "Stream write error"; }
+std::string StreamWriteErrorText() {
+  return "Stream write error";
+}
 
-std::string UnableToWriteText(const std::string& file) { return "Unable to write to " + file; }
+std::string UnableToWriteText(const std::string& file) {
+  return "Unable to write to " + file;
+}
 
 std::string InvalidFloatText(const std::string& text) {
   return "'" + text + "' is not a valid floating point value";

@@ -16,7 +16,11 @@ std::string ToNativeSeparators(const std::string& itemPath) {
   return result;
 }
 
-bool FolderNamesIgnoreCase() { return false; }
-PathRules NativePathRules() { return PathRules::Posix; }
+bool FolderNamesIgnoreCase() {
+  return false;
+}
+PathRules NativePathRules() {
+  return PathRules::Posix;
+}
 
 }  // namespace platform

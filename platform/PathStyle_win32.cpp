@@ -2,9 +2,17 @@
 
 namespace platform {
 
-std::string ToItemSeparators(const std::string& nativePath) { return nativePath; }
-std::string ToNativeSeparators(const std::string& itemPath) { return itemPath; }
-bool FolderNamesIgnoreCase() { return true; }
-PathRules NativePathRules() { return PathRules::Windows; }
+std::string ToItemSeparators(const std::string& nativePath) {
+  return nativePath;
+}
+std::string ToNativeSeparators(const std::string& itemPath) {
+  return itemPath;
+}
+bool FolderNamesIgnoreCase() {
+  return true;
+}
+PathRules NativePathRules() {
+  return PathRules::Windows;
+}
 
 }  // namespace platform

@@ -2,4 +2,6 @@
 
 TShowState ShowState;
 
-void ResetShowState() { ShowState = TShowState{}; }
+void ResetShowState() {
+  ShowState = TShowState{};
+}

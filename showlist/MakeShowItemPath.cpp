@@ -20,7 +20,9 @@ std::string_view DrivePart(std::string_view path) {
   return {};
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameName(std::string_view a, std::string_view b, FolderCase folderCase) {
   if (a.size() != b.size()) return false;

@@ -22,7 +22,9 @@ TempDir::~TempDir() {
   fs::remove_all(path_, ignored);
 }
 
-std::string TempDir::file(const std::string& name) const { return (path_ / name).string(); }
+std::string TempDir::file(const std::string& name) const {
+  return (path_ / name).string();
+}
 
 void TempDir::write(const std::string& name, const std::string& bytes) const {
   std::ofstream out(path_ / name, std::ios::binary);
@@ -38,7 +40,8 @@ std::string TempDir::read(const std::string& name) const {
 
 std::string TempDir::listing() const {
   std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(path_)) names.insert(entry.path().filename().string());
+  for (const auto& entry : fs::directory_iterator(path_))
+    names.insert(entry.path().filename().string());
   std::string out;
   for (const auto& n : names) out += (out.empty() ? "" : " ") + n;
   return out;

@@ -71,7 +71,7 @@ class FakeShell : public platform::Shell {
     return result;
   }
   std::vector<Launch> launches;
-  std::string error;                            // when set, nothing is started
+  std::string error;                               // when set, nothing is started
   std::function<void(const std::string&)> onOpen;  // runs "while the item plays"
 
  private:

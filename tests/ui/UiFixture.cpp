@@ -25,4 +25,6 @@ std::string UiFixture::ProgramFile(const std::string& extension) const {
   return (dir.path() / ("quadrel" + extension)).string();
 }
 
-void UiFixture::Activate() { Form_Main->FormActivate(); }
+void UiFixture::Activate() {
+  Form_Main->FormActivate();
+}
