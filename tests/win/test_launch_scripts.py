@@ -52,8 +52,9 @@ KNOWN = {
         "Under Wine the shell expands %NAME% in the script's own path when it starts wscript, so "
         "nothing starts (not checked on Windows). Inside the script, Windows' Script Host expands "
         "%NAME% in the command of WshShell.Run (a .vbs has no escape for %); Wine 8.0's does not "
-        "(checked by running wscript on the file directly), nor does this branch's Linux reader, "
-        "whose expansion is being added beside this work.",
+        "(checked by running wscript on the file directly). The Linux reader expands it as "
+        "Windows does (ExpandEnvironmentStrings, see test_script_host_expansion), so here the "
+        "reader and Windows agree and Wine is the odd one out.",
 }
 
 
