@@ -20,8 +20,9 @@ TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev libbenchma
   xvfb xdotool x11-utils x11-apps x11-xkb-utils libxtst6 xauth libxcb-damage0-dev python3 \
   fonts-dejavu-core desktop-file-utils $(BINO_PACKAGES)
 # The Windows lanes: the cross compiler, Wine with its own fonts (Tahoma), GoogleTest's source,
-# and dpkg-dev for fetching Qt's source (tools/build-qt-windows.sh).
-WIN_PACKAGES := $(TEST_PACKAGES) mingw-w64 wine wine64 fonts-wine dpkg-dev
+# dpkg-dev for fetching Qt's source (tools/build-qt-windows.sh), and XFixes, through which the
+# Wine tests read the pointer.
+WIN_PACKAGES := $(TEST_PACKAGES) mingw-w64 wine wine64 fonts-wine dpkg-dev libxfixes3
 # Sanitizers, fuzzing and the style tools: clang and LLVM.
 CLANG_PACKAGES := $(TEST_PACKAGES) clang clang-format clang-tidy libclang-rt-14-dev
 
