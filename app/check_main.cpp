@@ -5,15 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "platform/AppError.h"
+#include "core/AppError.h"
 #include "platform/ExePath.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
-#include "show/JournalSummary.h"
-#include "showlist/ItemPath.h"
-#include "showlist/ShowCheck.h"
-#include "showlist/ShowCheckReport.h"
-#include "showlist/ShowListFile.h"
+#include "core/show/JournalSummary.h"
+#include "core/showlist/ItemPath.h"
+#include "core/showlist/ShowCheck.h"
+#include "core/showlist/ShowCheckReport.h"
+#include "core/showlist/ShowListFile.h"
 
 namespace {
 

@@ -2,17 +2,17 @@
 #include <QIcon>
 #include <QScreen>
 
-#include "app/Forms.h"
+#include "ui/App.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/ExePath.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
-#include "platform/qt/FontStandIns.h"
-#include "platform/qt/QtFileDialogs.h"
-#include "platform/qt/QtMessageBoxes.h"
-#include "show/ShowJournal.h"
-#include "show/Unit_Main.h"
-#include "showlist/ItemPath.h"
+#include "ui/qt/FontStandIns.h"
+#include "ui/qt/QtFileDialogs.h"
+#include "ui/qt/QtMessageBoxes.h"
+#include "core/show/ShowJournal.h"
+#include "ui/show/ShowWindow.h"
+#include "core/showlist/ItemPath.h"
 
 int main(int argc, char** argv) {
   platform::PrepareProcess();

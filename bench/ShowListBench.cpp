@@ -15,12 +15,12 @@
 
 #include "BenchRatios.h"
 #include "Fakes.h"
-#include "platform/Services.h"
-#include "showlist/ClearSelected.h"
-#include "showlist/DragMove.h"
-#include "showlist/ShowListFile.h"
-#include "showlist/ShowListModel.h"
-#include "showlist/Unit_select.h"
+#include "core/Services.h"
+#include "core/showlist/ClearSelected.h"
+#include "core/showlist/DragMove.h"
+#include "core/showlist/ShowListFile.h"
+#include "ui/showlist/ShowListModel.h"
+#include "ui/showlist/ShowListWindow.h"
 
 namespace {
 

@@ -12,13 +12,13 @@
 
 #include "BenchRatios.h"
 #include "Fakes.h"
-#include "app/Forms.h"
-#include "platform/Services.h"
-#include "show/Global_var.h"
-#include "show/Unit_Main.h"
-#include "showlist/ShowListFile.h"
-#include "showlist/ShowListModel.h"
-#include "showlist/Unit_select.h"
+#include "ui/App.h"
+#include "core/Services.h"
+#include "core/show/ShowState.h"
+#include "ui/show/ShowWindow.h"
+#include "core/showlist/ShowListFile.h"
+#include "ui/showlist/ShowListModel.h"
+#include "ui/showlist/ShowListWindow.h"
 
 namespace {
 

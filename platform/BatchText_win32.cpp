@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "platform/AppError.h"
+#include "core/AppError.h"
 #include "platform/BatchText.h"
 
 namespace platform {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "platform/AppError.h"
+#include "core/AppError.h"
 #include "platform/FileSystem.h"
 
 namespace platform {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/AppError.h"
+#include "core/AppError.h"
 #include "platform/FileSystem.h"
 
 namespace platform {

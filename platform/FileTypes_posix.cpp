@@ -8,7 +8,7 @@
 
 #include "platform/FileTypes.h"
 #include "platform/FileTypes_posix.h"
-#include "platform/LaunchScriptReader.h"
+#include "core/players/LaunchScriptReader.h"
 
 extern char** environ;
 

@@ -14,11 +14,11 @@
 #include <cstring>
 #include <thread>
 
-#include "platform/AppError.h"
+#include "core/AppError.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTypes.h"
 #include "platform/FileTypes_posix.h"
-#include "platform/LaunchScriptReader.h"
+#include "core/players/LaunchScriptReader.h"
 #include "platform/Shell.h"
 
 extern char** environ;

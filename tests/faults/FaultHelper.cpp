@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "platform/AppError.h"
+#include "core/AppError.h"
 #include "platform/Process.h"
-#include "settings/ProfileFile.h"
-#include "showlist/ShowListFile.h"
+#include "core/settings/ProfileFile.h"
+#include "core/showlist/ShowListFile.h"
 
 namespace {
 

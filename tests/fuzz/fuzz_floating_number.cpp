@@ -9,7 +9,7 @@
 #include <string>
 
 #include "FuzzCheck.h"
-#include "show/FloatingNumber.h"
+#include "core/show/FloatingNumber.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "platform/LaunchScriptReader.h"
-#include "players/BinoCommandLine.h"
-#include "players/LaunchScript.h"
-#include "players/SPlayerCommandLine.h"
+#include "core/players/LaunchScriptReader.h"
+#include "core/players/BinoCommandLine.h"
+#include "core/players/LaunchScript.h"
+#include "core/players/SPlayerCommandLine.h"
 
 namespace {
 

@@ -11,9 +11,9 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "settings/LanguageTexts.h"
-#include "settings/ProfileFile.h"
-#include "settings/SettingsKeys.h"
+#include "core/settings/LanguageTexts.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace {
 

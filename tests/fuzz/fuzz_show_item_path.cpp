@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "show/ItemLaunch.h"
-#include "showlist/MakeShowItemPath.h"
+#include "core/show/ItemLaunch.h"
+#include "core/showlist/MakeShowItemPath.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "showlist/ShowListFile.h"
+#include "core/showlist/ShowListFile.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <iterator>
 #include <string>
 
-#include "platform/AppError.h"
-#include "platform/LaunchScriptReader.h"
+#include "core/AppError.h"
+#include "core/players/LaunchScriptReader.h"
 
 namespace {
 std::string Json(const std::string& bytes) {

@@ -1,8 +1,8 @@
 #include "UiFixture.h"
 
-#include "app/Forms.h"
-#include "show/Global_var.h"
-#include "show/Unit_Main.h"
+#include "ui/App.h"
+#include "core/show/ShowState.h"
+#include "ui/show/ShowWindow.h"
 
 UiFixture::UiFixture() {
   ResetShowState();

@@ -5,7 +5,7 @@
 
 #include "Fakes.h"
 #include "TempDir.h"
-#include "platform/Services.h"
+#include "core/Services.h"
 
 // The five windows with fakes for the system and a temporary program folder; ShowState reset.
 class UiFixture : public ::testing::Test {

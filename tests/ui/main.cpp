@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "platform/qt/FontStandIns.h"
+#include "ui/qt/FontStandIns.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM",

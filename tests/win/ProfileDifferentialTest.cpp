@@ -25,11 +25,11 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "platform/AppError.h"
-#include "settings/LanguageTexts.h"
-#include "settings/ProfileFile.h"
-#include "settings/ProfileValue.h"
-#include "settings/SettingsValues.h"
+#include "core/AppError.h"
+#include "core/settings/LanguageTexts.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/ProfileValue.h"
+#include "core/settings/SettingsValues.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/AppError.h"
+#include "core/AppError.h"
 #include "platform/Shell.h"
-#include "players/BinoCommandLine.h"
-#include "players/WriteLaunchScripts.h"
+#include "core/players/BinoCommandLine.h"
+#include "core/players/WriteLaunchScripts.h"
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--code-pages") {

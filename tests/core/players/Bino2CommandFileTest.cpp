@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
-#include "platform/AppError.h"
+#include "core/AppError.h"
 #include "platform/TextEncoding.h"
-#include "players/Bino2CommandFile.h"
-#include "players/WriteLaunchScripts.h"
+#include "core/players/Bino2CommandFile.h"
+#include "core/players/WriteLaunchScripts.h"
 
 using testing::HasSubstr;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "players/BinoCommandLine.h"
+#include "core/players/BinoCommandLine.h"
 
 namespace {
 const std::string Q = "\"";

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "players/SPlayerCommandLine.h"
+#include "core/players/SPlayerCommandLine.h"
 
 namespace {
 SPlayerOptions Design() {

@@ -5,12 +5,12 @@
 #include <set>
 
 #include "TempDir.h"
-#include "platform/AppError.h"
+#include "core/AppError.h"
 #include "platform/PathStyle.h"
-#include "players/Bino2CommandFile.h"
-#include "players/BinoCommandLine.h"
-#include "players/SPlayerCommandLine.h"
-#include "players/WriteLaunchScripts.h"
+#include "core/players/Bino2CommandFile.h"
+#include "core/players/BinoCommandLine.h"
+#include "core/players/SPlayerCommandLine.h"
+#include "core/players/WriteLaunchScripts.h"
 
 namespace {
 

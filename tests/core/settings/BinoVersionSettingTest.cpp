@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "settings/BinoVersionSetting.h"
-#include "settings/ProfileFile.h"
-#include "settings/SettingsValues.h"
+#include "core/settings/BinoVersionSetting.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingsValues.h"
 
 namespace {
 

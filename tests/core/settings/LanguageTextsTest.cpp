@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
-#include "settings/LanguageTexts.h"
-#include "settings/ProfileFile.h"
+#include "core/settings/LanguageTexts.h"
+#include "core/settings/ProfileFile.h"
 
 TEST(LanguageTexts, NoFileGivesTheBuiltInTextsAndTheFirstSaveWritesAll23) {
   TempDir dir;

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "TempDir.h"
-#include "platform/AppError.h"
-#include "settings/ProfileFile.h"
+#include "core/AppError.h"
+#include "core/settings/ProfileFile.h"
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "settings/ProfileValue.h"
+#include "core/settings/ProfileValue.h"
 
 TEST(ParseProfileNumber, DecimalAndBothHexForms) {
   EXPECT_EQ(ParseProfileNumber("6"), 6);

@@ -4,8 +4,8 @@
 #include <set>
 
 #include "TempDir.h"
-#include "settings/ProfileFile.h"
-#include "settings/SettingsValues.h"
+#include "core/settings/ProfileFile.h"
+#include "core/settings/SettingsValues.h"
 
 using S = Setting;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "show/EyeCheckLayout.h"
+#include "core/show/EyeCheckLayout.h"
 
 namespace {
 bool Overlap(const EyeCheckLayout::Box& a, const EyeCheckLayout::Box& b) {

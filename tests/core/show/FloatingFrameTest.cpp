@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-#include "show/FloatingFrame.h"
+#include "core/show/FloatingFrame.h"
 
 namespace {
 

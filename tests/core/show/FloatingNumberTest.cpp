@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "show/FloatingNumber.h"
+#include "core/show/FloatingNumber.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "show/ItemLaunch.h"
+#include "core/show/ItemLaunch.h"
 
 using platform::PathRules;
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "show/JournalSummary.h"
+#include "core/show/JournalSummary.h"
 
 namespace {
 std::string Line(const std::string& time, const std::string& event, const std::string& position,

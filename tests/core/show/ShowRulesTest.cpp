@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "show/ShowRules.h"
+#include "core/show/ShowRules.h"
 
 TEST(BoundShowIndex, KeepsThePositionWithinTheList) {
   EXPECT_EQ(BoundShowIndex(3, 3, false), 3);  // end-of-show position stays

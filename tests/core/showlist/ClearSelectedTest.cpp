@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/AppError.h"
-#include "showlist/ClearSelected.h"
+#include "core/AppError.h"
+#include "core/showlist/ClearSelected.h"
 
 using Items = std::vector<std::string>;
 

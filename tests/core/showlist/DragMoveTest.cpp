@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <random>
 
-#include "platform/AppError.h"
-#include "showlist/DragMove.h"
+#include "core/AppError.h"
+#include "core/showlist/DragMove.h"
 
 using Items = std::vector<std::string>;
 using Positions = std::vector<std::size_t>;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "showlist/ItemPath.h"
+#include "core/showlist/ItemPath.h"
 
 TEST(ItemPath, FolderAndNameParts) {
   EXPECT_EQ(FolderPart(R"(clips\intro.bat)"), R"(clips\)");

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "showlist/ShowCheckReport.h"
+#include "core/showlist/ShowCheckReport.h"
 
 using namespace std::string_literals;
 

@@ -9,7 +9,7 @@
 #include "TempDir.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
-#include "showlist/ShowCheck.h"
+#include "core/showlist/ShowCheck.h"
 
 namespace fs = std::filesystem;
 using testing::HasSubstr;

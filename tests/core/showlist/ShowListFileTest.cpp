@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "TempDir.h"
-#include "platform/AppError.h"
-#include "showlist/ShowListFile.h"
+#include "core/AppError.h"
+#include "core/showlist/ShowListFile.h"
 
 using Items = std::vector<std::string>;
 

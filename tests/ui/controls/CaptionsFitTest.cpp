@@ -4,10 +4,10 @@
 #include <QWidget>
 
 #include "UiFixture.h"
-#include "controls/RadioGroup.h"
-#include "players/Unit_Bino.h"
-#include "players/Unit_SPlayer.h"
-#include "showlist/Unit_select.h"
+#include "ui/controls/RadioGroup.h"
+#include "ui/players/BinoSettingsWindow.h"
+#include "ui/players/SPlayerSettingsWindow.h"
+#include "ui/showlist/ShowListWindow.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "controls/Label.h"
+#include "ui/controls/Label.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <filesystem>
 
 #include "UiFixture.h"
-#include "controls/ComboBox.h"
-#include "controls/RadioGroup.h"
-#include "players/Unit_Bino.h"
-#include "showlist/ShowListModel.h"
-#include "showlist/Unit_select.h"
+#include "ui/controls/ComboBox.h"
+#include "ui/controls/RadioGroup.h"
+#include "ui/players/BinoSettingsWindow.h"
+#include "ui/showlist/ShowListModel.h"
+#include "ui/showlist/ShowListWindow.h"
 
 namespace {
 

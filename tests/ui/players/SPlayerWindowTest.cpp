@@ -5,10 +5,10 @@
 #include <filesystem>
 
 #include "UiFixture.h"
-#include "controls/RadioGroup.h"
-#include "players/Unit_SPlayer.h"
-#include "showlist/ShowListModel.h"
-#include "showlist/Unit_select.h"
+#include "ui/controls/RadioGroup.h"
+#include "ui/players/SPlayerSettingsWindow.h"
+#include "ui/showlist/ShowListModel.h"
+#include "ui/showlist/ShowListWindow.h"
 
 namespace {
 using Files = std::vector<std::string>;

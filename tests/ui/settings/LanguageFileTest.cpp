@@ -2,12 +2,12 @@
 #include <QPushButton>
 
 #include "UiFixture.h"
-#include "controls/Memo.h"
-#include "settings/LanguageFile.h"
-#include "settings/LanguageTexts.h"
-#include "settings/ProfileFile.h"
-#include "show/Unit_Main.h"
-#include "showlist/Unit_select.h"
+#include "ui/controls/Memo.h"
+#include "ui/settings/LanguageFile.h"
+#include "core/settings/LanguageTexts.h"
+#include "core/settings/ProfileFile.h"
+#include "ui/show/ShowWindow.h"
+#include "ui/showlist/ShowListWindow.h"
 
 using LanguageFileTest = UiFixture;
 

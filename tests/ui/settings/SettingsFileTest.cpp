@@ -3,15 +3,15 @@
 #include <filesystem>
 
 #include "UiFixture.h"
-#include "controls/ComboBox.h"
-#include "controls/RadioGroup.h"
-#include "platform/AppError.h"
-#include "players/Unit_Bino.h"
-#include "players/Unit_SPlayer.h"
-#include "settings/ProfileFile.h"
-#include "settings/SettingsFile.h"
-#include "show/Global_var.h"
-#include "showlist/Unit_select.h"
+#include "ui/controls/ComboBox.h"
+#include "ui/controls/RadioGroup.h"
+#include "core/AppError.h"
+#include "ui/players/BinoSettingsWindow.h"
+#include "ui/players/SPlayerSettingsWindow.h"
+#include "core/settings/ProfileFile.h"
+#include "ui/settings/SettingsFile.h"
+#include "core/show/ShowState.h"
+#include "ui/showlist/ShowListWindow.h"
 
 using SettingsFileTest = UiFixture;
 

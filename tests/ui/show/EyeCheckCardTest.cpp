@@ -2,12 +2,12 @@
 #include <QPixmap>
 
 #include "UiFixture.h"
-#include "controls/Shape.h"
-#include "show/EyeCheckCard.h"
-#include "show/Global_var.h"
-#include "show/Unit_Main.h"
-#include "showlist/ShowListModel.h"
-#include "showlist/Unit_select.h"
+#include "ui/controls/Shape.h"
+#include "ui/show/EyeCheckCard.h"
+#include "core/show/ShowState.h"
+#include "ui/show/ShowWindow.h"
+#include "ui/showlist/ShowListModel.h"
+#include "ui/showlist/ShowListWindow.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <QLineEdit>
 
 #include "UiFixture.h"
-#include "controls/Label.h"
-#include "controls/Memo.h"
-#include "controls/Shape.h"
-#include "show/Floating.h"
-#include "show/Global_var.h"
-#include "show/Unit_Main.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/Memo.h"
+#include "ui/controls/Shape.h"
+#include "ui/show/FloatingValueWindow.h"
+#include "core/show/ShowState.h"
+#include "ui/show/ShowWindow.h"
 
 namespace {
 

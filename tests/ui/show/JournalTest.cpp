@@ -3,13 +3,13 @@
 #include <filesystem>
 
 #include "UiFixture.h"
-#include "show/Global_var.h"
-#include "show/JournalSummary.h"
-#include "show/ShowJournal.h"
-#include "show/Unit_Main.h"
-#include "showlist/ShowListModel.h"
-#include "showlist/TextLines.h"
-#include "showlist/Unit_select.h"
+#include "core/show/ShowState.h"
+#include "core/show/JournalSummary.h"
+#include "core/show/ShowJournal.h"
+#include "ui/show/ShowWindow.h"
+#include "ui/showlist/ShowListModel.h"
+#include "core/showlist/TextLines.h"
+#include "ui/showlist/ShowListWindow.h"
 
 namespace {
 

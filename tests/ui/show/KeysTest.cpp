@@ -7,16 +7,16 @@
 #include <filesystem>
 
 #include "UiFixture.h"
-#include "controls/Label.h"
-#include "controls/Memo.h"
-#include "controls/Shape.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/Memo.h"
+#include "ui/controls/Shape.h"
 #include "platform/SystemColours.h"
-#include "show/Floating.h"
-#include "show/Global_var.h"
-#include "show/Unit_Main.h"
-#include "show/VirtualKey.h"
-#include "showlist/ShowListModel.h"
-#include "showlist/Unit_select.h"
+#include "ui/show/FloatingValueWindow.h"
+#include "core/show/ShowState.h"
+#include "ui/show/ShowWindow.h"
+#include "ui/show/VirtualKey.h"
+#include "ui/showlist/ShowListModel.h"
+#include "ui/showlist/ShowListWindow.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "show/VirtualKey.h"
+#include "ui/show/VirtualKey.h"
 
 namespace {
 int Vk(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

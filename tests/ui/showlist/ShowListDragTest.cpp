@@ -5,8 +5,8 @@
 #include "KeyClick.h"
 
 #include "UiFixture.h"
-#include "showlist/ShowListModel.h"
-#include "showlist/Unit_select.h"
+#include "ui/showlist/ShowListModel.h"
+#include "ui/showlist/ShowListWindow.h"
 
 using Items = std::vector<std::string>;
 using Positions = std::vector<std::size_t>;

@@ -6,13 +6,13 @@
 #include "KeyClick.h"
 
 #include "UiFixture.h"
-#include "controls/RadioGroup.h"
-#include "players/Unit_Bino.h"
-#include "players/Unit_SPlayer.h"
-#include "show/Global_var.h"
-#include "showlist/ShowListFile.h"
-#include "showlist/ShowListModel.h"
-#include "showlist/Unit_select.h"
+#include "ui/controls/RadioGroup.h"
+#include "ui/players/BinoSettingsWindow.h"
+#include "ui/players/SPlayerSettingsWindow.h"
+#include "core/show/ShowState.h"
+#include "core/showlist/ShowListFile.h"
+#include "ui/showlist/ShowListModel.h"
+#include "ui/showlist/ShowListWindow.h"
 
 using Items = std::vector<std::string>;
 

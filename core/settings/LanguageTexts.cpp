@@ -1,0 +1,71 @@
+#include "core/settings/LanguageTexts.h"
+
+#include "core/settings/ProfileFile.h"
+
+namespace {
+
+constexpr std::array<LanguageText, kHelpLineCount> kScreen{{
+    {"Help", "H : Toggle help", "H: Toggle Help"},
+    {"Load list", "L : Load File list", "L: Load File list"},
+    {"Maximise screen", "M : Toggle maximise screen", "M: Toggle Maximise screen"},
+    {"File info", "I : Toggle current file info", "I: Toggle current file info"},
+    {"Previous", "<-, 4 : Previous file", "<-, 4: Previous file"},
+    {"Next", "->, 6 : Next file", "->, 6: Next file"},
+    {"First", "1 : First file", "1: First file"},
+    {"End show", "0 : End of show position", "0: End of show position"},
+    {"Play", "SPACE, ENT : Play file", "SPACE, ENT: Play file"},
+    {"Mono text", "S : Toggle mono/stereo text", "S: Toggle mono/stereo text"},
+    {"Pointer", "P : Show/hide pointer", "P: Show/hide mouse pointer"},
+    {"Exit", "X, ESCAPE : Exit", "ESC, X: Exit"},
+    {"Floating Window", "F: Toggle floating frame", "F: Toggle floating frame"},
+    {"Floating Value", "V: Floating value", "V: Floating value"},
+    {"Corner indicator", "C: Toggle corner indicator", "C: Toggle corner indicator"},
+}};
+
+constexpr std::array<LanguageText, kSetupTextCount> kSetup{{
+    {"Window", "Quadrel File list", "File list"},
+    {"Select", "Select File(s)", "Select file(s)"},
+    {"Clear", "Clear", "Clear"},
+    {"Clear All", "Clear All", "Clear All"},
+    {"Load", "Load list", "Load list"},
+    {"Save", "Save list", "Save list"},
+    {"Continuous", "Continuous", "Continuous"},
+    {"Loop", "Loop All", "Loop All"},
+}};
+
+}  // namespace
+
+const std::array<LanguageText, kHelpLineCount>& ScreenTexts() {
+  return kScreen;
+}
+
+const std::array<LanguageText, kSetupTextCount>& SetupTexts() {
+  return kSetup;
+}
+
+LanguageValues BuiltInLanguage() {
+  LanguageValues values;
+  for (std::size_t i = 0; i < kHelpLineCount; ++i) values.help[i] = kScreen[i].builtIn;
+  for (std::size_t i = 0; i < kSetupTextCount; ++i) values.setup[i] = kSetup[i].builtIn;
+  return values;
+}
+
+LanguageValues LoadLanguageTexts(const ProfileFile& profile) {
+  LanguageValues values;
+  for (std::size_t i = 0; i < kHelpLineCount; ++i) {
+    values.help[i] = profile.ReadString(kScreenSection, kScreen[i].key, kScreen[i].builtIn);
+  }
+  for (std::size_t i = 0; i < kSetupTextCount; ++i) {
+    values.setup[i] = profile.ReadString(kSetupSection, kSetup[i].key, kSetup[i].builtIn);
+  }
+  return values;
+}
+
+void SaveLanguageTexts(ProfileFile& profile, const LanguageValues& values) {
+  for (std::size_t i = 0; i < kHelpLineCount; ++i) {
+    profile.WriteString(kScreenSection, kScreen[i].key, values.help[i]);
+  }
+  for (std::size_t i = 0; i < kSetupTextCount; ++i) {
+    profile.WriteString(kSetupSection, kSetup[i].key, values.setup[i]);
+  }
+}

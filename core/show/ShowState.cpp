@@ -1,0 +1,7 @@
+#include "core/show/ShowState.h"
+
+TShowState ShowState;
+
+void ResetShowState() {
+  ShowState = TShowState{};
+}

@@ -1,0 +1,336 @@
+#include "core/showlist/ShowCheck.h"
+
+#include "core/showlist/TextLines.h"
+
+#include <unordered_map>
+
+#include "core/AppError.h"
+#include "platform/FileSystem.h"
+#include "platform/TextEncoding.h"
+#include "core/show/ItemLaunch.h"
+
+namespace {
+
+struct Problem {
+  CheckKind kind;
+  CheckSeverity severity;
+  std::string detail;
+};
+
+std::string Lower(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+bool HasExtension(const std::string& name) {
+  const auto nameStart = name.find_last_of("\\/:");
+  const auto dot = name.find_last_of('.');
+  return dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
+}
+
+std::string Quoted(const std::string& text) {
+  return "\"" + text + "\"";
+}
+
+// Bino 2's options that name a command file (before 2.8, and from 2.8 on).
+constexpr const char* kCommandFileOptions[] = {"--read-commands", "--control-file"};
+
+// The command files a Bino 2 command line names, given apart or as "--option=file".
+std::vector<std::string> CommandFiles(const std::vector<std::string>& args) {
+  std::vector<std::string> names;
+  for (size_t i = 1; i < args.size(); ++i) {
+    for (const std::string option : kCommandFileOptions) {
+      if (args[i] == option && i + 1 < args.size())
+        names.push_back(args[++i]);
+      else if (StartsWith(args[i], option + "="))
+        names.push_back(args[i].substr(option.size() + 1));
+    }
+  }
+  return names;
+}
+
+// The files a player's command line names: the values of Stereoscopic Player's -file:, -left:
+// and -right:, and every other argument that is no option and carries an extension (Bino's
+// videos and subtitle file; its option values standing apart, such as left-right, carry none).
+// A command file is checked on its own.
+std::vector<std::string> NamedFiles(const std::vector<std::string>& args) {
+  std::vector<std::string> names;
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const std::string lower = Lower(arg);
+    bool commandFile = false;
+    for (const std::string option : kCommandFileOptions) commandFile |= arg == option;
+    if (commandFile) {
+      ++i;
+      continue;
+    }
+    bool taken = false;
+    for (const char* prefix : {"-file:", "-left:", "-right:"}) {
+      if (StartsWith(lower, prefix)) {
+        taken = true;
+        if (arg.size() > std::string(prefix).size())
+          names.push_back(arg.substr(std::string(prefix).size()));
+      }
+    }
+    if (taken || arg.empty()) continue;
+    if (arg[0] != '-' && HasExtension(arg)) names.push_back(arg);
+  }
+  return names;
+}
+
+const char* NamedFileWord(const std::string& name) {
+  const std::string lower = Lower(name);
+  for (const char* subtitle : {".srt", ".sub", ".ssa", ".ass", ".idx"}) {
+    const std::string ending(subtitle);
+    if (lower.size() >= ending.size() &&
+        lower.compare(lower.size() - ending.size(), ending.size(), ending) == 0)
+      return "subtitle file";
+  }
+  return "video";
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The local file a URL of Bino 2's "open" command names (UTF-8, percent escapes decoded), or
+// nothing when it names no local file (another scheme).
+std::optional<std::string> LocalFileOfUrl(std::string url) {
+  if (StartsWith(Lower(url), "file://")) {
+    url = url.substr(7);
+  } else {
+    const auto colon = url.find(':');
+    // One letter before the colon is a drive, two or more a scheme such as http.
+    if (colon != std::string::npos && colon > 1 && url.find_first_of("/\\") > colon)
+      return std::nullopt;
+  }
+  std::string name;
+  for (size_t i = 0; i < url.size(); ++i) {
+    if (url[i] == '%' && i + 2 < url.size() && HexValue(url[i + 1]) >= 0 &&
+        HexValue(url[i + 2]) >= 0) {
+      name += static_cast<char>(HexValue(url[i + 1]) * 16 + HexValue(url[i + 2]));
+      i += 2;
+    } else {
+      name += url[i];
+    }
+  }
+  return name;
+}
+
+// A Bino 2 command file: it must be there, open the videos that are there, and quit, or the
+// show waits for ever at this item.
+void CheckCommandFile(const ItemLaunch& launch, const std::string& name, const CheckSystem& system,
+                      std::vector<Problem>& problems) {
+  const std::string path = NativeItemLaunch(launch.file, name).file;
+  const std::string what = "the script's Bino command file " + Quoted(name);
+  const platform::PathState state = system.pathState(path);
+  if (state.kind != platform::PathKind::File) {
+    problems.push_back({CheckKind::CommandFile, CheckSeverity::Error,
+                        what + (state.kind == platform::PathKind::Folder
+                                    ? " is a folder (" + path + ")"
+                                    : " is not in the script's folder (" + path + ")")});
+    return;
+  }
+  std::string content;
+  try {
+    content = system.readFile(path);
+  } catch (const AppError& error) {
+    problems.push_back({CheckKind::CommandFile, CheckSeverity::Error, error.what()});
+    return;
+  }
+  bool quits = false;
+  for (const std::string_view lineView : SplitTextLines(content)) {
+    const std::string line(lineView);
+    // Bino splits a command at single blanks; the URL is the last word of an "open".
+    std::vector<std::string> words;
+    size_t from = 0;
+    while (from <= line.size()) {
+      auto blank = line.find(' ', from);
+      if (blank == std::string::npos) blank = line.size();
+      words.push_back(line.substr(from, blank - from));
+      from = blank + 1;
+    }
+    if (words.front() == "quit") quits = true;
+    if (words.front() != "open" || words.size() < 2) continue;
+    const auto url = LocalFileOfUrl(words.back());
+    if (!url) continue;
+    const auto native = platform::Utf8ToNativeName(*url);
+    const std::string shown = Quoted(*url);
+    if (!native) {
+      problems.push_back({CheckKind::MissingVideo, CheckSeverity::Error,
+                          "the command file's video " + shown + " has no name on this system"});
+      continue;
+    }
+    const std::string video = NativeItemLaunch(launch.file, *native).file;
+    const platform::PathState videoState = system.pathState(video);
+    if (videoState.kind != platform::PathKind::File)
+      problems.push_back({CheckKind::MissingVideo, CheckSeverity::Error,
+                          "the command file's video " + shown +
+                              (videoState.kind == platform::PathKind::Folder
+                                   ? " is a folder (" + video + ")"
+                                   : " is not in the script's folder (" + video + ")")});
+  }
+  if (!quits)
+    problems.push_back({CheckKind::CommandFile, CheckSeverity::Error,
+                        what + " never quits: the show would wait for ever at this item"});
+}
+
+void CheckScript(const ItemLaunch& launch, platform::ScriptType type, bool runBuiltIn,
+                 const CheckSystem& system, std::vector<Problem>& problems) {
+  std::string content;
+  try {
+    content = system.readFile(launch.file);
+  } catch (const AppError& error) {
+    problems.push_back({CheckKind::UnreadableScript, CheckSeverity::Error, error.what()});
+    return;
+  }
+  std::vector<platform::ScriptCommand> commands;
+  try {
+    commands = type == platform::ScriptType::Vbs
+                   ? platform::ParseVbsScript(content, launch.file, system.variable)
+                   : platform::ParseBatScript(content, launch.file, system.variable);
+  } catch (const AppError& error) {
+    // Where the system's own script host runs it, the reader's limits stop nothing.
+    if (runBuiltIn)
+      problems.push_back({CheckKind::UnreadableScript, CheckSeverity::Error, error.what()});
+    else
+      problems.push_back(
+          {CheckKind::UnreadableScript, CheckSeverity::Info,
+           std::string(error.what()) + " (the system runs it; its commands are not checked)"});
+    return;
+  }
+  for (const auto& command : commands) {
+    if (system.findScriptProgram(command.args[0], launch.folder).empty())
+      problems.push_back({CheckKind::MissingProgram, CheckSeverity::Error,
+                          "the script's program " + Quoted(command.args[0]) + " does not exist"});
+    for (const auto& name : CommandFiles(command.args))
+      CheckCommandFile(launch, name, system, problems);
+    for (const auto& name : NamedFiles(command.args)) {
+      // Named as the presenter names items, relative to the script's own folder.
+      const std::string path = NativeItemLaunch(launch.file, name).file;
+      const platform::PathState state = system.pathState(path);
+      if (state.kind == platform::PathKind::File) continue;
+      const std::string what =
+          std::string("the script's ") + NamedFileWord(name) + " " + Quoted(name);
+      problems.push_back({CheckKind::MissingVideo, CheckSeverity::Error,
+                          state.kind == platform::PathKind::Folder
+                              ? what + " is a folder (" + path + ")"
+                              : what + " is not in the script's folder (" + path + ")"});
+    }
+  }
+}
+
+std::vector<Problem> CheckFile(const ItemLaunch& launch, const CheckSystem& system) {
+  std::vector<Problem> problems;
+  const platform::PathState state = system.pathState(launch.file);
+  if (state.kind == platform::PathKind::Missing) {
+    problems.push_back({CheckKind::MissingFile, CheckSeverity::Error,
+                        "missing file " + Quoted(launch.file) +
+                            (state.reason.empty() ? "" : " (" + state.reason + ")")});
+    return problems;
+  }
+  if (state.kind == platform::PathKind::Folder) {
+    problems.push_back({CheckKind::Folder, CheckSeverity::Error,
+                        Quoted(launch.file) + " is a folder, not a file"});
+    return problems;
+  }
+  const platform::FileOpening opening = system.howFileOpens(launch.file);
+  if (opening.way == platform::OpenWay::ByType && opening.application.empty()) {
+    std::string type;
+    if (opening.type.empty())
+      type = "a file without extension";
+    else if (opening.description.empty() || opening.description == opening.type)
+      type = opening.type;
+    else
+      type = opening.description + ", " + opening.type;
+    problems.push_back({CheckKind::NoApplication, CheckSeverity::Error,
+                        "no application is associated with this type of file (" + type + ")"});
+  }
+  const platform::ScriptType script = platform::LaunchScriptTypeOf(launch.file);
+  if (script != platform::ScriptType::None)
+    CheckScript(launch, script, opening.way == platform::OpenWay::LaunchScript, system, problems);
+  return problems;
+}
+
+}  // namespace
+
+CheckSystem NativeCheckSystem() {
+  return {platform::StateOfPath, platform::HowFileOpens,
+          [](const std::string& file) { return platform::ReadWholeFile(file); },
+          platform::FindScriptProgram, platform::ScriptVariable};
+}
+
+std::vector<CheckFinding> CheckShowList(const std::string& exePath,
+                                        const std::vector<std::string>& items,
+                                        const CheckSystem& system) {
+  std::vector<CheckFinding> findings;
+  std::unordered_map<std::string, size_t> firstPosition;
+  // Repeated items and items that name the same file are looked at once.
+  std::unordered_map<std::string, std::vector<Problem>> checked;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const size_t position = i + 1;
+    const std::string& item = items[i];
+    auto add = [&](CheckKind kind, CheckSeverity severity, std::string detail) {
+      findings.push_back({position, item, kind, severity, std::move(detail)});
+    };
+    if (item.empty()) {
+      add(CheckKind::EmptyItem, CheckSeverity::Error,
+          "empty item: it names the program's folder, not a file");
+      continue;
+    }
+    const auto [first, isFirst] = firstPosition.emplace(item, position);
+    if (!isFirst)
+      add(CheckKind::Duplicate, CheckSeverity::Info,
+          "the same item as position " + std::to_string(first->second));
+
+    const ItemLaunch launch = NativeItemLaunch(exePath, item);
+    const std::string key = launch.file + '\0' + launch.folder;
+    auto found = checked.find(key);
+    if (found == checked.end()) found = checked.emplace(key, CheckFile(launch, system)).first;
+    for (const Problem& problem : found->second)
+      add(problem.kind, problem.severity, problem.detail);
+  }
+  return findings;
+}
+
+const char* CheckKindName(CheckKind kind) {
+  switch (kind) {
+    case CheckKind::EmptyItem:
+      return "empty-item";
+    case CheckKind::Duplicate:
+      return "duplicate";
+    case CheckKind::MissingFile:
+      return "missing-file";
+    case CheckKind::Folder:
+      return "folder";
+    case CheckKind::NoApplication:
+      return "no-application";
+    case CheckKind::UnreadableScript:
+      return "unreadable-script";
+    case CheckKind::MissingProgram:
+      return "missing-program";
+    case CheckKind::MissingVideo:
+      return "missing-video";
+    case CheckKind::CommandFile:
+      return "command-file";
+  }
+  return "unknown";
+}
+
+const char* CheckSeverityName(CheckSeverity severity) {
+  return severity == CheckSeverity::Error ? "error" : "info";
+}
+
+bool HasErrors(const std::vector<CheckFinding>& findings) {
+  for (const auto& finding : findings)
+    if (finding.severity == CheckSeverity::Error) return true;
+  return false;
+}

@@ -1,7 +1,0 @@
-#include "show/Global_var.h"
-
-TShowState ShowState;
-
-void ResetShowState() {
-  ShowState = TShowState{};
-}

@@ -1,0 +1,38 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "TempDir.h"
+#include "platform/Shell.h"
+#include "core/show/ItemLaunch.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+std::string Trimmed(std::string text) {
+  while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' '))
+    text.pop_back();
+  return text;
+}
+}  // namespace
+
+TEST(Win32Shell, StartsABatchFileInItsFolderAndWaitsForIt) {
+  TempDir dir;
+  fs::create_directory(dir.path() / "clips");
+  // The batch file records its working folder, then leaves a marker as its last act.
+  dir.write("clips\\intro.bat", "@cd > where.txt\r\n@echo done> done.txt\r\n");
+  const ItemLaunch launch = NativeItemLaunch(dir.file("presenter.exe"), "clips\\intro.bat");
+  EXPECT_EQ(launch.folder, dir.file("clips") + "\\");
+
+  auto result = platform::MakeSystemShell()->Open(launch.file, launch.folder);
+  ASSERT_TRUE(result.process) << "ShellExecuteExA returned no process handle";
+  EXPECT_TRUE(result.process->WaitFor(60000));
+  result.process.reset();  // closes the handle
+  EXPECT_EQ(Trimmed(dir.read("clips\\done.txt")), "done");
+  // cd prints the folder without a trailing separator; letter case as the system keeps it.
+  std::string expected = dir.file("clips");
+  std::string where = Trimmed(dir.read("clips\\where.txt"));
+  for (auto* text : {&expected, &where})
+    for (char& c : *text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  EXPECT_EQ(where, expected);
+}

@@ -1,0 +1,28 @@
+#include "ui/App.h"
+
+#include "ui/players/BinoSettingsWindow.h"
+#include "ui/players/SPlayerSettingsWindow.h"
+#include "ui/show/FloatingValueWindow.h"
+#include "ui/show/ShowWindow.h"
+#include "ui/showlist/ShowListWindow.h"
+
+void CreateForms(Services& services) {
+  Form_Main = new TForm_Main(services);
+  Form_Setup = new TForm_Setup(services);
+  Form_Bino = new TForm_Bino(services);
+  Form_SPlayer = new TForm_SPlayer(services);
+  Form1 = new TForm1(services);
+}
+
+void DestroyForms() {
+  delete Form1;
+  Form1 = nullptr;
+  delete Form_SPlayer;
+  Form_SPlayer = nullptr;
+  delete Form_Bino;
+  Form_Bino = nullptr;
+  delete Form_Setup;
+  Form_Setup = nullptr;
+  delete Form_Main;
+  Form_Main = nullptr;
+}

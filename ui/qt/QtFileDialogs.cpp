@@ -1,0 +1,160 @@
+#include "ui/qt/QtFileDialogs.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <optional>
+
+#include "ui/qt/TextCodec.h"
+
+namespace platform {
+namespace {
+
+#ifdef _WIN32
+constexpr bool kOfferAllFiles = false;
+constexpr bool kDotlessNames = false;
+#else
+// Linux programs and scripts carry no .exe: the dialogs that choose show items also list all
+// files; and "*.*" would hide every name without a dot, so "all files" is "*".
+constexpr bool kOfferAllFiles = true;
+constexpr bool kDotlessNames = true;
+#endif
+
+// Qt's dialog refuses typed names of missing files when several files may be chosen; the show
+// list takes them as they are (an item may name a file that is still to come). And Qt splits a
+// typed name at every double quote, legal in a Linux name: `a"b.avi` would come back as
+// `b.avi`. Names come back whole here, or are refused with a message, never cut.
+class OpenDialog : public QFileDialog {
+ public:
+  using QFileDialog::QFileDialog;
+  bool acceptMissing = false;
+  QStringList typed;  // full names of a choice made here rather than by Qt
+
+ protected:
+  void accept() override {
+    const auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (!edit) {
+      QFileDialog::accept();
+      return;
+    }
+    const QString text = edit->text();
+    const std::optional<QStringList> names = TypedNames(text);
+    if (!names) {
+      Refuse(QStringLiteral("The names \"%1\" cannot be told apart. A name that holds a double "
+                            "quote (\") must be chosen on its own.")
+                 .arg(text));
+      return;
+    }
+    bool missing = false;
+    for (const QString& name : *names)
+      if (!QFileInfo::exists(directory().absoluteFilePath(name))) missing = true;
+    // Without quotes and missing files, Qt's own handling is right (it also opens folders).
+    if (!text.contains('"') && !(acceptMissing && missing)) {
+      QFileDialog::accept();
+      return;
+    }
+    if (names->isEmpty()) return;
+    if (names->size() > 1 && fileMode() != QFileDialog::ExistingFiles) {
+      Refuse(QStringLiteral("Only one file can be chosen here."));
+      return;
+    }
+    if (names->size() == 1 && QFileInfo(directory().absoluteFilePath(names->front())).isDir()) {
+      QFileDialog::accept();  // a folder: Qt goes into it
+      return;
+    }
+    typed.clear();
+    for (const QString& name : *names)
+      typed << WithDefaultSuffix(directory().absoluteFilePath(name));
+    QDialog::accept();
+  }
+
+ private:
+  // One name as typed, or several each in double quotes, as the dialog writes a choice of
+  // several. A text that starts with no quote is one name, quotes and all. Nothing when the
+  // quotes leave it open where one name ends.
+  static std::optional<QStringList> TypedNames(const QString& text) {
+    if (!text.contains('"')) return text.trimmed().isEmpty() ? QStringList() : QStringList{text};
+    if (!text.trimmed().startsWith('"')) return QStringList{text};
+    QStringList names;
+    qsizetype i = 0;
+    while (i < text.size()) {
+      if (text[i] == ' ') {
+        ++i;
+        continue;
+      }
+      if (text[i] != '"') return std::nullopt;
+      const qsizetype close = text.indexOf('"', i + 1);
+      if (close < 0 || (close + 1 < text.size() && text[close + 1] != ' ')) return std::nullopt;
+      if (close > i + 1) names << text.mid(i + 1, close - i - 1);
+      i = close + 1;
+    }
+    return names;
+  }
+
+  // As Qt does for the names it reads itself.
+  QString WithDefaultSuffix(const QString& path) const {
+    const QString clean = QDir::cleanPath(path);
+    if (defaultSuffix().isEmpty() || QFileInfo(clean).fileName().contains('.')) return clean;
+    return clean + '.' + defaultSuffix();
+  }
+
+  // Tells the operator why the choice is not taken; the dialog stays open to choose again.
+  void Refuse(const QString& text) {
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+  }
+};
+
+}  // namespace
+
+QStringList QtNameFilters(const std::string& filter, bool addAllFiles) {
+  const QStringList parts = FromBytes(filter).split('|');
+  QStringList filters;
+  bool hasAll = false;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QStringList patterns = parts[i + 1].split(';', Qt::SkipEmptyParts);
+    for (auto& p : patterns) {
+      p = p.trimmed();
+      if (p == "*.*" || p == "*") hasAll = true;
+      if (p == "*.*" && kDotlessNames) p = QStringLiteral("*");
+    }
+    filters << parts[i] + " (" + patterns.join(' ') + ")";
+  }
+  if (addAllFiles && !hasAll) filters << "All files (*)";
+  return filters;
+}
+
+std::vector<std::string> QtFileDialogs::Choose(const FileDialogRequest& request) {
+  OpenDialog dialog(QApplication::activeWindow());
+  if (!request.title.empty()) dialog.setWindowTitle(FromBytes(request.title));
+  dialog.setOption(QFileDialog::DontUseNativeDialog, kOfferAllFiles);
+  dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+  dialog.setOption(QFileDialog::ReadOnly, false);
+  if (!request.filter.empty())
+    dialog.setNameFilters(QtNameFilters(request.filter, kOfferAllFiles && request.offerAllFiles));
+  QString suffix = FromBytes(request.defaultExt);
+  if (suffix.startsWith('.')) suffix.remove(0, 1);
+  // A list of extensions is no single suffix to append.
+  if (!suffix.contains(',') && !suffix.contains(' ')) dialog.setDefaultSuffix(suffix);
+  if (request.save) {
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  } else {
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
+    dialog.acceptMissing = request.multiSelect;
+  }
+  if (!request.fileName.empty()) dialog.selectFile(FileNameFromBytes(request.fileName));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  std::vector<std::string> chosen;
+  const QStringList names = dialog.typed.isEmpty() ? dialog.selectedFiles() : dialog.typed;
+  for (const QString& name : names) chosen.push_back(FileNameToBytes(name));
+  return chosen;
+}
+
+}  // namespace platform

@@ -1,0 +1,129 @@
+#include "ui/show/HeldInput.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QThread>
+#include <QTimer>
+
+#include "ui/show/ShowWindow.h"
+
+namespace {
+// Short enough that repainting never lags visibly, long enough to cost nothing while waiting.
+constexpr int kWaitSliceMs = 10;
+}  // namespace
+
+HeldInput::HeldInput(TForm_Main& form) : QObject(&form), form_(form) {}
+
+HeldInput& HeldInput::Of(TForm_Main& form) {
+  if (auto* found = form.findChild<HeldInput*>(QString(), Qt::FindDirectChildrenOnly))
+    return *found;
+  return *new HeldInput(form);
+}
+
+HeldInput::Hold::Hold(HeldInput& owner, bool input) : owner_(owner), input_(input) {
+  ++owner_.timerHolds_;
+  if (input_) ++owner_.inputHolds_;
+  owner_.UpdateFilter();
+}
+
+HeldInput::Hold::~Hold() {
+  --owner_.timerHolds_;
+  if (input_) --owner_.inputHolds_;
+  owner_.UpdateFilter();
+}
+
+void HeldInput::UpdateFilter() {
+  const bool wanted = timerHolds_ > 0 || inputHolds_ > 0;
+  if (wanted == filtering_) return;
+  filtering_ = wanted;
+  if (wanted)
+    QCoreApplication::instance()->installEventFilter(this);
+  else
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+void HeldInput::WaitFor(platform::Process& process) {
+  Hold hold(*this, true);
+  while (!process.WaitFor(kWaitSliceMs)) QCoreApplication::processEvents(QEventLoop::AllEvents);
+  // Keys already on their way when the item ended belong before anything that follows.
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+bool HeldInput::eventFilter(QObject* object, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Timer:
+      if (object == form_.Timer1) {
+        tickDue_ = true;
+        return true;
+      }
+      break;
+    // Clicks, double-clicks and wheel turns while an item plays are dropped: replayed later they
+    // would act on whatever lies under the pointer by then (a dialog, a list changed meanwhile),
+    // and started inside the wait they would hold the show up. A release is held instead, so a
+    // click begun before the item ends after it; one whose press was dropped finds nothing to end.
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TabletPress:
+      if (inputHolds_ > 0) return true;
+      break;
+    case QEvent::MouseMove:
+      // A drag stays where it was; hovering goes on.
+      if (inputHolds_ > 0 && static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton)
+        return true;
+      break;
+    case QEvent::MouseButtonRelease:
+    case QEvent::NonClientAreaMouseButtonRelease:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+      if (inputHolds_ > 0) {
+        held_.push_back({object, std::unique_ptr<QEvent>(event->clone())});
+        return true;
+      }
+      break;
+    case QEvent::Close:
+      if (inputHolds_ > 0 && object == &form_) {
+        event->ignore();
+        held_.push_back({object, nullptr});
+        return true;
+      }
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+void HeldInput::Release() {
+  // A release already draining this event loop's queue goes on with what is added meanwhile;
+  // a modal window's own loop further in drains its part itself.
+  const int level = QThread::currentThread()->loopLevel();
+  if (releasingLevel_ == level) return;
+  const int outer = releasingLevel_;
+  releasingLevel_ = level;
+  for (;;) {
+    if (!held_.empty()) {
+      Entry entry = std::move(held_.front());
+      held_.pop_front();
+      if (!entry.receiver) continue;
+      if (entry.event)
+        QCoreApplication::sendEvent(entry.receiver, entry.event.get());
+      else
+        form_.close();
+      continue;
+    }
+    if (tickDue_) {
+      tickDue_ = false;
+      if (form_.Timer1->isActive()) form_.Timer1Timer();
+      continue;
+    }
+    break;
+  }
+  releasingLevel_ = outer;
+}

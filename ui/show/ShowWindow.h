@@ -1,0 +1,97 @@
+#pragma once
+#include <QWidget>
+#include <string>
+#include <vector>
+
+#include "core/Services.h"
+
+class TLabel;
+class QTimer;
+class TMemo;
+class TShape;
+class EyeCheckCard;
+
+// The show window: black, split into a left and a right half, one per eye.
+class TForm_Main : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TForm_Main(Services& services);
+
+  // Controls, in stacking order from the bottom.
+  TShape* Shape_RectangleL;
+  TShape* Shape_RectangleR;
+  TLabel* Label_Description_L;
+  TLabel* Label_Number_L;
+  TLabel* Label_Description_R;
+  TLabel* Label_Number_R;
+  TShape* Shape_Line_R;
+  TShape* Shape_Line_L;
+  TShape* Shape_Marker;
+  TMemo* Memo_Help_L;
+  TMemo* Memo_Help_R;
+  QTimer* Timer1;
+  // Under everything else, so the frame, texts and help stay drawn over it.
+  EyeCheckCard* Card_EyeCheck;
+
+  // Handlers.
+  void FormCreate();
+  void FormActivate();
+  void FormKeyDown(int key);
+  void FormResize();
+  bool FormCanResize(int& newWidth, int& newHeight);
+  // The three saves; false when one failed and the window must stay open.
+  bool FormClose();
+
+  // Display operations.
+  void RefreshInfoDisplay();
+  void ApplyWindowMode();
+  void ShowPointer();
+  void HidePointer();
+  void UpdateCornerMarker();
+  void LayoutFloatingFrame();
+  // The eye check card (T): on or off; off whenever an item is started. Never saved.
+  void ToggleEyeCheckCard();
+  void HideEyeCheckCard();
+
+  // Playing items and the continuous show.
+  void PlayItem();
+  void PlayStep();
+  void Timer1Timer();
+  void StopContinuousShow();
+
+  // The floating value window hands the keyboard back: this is an activation, run now so that
+  // what the caller does next (showing the frame) comes after it.
+  void ActivateFromFloating();
+
+  Services& services() const { return services_; }
+  // The window's outer size, border and title bar included.
+  int OuterWidth() const;
+  int OuterHeight() const;
+  // The show list's item count, read at the moment of use.
+  int Count() const;
+  // The four frame shapes in the order every show and hide goes through them.
+  std::vector<TShape*> FrameShapes() const;
+
+ signals:
+  // The close went through: the program ends.
+  void Closed();
+
+ protected:
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void FirstActivationSteps();
+  void LoadAutomaticList();
+  // Sizes the window so that its border and title bar included it has this size.
+  void SetOuterSize(int outerWidth, int outerHeight);
+
+  Services& services_;
+  bool layoutPending_ = false;
+  bool floatingHandOverDone_ = false;
+};
+
+extern TForm_Main* Form_Main;

@@ -1,0 +1,117 @@
+#include <QTimer>
+#include <chrono>
+
+#include "ui/controls/Shape.h"
+#include "platform/Foreground.h"
+#include "core/ErrorReport.h"
+#include "core/show/ShowState.h"
+#include "core/HandlerGuard.h"
+#include "ui/show/HeldInput.h"
+#include "core/show/ItemLaunch.h"
+#include "core/show/ShowJournal.h"
+#include "ui/show/ShowWindow.h"
+#include "ui/showlist/ShowListModel.h"
+#include "ui/showlist/ShowListWindow.h"
+
+namespace {
+constexpr int kTimer1Interval = 1500;
+const QColor kPurple(0x80, 0x00, 0x80);
+
+// (Re)starts the pause before the next item. A coarse timer may fire up to 5 % early; the
+// pause is a promise to the audience, so it is kept to the millisecond.
+void StartPause(QTimer& timer) {
+  timer.setTimerType(Qt::PreciseTimer);
+  timer.setInterval(kTimer1Interval);
+  timer.start();
+}
+}  // namespace
+
+void TForm_Main::PlayItem() {
+  HeldInput& held = HeldInput::Of(*this);
+  // A tick must not start another item while this one is being opened or reported.
+  HeldInput::Hold hold(held, false);
+  HideEyeCheckCard();
+  // A copy: the show list window may change the list while the item plays.
+  const std::string item = Form_Setup->Items().Item(ShowState.ShowIndex);
+  const int position = ShowState.ShowIndex + 1;
+  ShowJournal* journal = services().journal;
+  const ItemLaunch launch = NativeItemLaunch(services().exePath, item);
+  if (journal) journal->ItemStarted(position, item);
+  const auto started = std::chrono::steady_clock::now();
+  platform::OpenResult opened = services().shell->Open(launch.file, launch.folder);
+  if (!opened.error.empty()) {
+    // Journalled before the message box, which may stay open for a while.
+    if (journal) journal->ItemFailed(position, item, opened.error);
+    services().messages->ShowError(ErrorReportTitle(services().exePath),
+                                   ErrorReportText(opened.error));
+  }
+  if (opened.process) {
+    held.WaitFor(*opened.process);
+    // The next key must reach this window without a click, in front of the audience.
+    platform::TakeKeyboardBack(static_cast<std::uintptr_t>(winId()));
+  }
+  if (journal && (opened.process || opened.error.empty()))
+    journal->ItemEnded(position, item, opened.process ? opened.process->ExitStatus() : std::nullopt,
+                       opened.process != nullptr,
+                       std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now() - started));
+  // Releasing the process closes its handle.
+}
+
+void TForm_Main::PlayStep() {
+  for (TShape* shape : FrameShapes()) shape->setVisible(false);
+  ApplyWindowMode();
+  ShowState.InfoVisible = false;
+  ShowState.HelpVisible = false;
+  if (ShowState.ShowIndex < Count()) {
+    PlayItem();
+    if (ShowState.ContinuousMode) {
+      if (services().journal && !Timer1->isActive())
+        services().journal->ContinuousStarted(ShowState.ShowIndex + 1);
+      StartPause(*Timer1);
+      HeldInput::Of(*this).DropTick();
+    }
+  } else {
+    ShowState.InfoVisible = true;
+  }
+  ShowState.ShowIndex = ShowState.ShowIndex + 1;
+}
+
+void TForm_Main::Timer1Timer() {
+  HeldInput& held = HeldInput::Of(*this);
+  RunGuarded(services(), [&] {
+    // The pause runs from the end of one item to the start of the next.
+    Timer1->stop();
+    held.DropTick();
+    ApplyWindowMode();
+    ShowState.InfoVisible = false;
+    ShowState.HelpVisible = false;
+    if (ShowState.ShowIndex < Count())
+      PlayItem();
+    else
+      ShowState.InfoVisible = true;
+    ShowState.ShowIndex = ShowState.ShowIndex + 1;
+    StartPause(*Timer1);
+    held.DropTick();
+    if (ShowState.ShowIndex >= Count()) {
+      if (ShowState.LoopAll) {
+        ShowState.ShowIndex = 0;
+      } else {
+        ShowState.ShowIndex = Count();
+        if (services().journal) services().journal->ContinuousStopped(0, "end of the list");
+        Timer1->stop();  // so that the stop below is not journalled as one by A
+        StopContinuousShow();
+        Shape_Marker->SetBrushColour(kPurple);
+      }
+    }
+  });
+  held.Release();
+}
+
+void TForm_Main::StopContinuousShow() {
+  if (services().journal && Timer1->isActive())
+    services().journal->ContinuousStopped(ShowState.ShowIndex + 1, "A pressed");
+  Timer1->stop();
+  Timer1->setInterval(kTimer1Interval);
+  HeldInput::Of(*this).DropTick();
+}
