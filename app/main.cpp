@@ -2,17 +2,17 @@
 #include <QIcon>
 #include <QScreen>
 
-#include "ui/App.h"
+#include "core/show/ShowJournal.h"
+#include "core/showlist/ItemPath.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/ExePath.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
+#include "ui/App.h"
 #include "ui/qt/FontStandIns.h"
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
-#include "core/show/ShowJournal.h"
 #include "ui/show/ShowWindow.h"
-#include "core/showlist/ItemPath.h"
 
 int main(int argc, char** argv) {
   platform::PrepareProcess();
@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
   services.journal = &journal;
 
   CreateForms(services);
-  QObject::connect(Form_Main, &TForm_Main::Closed, &app, &QApplication::quit);
+  QObject::connect(Form_Main, &ShowWindow::Closed, &app, &QApplication::quit);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     QRect frame = Form_Main->frameGeometry();
     frame.moveCenter(screen->geometry().center());

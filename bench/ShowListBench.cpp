@@ -73,7 +73,7 @@ struct Window {
     s.messages = &messages;
     return s;
   }();
-  TForm_Setup form{services};
+  ShowListWindow form{services};
   Window() { form.show(); }
   void Select(const std::vector<std::size_t>& positions) {
     QItemSelection selection;
@@ -81,7 +81,7 @@ struct Window {
       const QModelIndex index = form.Items().index(static_cast<int>(p));
       selection.select(index, index);
     }
-    form.ListBox1->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    form.listView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
   }
 };
 
@@ -111,7 +111,7 @@ void Window_LoadList_Million(benchmark::State& state) {
   Window window;
   for (auto _ : state) {
     window.dialogs.answers.push_back({ListFile()});
-    window.form.Button_LoadClick();
+    window.form.LoadList();
     QApplication::processEvents();  // the list laid out and drawn
     benchmark::DoNotOptimize(window.form.Items().Count());
   }
@@ -134,11 +134,11 @@ void Window_Clear_HalfMillionInOneRange(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
     window.form.Items().Assign(Items());
-    window.form.ListBox1->selectionModel()->select(
+    window.form.listView->selectionModel()->select(
         QItemSelection(window.form.Items().index(250000), window.form.Items().index(749999)),
         QItemSelectionModel::ClearAndSelect);
     state.ResumeTiming();
-    window.form.Button_ClearClick();
+    window.form.ClearSelected();
     QApplication::processEvents();
   }
   if (window.form.Items().Count() != static_cast<int>(kItems / 2)) state.SkipWithError("kept");
@@ -168,7 +168,7 @@ void Window_DragDrop_ThousandScatteredInMillion(benchmark::State& state) {
   window.form.Items().Assign(Items());
   QApplication::processEvents();
   const auto selected = Scattered(1000);  // the first one is row 7, in sight at the top
-  QListView& list = *window.form.ListBox1;
+  QListView& list = *window.form.listView;
   const QPoint press = list.visualRect(window.form.Items().index(7)).center();
   const QPoint drop = list.visualRect(window.form.Items().index(17)).center();
   for (auto _ : state) {
@@ -181,7 +181,7 @@ void Window_DragDrop_ThousandScatteredInMillion(benchmark::State& state) {
                      QPointF(list.viewport()->mapToGlobal(press)), Qt::LeftButton, Qt::LeftButton,
                      Qt::NoModifier);
     QApplication::sendEvent(list.viewport(), &down);
-    window.form.ListBox1DragDrop(&list, drop);
+    window.form.ListDrop(&list, drop);
     QApplication::processEvents();
   }
   if (!window.form.SelectedPositions().empty()) state.SkipWithError("nothing moved");

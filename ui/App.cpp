@@ -7,11 +7,11 @@
 #include "ui/showlist/ShowListWindow.h"
 
 void CreateForms(Services& services) {
-  Form_Main = new TForm_Main(services);
-  Form_Setup = new TForm_Setup(services);
-  Form_Bino = new TForm_Bino(services);
-  Form_SPlayer = new TForm_SPlayer(services);
-  Form1 = new TForm1(services);
+  Form_Main = new ShowWindow(services);
+  Form_Setup = new ShowListWindow(services);
+  Form_Bino = new BinoSettingsWindow(services);
+  Form_SPlayer = new SPlayerSettingsWindow(services);
+  Form1 = new FloatingValueWindow(services);
 }
 
 void DestroyForms() {

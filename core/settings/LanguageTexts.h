@@ -22,13 +22,13 @@ inline constexpr std::size_t kSetupTextCount = 8;
 // The show list window's texts, in the order of the "Setup" section.
 enum class SetupText : uint8_t {
   Window,      // Form_Setup window title
-  Select,      // Button_select
-  Clear,       // Button_Clear
-  ClearAll,    // Button_Clear_All
-  Load,        // Button_Load
-  Save,        // Button_Save
-  Continuous,  // CheckBox_continuous
-  Loop,        // CheckBox_Loop
+  Select,      // selectFilesButton
+  Clear,       // clearButton
+  ClearAll,    // clearAllButton
+  Load,        // loadListButton
+  Save,        // saveListButton
+  Continuous,  // continuousBox
+  Loop,        // loopBox
 };
 
 // The help lines 0 to 14 of the show window ("Screen").

@@ -3,7 +3,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 
-TComboBox::TComboBox(QWidget* parent, const QStringList& items, const QString& text)
+ComboBox::ComboBox(QWidget* parent, const QStringList& items, const QString& text)
     : QComboBox(parent) {
   setEditable(true);
   setInsertPolicy(QComboBox::NoInsert);
@@ -17,7 +17,7 @@ TComboBox::TComboBox(QWidget* parent, const QStringList& items, const QString& t
   lineEdit()->installEventFilter(this);
 }
 
-void TComboBox::SetItemIndex(int index) {
+void ComboBox::SetItemIndex(int index) {
   if (index == itemIndex_) return;
   if (index < 0 || index >= count()) {
     itemIndex_ = -1;
@@ -29,7 +29,7 @@ void TComboBox::SetItemIndex(int index) {
   setCurrentIndex(index);
 }
 
-bool TComboBox::eventFilter(QObject* watched, QEvent* event) {
+bool ComboBox::eventFilter(QObject* watched, QEvent* event) {
   // Enter would look the typed text up in the list and choose the entry it names.
   if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();

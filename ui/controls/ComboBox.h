@@ -4,10 +4,10 @@
 
 // A drop-down box with editable text. Its item index is the entry last chosen from the list (or
 // set by the program), -1 for none; typing changes the text shown but chooses nothing.
-class TComboBox : public QComboBox {
+class ComboBox : public QComboBox {
   Q_OBJECT
  public:
-  TComboBox(QWidget* parent, const QStringList& items, const QString& text);
+  ComboBox(QWidget* parent, const QStringList& items, const QString& text);
   int ItemIndex() const { return itemIndex_; }
   // -1, below it or beyond the items: no entry chosen and an empty text. The index the box
   // already has leaves it alone, text included.

@@ -3,7 +3,7 @@
 #include <QFontMetricsF>
 #include <cmath>
 
-QSize TLabel::sizeHint() const {
+QSize Label::sizeHint() const {
   const QFontMetricsF metrics(font());
   // Rounded up, so the last glyph is never clipped by a fraction of a pixel.
   const int width = static_cast<int>(std::ceil(metrics.horizontalAdvance(text())));

@@ -4,9 +4,9 @@
 // A one-line text label sized to its text by adjustSize(), as an auto-sized label is. QLabel's
 // own size hint lays the text out three times (at its natural, widest and narrowest widths);
 // one line needs one measure, and the show window resizes up to four labels on every step.
-class TLabel : public QLabel {
+class Label : public QLabel {
  public:
-  explicit TLabel(QWidget* parent) : QLabel(parent) {}
+  explicit Label(QWidget* parent) : QLabel(parent) {}
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 };

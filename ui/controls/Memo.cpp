@@ -2,8 +2,7 @@
 
 #include "ui/qt/TextCodec.h"
 
-TMemo::TMemo(QWidget* parent, const std::vector<std::string>& lines)
-    : QLabel(parent), lines_(lines) {
+Memo::Memo(QWidget* parent, const std::vector<std::string>& lines) : QLabel(parent), lines_(lines) {
   setWordWrap(true);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setTextFormat(Qt::PlainText);
@@ -12,12 +11,12 @@ TMemo::TMemo(QWidget* parent, const std::vector<std::string>& lines)
   Refresh();
 }
 
-void TMemo::SetLine(int index, const std::string& text) {
+void Memo::SetLine(int index, const std::string& text) {
   lines_.at(static_cast<size_t>(index)) = text;
   Refresh();
 }
 
-void TMemo::Refresh() {
+void Memo::Refresh() {
   QStringList shown;
   for (const auto& line : lines_) shown << FromBytes(line);
   setText(shown.join('\n'));

@@ -5,8 +5,8 @@
 #include <QRadioButton>
 #include <algorithm>
 
-TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items,
-                         int columns)
+RadioGroup::RadioGroup(QWidget* parent, const QString& caption, const QStringList& items,
+                       int columns)
     : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
   auto* layout = new QGridLayout(this);
   // Narrow sides, as a native group's items sit close to its frame: a caption laid out for
@@ -20,14 +20,14 @@ TRadioGroup::TRadioGroup(QWidget* parent, const QString& caption, const QStringL
     layout->addWidget(button, rows ? i % rows : 0, rows ? i / rows : 0);
     buttons_.push_back(button);
   }
-  connect(group_, &QButtonGroup::idClicked, this, &TRadioGroup::Clicked);
+  connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::Clicked);
 }
 
-int TRadioGroup::ItemIndex() const {
+int RadioGroup::ItemIndex() const {
   return group_->checkedId();
 }
 
-void TRadioGroup::SetItemIndex(int index) {
+void RadioGroup::SetItemIndex(int index) {
   if (index >= Count()) index = Count() - 1;
   if (index < 0) {
     // An exclusive group cannot uncheck its last button until exclusivity is lifted.

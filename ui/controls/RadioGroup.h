@@ -7,10 +7,10 @@ class QButtonGroup;
 class QRadioButton;
 
 // A captioned group of radio items with one chosen item or none.
-class TRadioGroup : public QGroupBox {
+class RadioGroup : public QGroupBox {
   Q_OBJECT
  public:
-  TRadioGroup(QWidget* parent, const QString& caption, const QStringList& items, int columns = 1);
+  RadioGroup(QWidget* parent, const QString& caption, const QStringList& items, int columns = 1);
   int Count() const { return static_cast<int>(buttons_.size()); }
   // The chosen item, or -1 for none.
   int ItemIndex() const;

@@ -11,27 +11,27 @@ int Clamp(long long v) {
 }
 }  // namespace
 
-TShape::TShape(QWidget* parent, QColor pen, QColor brush)
+Shape::Shape(QWidget* parent, QColor pen, QColor brush)
     : QWidget(parent), pen_(pen), brush_(brush) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
   setFocusPolicy(Qt::NoFocus);
 }
 
-void TShape::SetPenColour(QColor colour) {
+void Shape::SetPenColour(QColor colour) {
   pen_ = colour;
   update();
 }
 
-void TShape::SetBrushColour(QColor colour) {
+void Shape::SetBrushColour(QColor colour) {
   brush_ = colour;
   update();
 }
 
-void TShape::SetBounds(long long left, long long top, long long width, long long height) {
+void Shape::SetBounds(long long left, long long top, long long width, long long height) {
   setGeometry(Clamp(left), Clamp(top), Clamp(std::max(0LL, width)), Clamp(std::max(0LL, height)));
 }
 
-void TShape::paintEvent(QPaintEvent*) {
+void Shape::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), brush_);
   painter.setPen(QPen(pen_, 1));

@@ -3,9 +3,9 @@
 #include <QWidget>
 
 // A rectangle drawn with a one-pixel pen over a solid brush; takes no input.
-class TShape : public QWidget {
+class Shape : public QWidget {
  public:
-  TShape(QWidget* parent, QColor pen, QColor brush);
+  Shape(QWidget* parent, QColor pen, QColor brush);
   void SetPenColour(QColor colour);
   void SetBrushColour(QColor colour);
   QColor PenColour() const { return pen_; }

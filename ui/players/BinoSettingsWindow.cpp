@@ -11,81 +11,81 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/AppError.h"
+#include "core/HandlerGuard.h"
+#include "core/players/Bino2CommandFile.h"
+#include "core/players/WriteLaunchScripts.h"
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/RadioGroup.h"
-#include "core/AppError.h"
-#include "ui/qt/TextCodec.h"
-#include "core/players/Bino2CommandFile.h"
 #include "ui/players/PlayerWindowParts.h"
-#include "core/players/WriteLaunchScripts.h"
-#include "core/HandlerGuard.h"
+#include "ui/qt/TextCodec.h"
 
-TForm_Bino* Form_Bino = nullptr;
+BinoSettingsWindow* Form_Bino = nullptr;
 
-TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(services) {
+BinoSettingsWindow::BinoSettingsWindow(Services& services) : QDialog(nullptr), services_(services) {
   setWindowTitle(QStringLiteral("Bino settings"));
   setFont(PlayerWindowFont());
 
   // Location.
   auto* location = new QGroupBox(this);
-  Button_BinoSelectLocation = MakeButton(location, "Select Bino location");
-  Edit_BinoLocation = new QLineEdit(location);
+  selectLocationButton = MakeButton(location, "Select Bino location");
+  locationEdit = new QLineEdit(location);
   auto* locationRow = new QHBoxLayout(location);
-  locationRow->addWidget(Button_BinoSelectLocation);
-  locationRow->addWidget(Edit_BinoLocation, 1);
-  OpenDialog_BinoLocation.title = "Select Bino exe file";
-  OpenDialog_BinoLocation.filter = "Executable files|*.exe";
-  OpenDialog_BinoSelectVideo_L.multiSelect = true;
-  OpenDialog_BinoSelectVideo_R.multiSelect = true;
+  locationRow->addWidget(selectLocationButton);
+  locationRow->addWidget(locationEdit, 1);
+  locationDialog.title = "Select Bino exe file";
+  locationDialog.filter = "Executable files|*.exe";
+  leftVideosDialog.multiSelect = true;
+  rightVideosDialog.multiSelect = true;
 
   // Main settings.
   auto* main = new QGroupBox(QStringLiteral("Main settings"), this);
   auto* mainColumn = new QVBoxLayout(main);
-  CheckBox_Bino_NoGUI = MakeCheckBox(main, mainColumn, "Do not use GUI", true);
-  CheckBox_BinoCenter = MakeCheckBox(main, mainColumn, "Center window on screen", true);
-  CheckBox_BinoSwap = MakeCheckBox(main, mainColumn, "Swap left-right", false);
+  noGuiBox = MakeCheckBox(main, mainColumn, "Do not use GUI", true);
+  centerBox = MakeCheckBox(main, mainColumn, "Center window on screen", true);
+  swapBox = MakeCheckBox(main, mainColumn, "Swap left-right", false);
 
   // Full screen options.
   auto* full = new QGroupBox(QStringLiteral("Full screen options"), this);
   auto* fullColumn = new QVBoxLayout(full);
-  CheckBox_BinoFullScreen = MakeCheckBox(full, fullColumn, "Full screen", true);
-  RadioGroup_BinoFullScreen =
+  fullScreenBox = MakeCheckBox(full, fullColumn, "Full screen", true);
+  fullScreenGroup =
       MakeRadioGroup(full, "Additional full screen options", kBinoFullScreenOptions, 0);
-  fullColumn->addWidget(RadioGroup_BinoFullScreen);
+  fullColumn->addWidget(fullScreenGroup);
 
   // Crosstalk and ghostbusting.
   auto* cross = new QGroupBox(QStringLiteral("Crosstalk and Ghostbusting options"), this);
   auto* crossColumn = new QVBoxLayout(cross);
-  CheckBox_Bino_CrossTalk = MakeCheckBox(cross, crossColumn, "Enable crosstalk correction", false);
+  crossTalkBox = MakeCheckBox(cross, crossColumn, "Enable crosstalk correction", false);
   auto* values = new QGroupBox(QStringLiteral("Crosstalk values (0-1)"), cross);
   auto* valuesRow = new QHBoxLayout(values);
-  Edit_BinoR = MakeLabelledEdit(values, valuesRow, "R", "0");
-  Edit_BinoG = MakeLabelledEdit(values, valuesRow, "G", "0");
-  Edit_BinoB = MakeLabelledEdit(values, valuesRow, "B", "0");
+  crossTalkREdit = MakeLabelledEdit(values, valuesRow, "R", "0");
+  crossTalkGEdit = MakeLabelledEdit(values, valuesRow, "G", "0");
+  crossTalkBEdit = MakeLabelledEdit(values, valuesRow, "B", "0");
   crossColumn->addWidget(values);
   auto* ghostRow = new QHBoxLayout;
-  Edit_BinoGhostBusting = MakeLabelledEdit(cross, ghostRow, "Ghostbusting parameter (0-1)", "0");
+  ghostBustingEdit = MakeLabelledEdit(cross, ghostRow, "Ghostbusting parameter (0-1)", "0");
   crossColumn->addLayout(ghostRow);
 
   // Input and output.
-  RadioGroup_BinoVideoInput = MakeRadioGroup(this, "Video input options", kBinoVideoInputs, 6);
-  RadioGroup_BinoVideoOutput = MakeRadioGroup(this, "Video output options", kBinoVideoOutputs, 4);
+  videoInputGroup = MakeRadioGroup(this, "Video input options", kBinoVideoInputs, 6);
+  videoOutputGroup = MakeRadioGroup(this, "Video output options", kBinoVideoOutputs, 4);
 
   // Subtitles.
   auto* subs = new QGroupBox(QStringLiteral("Subtitles"), this);
   auto* subsGrid = new QGridLayout(subs);
-  Check_sub = new QCheckBox(QStringLiteral("Add subtitles"), subs);
-  subsGrid->addWidget(Check_sub, 0, 0, 1, 2);
-  Combo_sub_enc = new TComboBox(subs, ItemList(kBinoSubtitleEncodings), "default");
-  Combo_sub_font = new TComboBox(subs, ItemList(kBinoSubtitleFonts), "default");
-  Combo_sub_col = new TComboBox(subs, ItemList(kBinoSubtitleColours), "default");
-  Edit_sub_size = new QLineEdit(QStringLiteral("12"), subs);
-  Edit_sub_par = new QLineEdit(QStringLiteral("0"), subs);
-  const std::pair<const char*, QWidget*> subRows[] = {{"Encoding", Combo_sub_enc},
-                                                      {"Font", Combo_sub_font},
-                                                      {"Subtitle colour", Combo_sub_col},
-                                                      {"Font size", Edit_sub_size},
-                                                      {"Parallax", Edit_sub_par}};
+  subtitlesBox = new QCheckBox(QStringLiteral("Add subtitles"), subs);
+  subsGrid->addWidget(subtitlesBox, 0, 0, 1, 2);
+  subEncodingCombo = new ComboBox(subs, ItemList(kBinoSubtitleEncodings), "default");
+  subFontCombo = new ComboBox(subs, ItemList(kBinoSubtitleFonts), "default");
+  subColourCombo = new ComboBox(subs, ItemList(kBinoSubtitleColours), "default");
+  subSizeEdit = new QLineEdit(QStringLiteral("12"), subs);
+  subParallaxEdit = new QLineEdit(QStringLiteral("0"), subs);
+  const std::pair<const char*, QWidget*> subRows[] = {{"Encoding", subEncodingCombo},
+                                                      {"Font", subFontCombo},
+                                                      {"Subtitle colour", subColourCombo},
+                                                      {"Font size", subSizeEdit},
+                                                      {"Parallax", subParallaxEdit}};
   int row = 1;
   for (const auto& [caption, field] : subRows) {
     subsGrid->addWidget(new QLabel(QString::fromUtf8(caption), subs), row, 0);
@@ -94,26 +94,26 @@ TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(service
   subsGrid->setRowStretch(row, 1);
 
   // Bino version.
-  RadioGroup_BinoVersion =
-      new TRadioGroup(this, QStringLiteral("Bino version"), ItemList(kBinoVersionCaptions));
-  RadioGroup_BinoVersion->SetItemIndex(0);
-  Label_Bino2Note = new QLabel(
+  versionGroup =
+      new RadioGroup(this, QStringLiteral("Bino version"), ItemList(kBinoVersionCaptions));
+  versionGroup->SetItemIndex(0);
+  bino2Note = new QLabel(
       QStringLiteral("Bino 2 has no GUI-less or centred start, full screen flips, crosstalk "
                      "correction, ghostbusting or subtitle files, and cannot read separate "
                      "left/right files or even/odd rows, so those settings are greyed out. Each "
                      "script starts Bino 2 with a command file beside the video, which plays it "
                      "and quits at its end."),
       this);
-  Label_Bino2Note->setWordWrap(true);
+  bino2Note->setWordWrap(true);
 
   // Videos and scripts.
   auto* run = new QGroupBox(this);
   auto* runColumn = new QVBoxLayout(run);
-  Button_BinoSelectVideo = MakeButton(run, "Select Video File(s)");
-  runColumn->addWidget(Button_BinoSelectVideo);
-  CheckBox_BinoAddList = MakeCheckBox(run, runColumn, "Add file(s) to the list", false);
-  Radio_bat_vbs = MakeFileTypesGroup(run);
-  runColumn->addWidget(Radio_bat_vbs);
+  selectVideosButton = MakeButton(run, "Select Video File(s)");
+  runColumn->addWidget(selectVideosButton);
+  addToListBox = MakeCheckBox(run, runColumn, "Add file(s) to the list", false);
+  scriptKindGroup = MakeFileTypesGroup(run);
+  runColumn->addWidget(scriptKindGroup);
   runColumn->addStretch(1);
 
   auto* left = new QVBoxLayout;
@@ -122,12 +122,12 @@ TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(service
   left->addWidget(cross);
   left->addStretch(1);
   auto* middle = new QVBoxLayout;
-  middle->addWidget(RadioGroup_BinoVideoInput);
-  middle->addWidget(RadioGroup_BinoVideoOutput);
+  middle->addWidget(videoInputGroup);
+  middle->addWidget(videoOutputGroup);
   middle->addStretch(1);
   auto* right = new QVBoxLayout;
-  right->addWidget(RadioGroup_BinoVersion);
-  right->addWidget(Label_Bino2Note);
+  right->addWidget(versionGroup);
+  right->addWidget(bino2Note);
   right->addWidget(subs);
   right->addWidget(run);
   right->addStretch(1);
@@ -141,79 +141,79 @@ TForm_Bino::TForm_Bino(Services& services) : QDialog(nullptr), services_(service
 
   // The note wraps at the column's own width instead of widening it, so choosing Bino 2 moves
   // nothing.
-  Label_Bino2Note->setFixedWidth(std::max({RadioGroup_BinoVersion->sizeHint().width(),
-                                           subs->sizeHint().width(), run->sizeHint().width()}));
+  bino2Note->setFixedWidth(std::max(
+      {versionGroup->sizeHint().width(), subs->sizeHint().width(), run->sizeHint().width()}));
   crossTalkGroup_ = cross;
   subtitlesGroup_ = subs;
   // Toggled also follows the settings file's choice, not only the operator's clicks.
-  for (int i = 0; i < RadioGroup_BinoVersion->Count(); ++i)
-    connect(RadioGroup_BinoVersion->Button(i), &QAbstractButton::toggled, this,
+  for (int i = 0; i < versionGroup->Count(); ++i)
+    connect(versionGroup->Button(i), &QAbstractButton::toggled, this,
             [this] { ShowBinoVersion(); });
   ShowBinoVersion();
 
-  connect(Button_BinoSelectLocation, &QPushButton::clicked, this,
-          [this] { RunGuarded(services_, [this] { Button_BinoSelectLocationClick(); }); });
-  connect(Button_BinoSelectVideo, &QPushButton::clicked, this,
-          [this] { RunGuarded(services_, [this] { Button_BinoSelectVideoClick(); }); });
+  connect(selectLocationButton, &QPushButton::clicked, this,
+          [this] { RunGuarded(services_, [this] { SelectLocation(); }); });
+  connect(selectVideosButton, &QPushButton::clicked, this,
+          [this] { RunGuarded(services_, [this] { SelectVideos(); }); });
 }
 
-BinoOptions TForm_Bino::Options() const {
+BinoOptions BinoSettingsWindow::Options() const {
   BinoOptions o;
-  o.location = ToBytes(Edit_BinoLocation->text());
-  o.noGui = CheckBox_Bino_NoGUI->isChecked();
-  o.center = CheckBox_BinoCenter->isChecked();
-  o.swap = CheckBox_BinoSwap->isChecked();
-  o.fullScreen = CheckBox_BinoFullScreen->isChecked();
-  o.fullScreenItem = RadioGroup_BinoFullScreen->ItemIndex();
-  o.videoInput = RadioGroup_BinoVideoInput->ItemIndex();
-  o.videoOutput = RadioGroup_BinoVideoOutput->ItemIndex();
-  o.crossTalk = CheckBox_Bino_CrossTalk->isChecked();
-  o.crossTalkR = ToBytes(Edit_BinoR->text());
-  o.crossTalkG = ToBytes(Edit_BinoG->text());
-  o.crossTalkB = ToBytes(Edit_BinoB->text());
-  o.ghostBusting = ToBytes(Edit_BinoGhostBusting->text());
-  o.subtitles = Check_sub->isChecked();
-  o.subEncoding = {Combo_sub_enc->ItemIndex(), ToBytes(Combo_sub_enc->Text())};
-  o.subFont = {Combo_sub_font->ItemIndex(), ToBytes(Combo_sub_font->Text())};
-  o.subColour = {Combo_sub_col->ItemIndex(), ToBytes(Combo_sub_col->Text())};
-  o.subSize = ToBytes(Edit_sub_size->text());
-  o.subParallax = ToBytes(Edit_sub_par->text());
+  o.location = ToBytes(locationEdit->text());
+  o.noGui = noGuiBox->isChecked();
+  o.center = centerBox->isChecked();
+  o.swap = swapBox->isChecked();
+  o.fullScreen = fullScreenBox->isChecked();
+  o.fullScreenItem = fullScreenGroup->ItemIndex();
+  o.videoInput = videoInputGroup->ItemIndex();
+  o.videoOutput = videoOutputGroup->ItemIndex();
+  o.crossTalk = crossTalkBox->isChecked();
+  o.crossTalkR = ToBytes(crossTalkREdit->text());
+  o.crossTalkG = ToBytes(crossTalkGEdit->text());
+  o.crossTalkB = ToBytes(crossTalkBEdit->text());
+  o.ghostBusting = ToBytes(ghostBustingEdit->text());
+  o.subtitles = subtitlesBox->isChecked();
+  o.subEncoding = {subEncodingCombo->ItemIndex(), ToBytes(subEncodingCombo->Text())};
+  o.subFont = {subFontCombo->ItemIndex(), ToBytes(subFontCombo->Text())};
+  o.subColour = {subColourCombo->ItemIndex(), ToBytes(subColourCombo->Text())};
+  o.subSize = ToBytes(subSizeEdit->text());
+  o.subParallax = ToBytes(subParallaxEdit->text());
   return o;
 }
 
-std::string TForm_Bino::BuildBinoCommandLine(const std::string& leftName,
-                                             const std::string& rightName,
-                                             const std::string& quote) const {
+std::string BinoSettingsWindow::BuildBinoCommandLine(const std::string& leftName,
+                                                     const std::string& rightName,
+                                                     const std::string& quote) const {
   return ::BuildBinoCommandLine(Options(), leftName, rightName, quote);
 }
 
-void TForm_Bino::ShowBinoVersion() {
-  const bool bino2 = IsBino2(BinoVersionFromIndex(RadioGroup_BinoVersion->ItemIndex()));
-  Label_Bino2Note->setVisible(bino2);
-  CheckBox_Bino_NoGUI->setEnabled(!bino2);
-  CheckBox_BinoCenter->setEnabled(!bino2);
-  RadioGroup_BinoFullScreen->setEnabled(!bino2);
+void BinoSettingsWindow::ShowBinoVersion() {
+  const bool bino2 = IsBino2(BinoVersionFromIndex(versionGroup->ItemIndex()));
+  bino2Note->setVisible(bino2);
+  noGuiBox->setEnabled(!bino2);
+  centerBox->setEnabled(!bino2);
+  fullScreenGroup->setEnabled(!bino2);
   crossTalkGroup_->setEnabled(!bino2);
   subtitlesGroup_->setEnabled(!bino2);
-  for (int i = 0; i < RadioGroup_BinoVideoInput->Count(); ++i)
-    RadioGroup_BinoVideoInput->Button(i)->setEnabled(!bino2 || !Bino2InputMode(i).empty());
+  for (int i = 0; i < videoInputGroup->Count(); ++i)
+    videoInputGroup->Button(i)->setEnabled(!bino2 || !Bino2InputMode(i).empty());
 }
 
-void TForm_Bino::Button_BinoSelectLocationClick() {
-  ChooseLocation(*services_.dialogs, OpenDialog_BinoLocation, Edit_BinoLocation);
+void BinoSettingsWindow::SelectLocation() {
+  ChooseLocation(*services_.dialogs, locationDialog, locationEdit);
 }
 
-void TForm_Bino::Button_BinoSelectVideoClick() {
+void BinoSettingsWindow::SelectVideos() {
   LaunchScriptRun run;
-  run.separateLeftRight = RadioGroup_BinoVideoInput->ItemIndex() == kSeparateLeftRightInput;
-  run.scriptKind = Radio_bat_vbs->ItemIndex();
-  run.addToList = CheckBox_BinoAddList->isChecked();
+  run.separateLeftRight = videoInputGroup->ItemIndex() == kSeparateLeftRightInput;
+  run.scriptKind = scriptKindGroup->ItemIndex();
+  run.addToList = addToListBox->isChecked();
   run.exePath = services_.exePath;
   run.buildCommandLine = [this](const std::string& l, const std::string& r, const std::string& q) {
     return BuildBinoCommandLine(l, r, q);
   };
   run.appendToList = AppendToShowList;
-  const BinoVersion version = BinoVersionFromIndex(RadioGroup_BinoVersion->ItemIndex());
+  const BinoVersion version = BinoVersionFromIndex(versionGroup->ItemIndex());
   if (IsBino2(version)) {
     // Refused before any dialog: a Bino 2 script never plays something else than was chosen.
     if (std::string refusal = Bino2Refusal(Options()); !refusal.empty()) throw AppError(refusal);
@@ -223,6 +223,5 @@ void TForm_Bino::Button_BinoSelectVideoClick() {
     };
     run.companion = [this](const std::string& left) { return Bino2CommandFile(Options(), left); };
   }
-  WriteLaunchScripts(*services_.dialogs, OpenDialog_BinoSelectVideo_L, OpenDialog_BinoSelectVideo_R,
-                     run);
+  WriteLaunchScripts(*services_.dialogs, leftVideosDialog, rightVideosDialog, run);
 }

@@ -1,58 +1,58 @@
 #pragma once
 #include <QDialog>
 
-#include "platform/FileDialogs.h"
 #include "core/Services.h"
 #include "core/players/BinoCommandLine.h"
+#include "platform/FileDialogs.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TComboBox;
-class TRadioGroup;
+class ComboBox;
+class RadioGroup;
 
 // The Bino settings window: the player's options and the script run for its videos.
-class TForm_Bino : public QDialog {
+class BinoSettingsWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm_Bino(Services& services);
+  explicit BinoSettingsWindow(Services& services);
 
   // Location, videos and scripts (shared in kind with the Stereoscopic Player window).
-  QPushButton* Button_BinoSelectLocation;
-  QLineEdit* Edit_BinoLocation;
-  platform::FileDialogRequest OpenDialog_BinoLocation;
-  QPushButton* Button_BinoSelectVideo;
-  platform::FileDialogRequest OpenDialog_BinoSelectVideo_L;
-  platform::FileDialogRequest OpenDialog_BinoSelectVideo_R;
-  QCheckBox* CheckBox_BinoAddList;
-  TRadioGroup* Radio_bat_vbs;
+  QPushButton* selectLocationButton;
+  QLineEdit* locationEdit;
+  platform::FileDialogRequest locationDialog;
+  QPushButton* selectVideosButton;
+  platform::FileDialogRequest leftVideosDialog;
+  platform::FileDialogRequest rightVideosDialog;
+  QCheckBox* addToListBox;
+  RadioGroup* scriptKindGroup;
 
   // "Main settings".
-  QCheckBox* CheckBox_Bino_NoGUI;
-  QCheckBox* CheckBox_BinoCenter;
-  QCheckBox* CheckBox_BinoSwap;
+  QCheckBox* noGuiBox;
+  QCheckBox* centerBox;
+  QCheckBox* swapBox;
   // "Full screen options".
-  QCheckBox* CheckBox_BinoFullScreen;
-  TRadioGroup* RadioGroup_BinoFullScreen;
-  TRadioGroup* RadioGroup_BinoVideoInput;
-  TRadioGroup* RadioGroup_BinoVideoOutput;
+  QCheckBox* fullScreenBox;
+  RadioGroup* fullScreenGroup;
+  RadioGroup* videoInputGroup;
+  RadioGroup* videoOutputGroup;
   // "Crosstalk and Ghostbusting options".
-  QCheckBox* CheckBox_Bino_CrossTalk;
-  QLineEdit* Edit_BinoR;
-  QLineEdit* Edit_BinoG;
-  QLineEdit* Edit_BinoB;
-  QLineEdit* Edit_BinoGhostBusting;
+  QCheckBox* crossTalkBox;
+  QLineEdit* crossTalkREdit;
+  QLineEdit* crossTalkGEdit;
+  QLineEdit* crossTalkBEdit;
+  QLineEdit* ghostBustingEdit;
   // "Subtitles".
-  QCheckBox* Check_sub;
-  TComboBox* Combo_sub_enc;
-  TComboBox* Combo_sub_font;
-  TComboBox* Combo_sub_col;
-  QLineEdit* Edit_sub_size;
-  QLineEdit* Edit_sub_par;
+  QCheckBox* subtitlesBox;
+  ComboBox* subEncodingCombo;
+  ComboBox* subFontCombo;
+  ComboBox* subColourCombo;
+  QLineEdit* subSizeEdit;
+  QLineEdit* subParallaxEdit;
   // "Bino version": which Bino the location holds, and why some controls rest under Bino 2.
-  TRadioGroup* RadioGroup_BinoVersion;
-  QLabel* Label_Bino2Note;
+  RadioGroup* versionGroup;
+  QLabel* bino2Note;
 
   // The options as the controls hold them now.
   BinoOptions Options() const;
@@ -63,8 +63,8 @@ class TForm_Bino : public QDialog {
   // Greys out what Bino 2 cannot honour while a Bino 2 is chosen (the values stay for Bino 1).
   void ShowBinoVersion();
 
-  void Button_BinoSelectLocationClick();
-  void Button_BinoSelectVideoClick();
+  void SelectLocation();
+  void SelectVideos();
 
  private:
   Services& services_;
@@ -72,4 +72,4 @@ class TForm_Bino : public QDialog {
   QWidget* subtitlesGroup_;
 };
 
-extern TForm_Bino* Form_Bino;
+extern BinoSettingsWindow* Form_Bino;

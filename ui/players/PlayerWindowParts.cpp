@@ -47,20 +47,20 @@ QLineEdit* MakeLabelledEdit(QWidget* parent, QBoxLayout* layout, const char* lab
   return edit;
 }
 
-TRadioGroup* MakeRadioGroup(QWidget* parent, const char* caption, std::span<const OptionItem> table,
-                            int chosen) {
+RadioGroup* MakeRadioGroup(QWidget* parent, const char* caption, std::span<const OptionItem> table,
+                           int chosen) {
   QStringList captions;
   for (const auto& item : table)
     captions << QString::fromUtf8(item.caption.data(), std::ssize(item.caption));
-  auto* group = new TRadioGroup(parent, QString::fromUtf8(caption), captions);
+  auto* group = new RadioGroup(parent, QString::fromUtf8(caption), captions);
   group->SetItemIndex(chosen);
   return group;
 }
 
-TRadioGroup* MakeFileTypesGroup(QWidget* parent) {
+RadioGroup* MakeFileTypesGroup(QWidget* parent) {
   auto* group =
-      new TRadioGroup(parent, QStringLiteral("File types"),
-                      {QStringLiteral("Make BAT file(s)"), QStringLiteral("Make VBS file(s)")}, 2);
+      new RadioGroup(parent, QStringLiteral("File types"),
+                     {QStringLiteral("Make BAT file(s)"), QStringLiteral("Make VBS file(s)")}, 2);
   group->SetItemIndex(0);
   return group;
 }

@@ -6,15 +6,15 @@
 #include <string>
 #include <string_view>
 
-#include "platform/FileDialogs.h"
 #include "core/players/OptionTable.h"
+#include "platform/FileDialogs.h"
 
 class QBoxLayout;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QWidget;
-class TRadioGroup;
+class RadioGroup;
 
 // What the two player settings windows share: their look, the controls built alike, the
 // location choice and the way a script reaches the show list.
@@ -29,10 +29,10 @@ QCheckBox* MakeCheckBox(QWidget* parent, QBoxLayout* layout, const char* caption
 QLineEdit* MakeLabelledEdit(QWidget* parent, QBoxLayout* layout, const char* label,
                             const char* text);
 // A radio group with the captions of `table` and item `chosen` selected.
-TRadioGroup* MakeRadioGroup(QWidget* parent, const char* caption, std::span<const OptionItem> table,
-                            int chosen);
+RadioGroup* MakeRadioGroup(QWidget* parent, const char* caption, std::span<const OptionItem> table,
+                           int chosen);
 // "File types" in two columns, "Make BAT file(s)" chosen.
-TRadioGroup* MakeFileTypesGroup(QWidget* parent);
+RadioGroup* MakeFileTypesGroup(QWidget* parent);
 
 // Shows the location dialog; a chosen file's full path replaces the edit's text, a cancel
 // changes nothing.

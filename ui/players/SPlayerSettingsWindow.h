@@ -1,39 +1,39 @@
 #pragma once
 #include <QDialog>
 
-#include "platform/FileDialogs.h"
 #include "core/Services.h"
 #include "core/players/SPlayerCommandLine.h"
+#include "platform/FileDialogs.h"
 
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
-class TRadioGroup;
+class RadioGroup;
 
 // The Stereoscopic Player settings window: the player's options and the script run for its
 // videos.
-class TForm_SPlayer : public QDialog {
+class SPlayerSettingsWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm_SPlayer(Services& services);
+  explicit SPlayerSettingsWindow(Services& services);
 
   // Location, videos and scripts (shared in kind with the Bino window).
-  QPushButton* Button_SPlayerSelectLocation;
-  QLineEdit* Edit_SPlayerLocation;
-  platform::FileDialogRequest OpenDialog_SPlayerLocation;
-  QPushButton* Button_SPlayerSelectVideo;
-  platform::FileDialogRequest OpenDialog_SPLayerSelectVideo_L;
-  platform::FileDialogRequest OpenDialog_SPlayerSelectVideo_R;
-  QCheckBox* CheckBox_SPlayerAddList;
-  TRadioGroup* Radio_Splayer_vbs;
+  QPushButton* selectLocationButton;
+  QLineEdit* locationEdit;
+  platform::FileDialogRequest locationDialog;
+  QPushButton* selectVideosButton;
+  platform::FileDialogRequest leftVideosDialog;
+  platform::FileDialogRequest rightVideosDialog;
+  QCheckBox* addToListBox;
+  RadioGroup* scriptKindGroup;
 
   // "Full screen options".
-  QCheckBox* CheckBox_SPlayerFullScreen;
-  TRadioGroup* RadioGroup_SPlayerFullScreen;
-  TRadioGroup* RadioGroup_SPlayerVideoInput;
-  TRadioGroup* RadioGroup_SPlayerVideoOutput;
-  QCheckBox* CheckBox_SP_DI;
-  QLineEdit* Edit_SP_Pix;
+  QCheckBox* fullScreenBox;
+  RadioGroup* fullScreenGroup;
+  RadioGroup* videoInputGroup;
+  RadioGroup* videoOutputGroup;
+  QCheckBox* deinterlaceBox;
+  QLineEdit* parallaxEdit;
 
   // The options as the controls hold them now.
   SPlayerOptions Options() const;
@@ -41,11 +41,11 @@ class TForm_SPlayer : public QDialog {
   std::string BuildSPlayerCommandLine(const std::string& leftName, const std::string& rightName,
                                       const std::string& quote) const;
 
-  void Button_SPlayerSelectLocationClick();
-  void Button_SPlayerSelectVideoClick();
+  void SelectLocation();
+  void SelectVideos();
 
  private:
   Services& services_;
 };
 
-extern TForm_SPlayer* Form_SPlayer;
+extern SPlayerSettingsWindow* Form_SPlayer;

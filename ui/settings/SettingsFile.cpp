@@ -3,17 +3,17 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "ui/controls/ComboBox.h"
-#include "ui/controls/RadioGroup.h"
-#include "ui/players/BinoSettingsWindow.h"
-#include "ui/players/SPlayerSettingsWindow.h"
 #include "core/settings/BinoVersionSetting.h"
 #include "core/settings/ProfileFile.h"
 #include "core/settings/SettingsValues.h"
-#include "ui/controls/StoredText.h"
 #include "core/show/ShowState.h"
-#include "ui/show/ShowWindow.h"
 #include "core/showlist/ItemPath.h"
+#include "ui/controls/ComboBox.h"
+#include "ui/controls/RadioGroup.h"
+#include "ui/controls/StoredText.h"
+#include "ui/players/BinoSettingsWindow.h"
+#include "ui/players/SPlayerSettingsWindow.h"
+#include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"
 
 namespace {
@@ -41,65 +41,65 @@ bool* ShowFlagOf(Setting binding) {
 QCheckBox* CheckBoxOf(Setting binding) {
   switch (binding) {
     case S::ContinuousMode:
-      return Form_Setup->CheckBox_continuous;
+      return Form_Setup->continuousBox;
     case S::LoopAll:
-      return Form_Setup->CheckBox_Loop;
-    case S::CheckBox_BinoFullScreen:
-      return Form_Bino->CheckBox_BinoFullScreen;
-    case S::CheckBox_Bino_NoGUI:
-      return Form_Bino->CheckBox_Bino_NoGUI;
-    case S::CheckBox_BinoCenter:
-      return Form_Bino->CheckBox_BinoCenter;
-    case S::CheckBox_BinoSwap:
-      return Form_Bino->CheckBox_BinoSwap;
-    case S::CheckBox_Bino_CrossTalk:
-      return Form_Bino->CheckBox_Bino_CrossTalk;
-    case S::CheckBox_BinoAddList:
-      return Form_Bino->CheckBox_BinoAddList;
-    case S::Check_sub:
-      return Form_Bino->Check_sub;
-    case S::CheckBox_SPlayerFullScreen:
-      return Form_SPlayer->CheckBox_SPlayerFullScreen;
-    case S::CheckBox_SPlayerAddList:
-      return Form_SPlayer->CheckBox_SPlayerAddList;
-    case S::CheckBox_SP_DI:
-      return Form_SPlayer->CheckBox_SP_DI;
+      return Form_Setup->loopBox;
+    case S::BinoFullScreen:
+      return Form_Bino->fullScreenBox;
+    case S::BinoNoGui:
+      return Form_Bino->noGuiBox;
+    case S::BinoCenter:
+      return Form_Bino->centerBox;
+    case S::BinoSwap:
+      return Form_Bino->swapBox;
+    case S::BinoCrossTalk:
+      return Form_Bino->crossTalkBox;
+    case S::BinoAddToList:
+      return Form_Bino->addToListBox;
+    case S::BinoSubtitles:
+      return Form_Bino->subtitlesBox;
+    case S::SPlayerFullScreen:
+      return Form_SPlayer->fullScreenBox;
+    case S::SPlayerAddToList:
+      return Form_SPlayer->addToListBox;
+    case S::SPlayerDeinterlace:
+      return Form_SPlayer->deinterlaceBox;
     default:
       return nullptr;
   }
 }
 
-TRadioGroup* RadioGroupOf(Setting binding) {
+RadioGroup* RadioGroupOf(Setting binding) {
   switch (binding) {
-    case S::RadioGroup_ChosenPlayer:
-      return Form_Setup->RadioGroup_ChosenPlayer;
-    case S::RadioGroup_BinoFullScreen:
-      return Form_Bino->RadioGroup_BinoFullScreen;
-    case S::RadioGroup_BinoVideoInput:
-      return Form_Bino->RadioGroup_BinoVideoInput;
-    case S::RadioGroup_BinoVideoOutput:
-      return Form_Bino->RadioGroup_BinoVideoOutput;
-    case S::Radio_bat_vbs:
-      return Form_Bino->Radio_bat_vbs;
-    case S::RadioGroup_SPlayerFullScreen:
-      return Form_SPlayer->RadioGroup_SPlayerFullScreen;
-    case S::RadioGroup_SPlayerVideoInput:
-      return Form_SPlayer->RadioGroup_SPlayerVideoInput;
-    case S::RadioGroup_SPlayerVideoOutput:
-      return Form_SPlayer->RadioGroup_SPlayerVideoOutput;
-    case S::Radio_Splayer_vbs:
-      return Form_SPlayer->Radio_Splayer_vbs;
+    case S::ChosenPlayer:
+      return Form_Setup->playerGroup;
+    case S::BinoFullScreenOption:
+      return Form_Bino->fullScreenGroup;
+    case S::BinoVideoInput:
+      return Form_Bino->videoInputGroup;
+    case S::BinoVideoOutput:
+      return Form_Bino->videoOutputGroup;
+    case S::BinoScriptKind:
+      return Form_Bino->scriptKindGroup;
+    case S::SPlayerFullScreenOption:
+      return Form_SPlayer->fullScreenGroup;
+    case S::SPlayerVideoInput:
+      return Form_SPlayer->videoInputGroup;
+    case S::SPlayerVideoOutput:
+      return Form_SPlayer->videoOutputGroup;
+    case S::SPlayerScriptKind:
+      return Form_SPlayer->scriptKindGroup;
     default:
       return nullptr;
   }
 }
 
-TComboBox* ComboBoxOf(Setting binding) {
+ComboBox* ComboBoxOf(Setting binding) {
   switch (binding) {
-    case S::Combo_sub_enc:
-      return Form_Bino->Combo_sub_enc;
-    case S::Combo_sub_font:
-      return Form_Bino->Combo_sub_font;
+    case S::BinoSubtitleEncoding:
+      return Form_Bino->subEncodingCombo;
+    case S::BinoSubtitleFont:
+      return Form_Bino->subFontCombo;
     default:
       return nullptr;
   }
@@ -107,24 +107,24 @@ TComboBox* ComboBoxOf(Setting binding) {
 
 QLineEdit* EditOf(Setting binding) {
   switch (binding) {
-    case S::Edit_BinoLocation:
-      return Form_Bino->Edit_BinoLocation;
-    case S::Edit_BinoR:
-      return Form_Bino->Edit_BinoR;
-    case S::Edit_BinoG:
-      return Form_Bino->Edit_BinoG;
-    case S::Edit_BinoB:
-      return Form_Bino->Edit_BinoB;
-    case S::Edit_BinoGhostBusting:
-      return Form_Bino->Edit_BinoGhostBusting;
-    case S::Edit_sub_size:
-      return Form_Bino->Edit_sub_size;
-    case S::Edit_sub_par:
-      return Form_Bino->Edit_sub_par;
-    case S::Edit_SPlayerLocation:
-      return Form_SPlayer->Edit_SPlayerLocation;
-    case S::Edit_SP_Pix:
-      return Form_SPlayer->Edit_SP_Pix;
+    case S::BinoLocation:
+      return Form_Bino->locationEdit;
+    case S::BinoCrossTalkR:
+      return Form_Bino->crossTalkREdit;
+    case S::BinoCrossTalkG:
+      return Form_Bino->crossTalkGEdit;
+    case S::BinoCrossTalkB:
+      return Form_Bino->crossTalkBEdit;
+    case S::BinoGhostBusting:
+      return Form_Bino->ghostBustingEdit;
+    case S::BinoSubtitleSize:
+      return Form_Bino->subSizeEdit;
+    case S::BinoSubtitleParallax:
+      return Form_Bino->subParallaxEdit;
+    case S::SPlayerLocation:
+      return Form_SPlayer->locationEdit;
+    case S::SPlayerParallax:
+      return Form_SPlayer->parallaxEdit;
     default:
       return nullptr;
   }
@@ -142,7 +142,7 @@ void Apply(const SettingsValues& values, Setting binding) {
       }
       break;
     case SettingType::Number:
-      if (TRadioGroup* group = RadioGroupOf(binding)) {
+      if (RadioGroup* group = RadioGroupOf(binding)) {
         group->SetItemIndex(values.Number(binding));
       } else {
         ComboBoxOf(binding)->SetItemIndex(values.Number(binding));
@@ -173,7 +173,7 @@ void Take(SettingsValues& values, Setting binding) {
       }
       break;
     case SettingType::Number:
-      if (const TRadioGroup* group = RadioGroupOf(binding)) {
+      if (const RadioGroup* group = RadioGroupOf(binding)) {
         values.SetNumber(binding, group->ItemIndex());
       } else {
         values.SetNumber(binding, ComboBoxOf(binding)->ItemIndex());
@@ -195,7 +195,7 @@ void LoadSettings() {
   const ProfileFile profile(SettingsFileName());
   const SettingsValues values = LoadSettingsValues(profile);
   for (const Setting binding : SettingsReadOrder()) Apply(values, binding);
-  Form_Bino->RadioGroup_BinoVersion->SetItemIndex(LoadBinoVersion(profile));
+  Form_Bino->versionGroup->SetItemIndex(LoadBinoVersion(profile));
 }
 
 void SaveSettings() {
@@ -203,6 +203,6 @@ void SaveSettings() {
   for (const SettingKey& key : SettingsKeys()) Take(values, key.binding);
   ProfileFile profile(SettingsFileName());
   SaveSettingsValues(profile, values);
-  SaveBinoVersion(profile, Form_Bino->RadioGroup_BinoVersion->ItemIndex());
+  SaveBinoVersion(profile, Form_Bino->versionGroup->ItemIndex());
   profile.Flush();
 }

@@ -8,19 +8,19 @@ class QLineEdit;
 
 // The floating value window: the operator types the floating value here and confirms it with
 // Enter, which lays out and shows the floating frame on the show window.
-class TForm1 : public QWidget {
+class FloatingValueWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm1(Services& services);
+  explicit FloatingValueWindow(Services& services);
 
-  QLabel* Label1;
-  QLineEdit* Edit_Float;
+  QLabel* captionLabel;
+  QLineEdit* valueEdit;
 
-  // A key typed into Edit_Float; Enter (13) takes the value, the others are ordinary editing.
-  void Edit_FloatKeyPress(int key);
+  // A key typed into valueEdit; Enter (13) takes the value, the others are ordinary editing.
+  void ValueKeyPress(int key);
 
  private:
   Services& services_;
 };
 
-extern TForm1* Form1;
+extern FloatingValueWindow* Form1;

@@ -13,9 +13,9 @@ namespace {
 constexpr int kWaitSliceMs = 10;
 }  // namespace
 
-HeldInput::HeldInput(TForm_Main& form) : QObject(&form), form_(form) {}
+HeldInput::HeldInput(ShowWindow& form) : QObject(&form), form_(form) {}
 
-HeldInput& HeldInput::Of(TForm_Main& form) {
+HeldInput& HeldInput::Of(ShowWindow& form) {
   if (auto* found = form.findChild<HeldInput*>(QString(), Qt::FindDirectChildrenOnly))
     return *found;
   return *new HeldInput(form);
@@ -53,7 +53,7 @@ void HeldInput::WaitFor(platform::Process& process) {
 bool HeldInput::eventFilter(QObject* object, QEvent* event) {
   switch (event->type()) {
     case QEvent::Timer:
-      if (object == form_.Timer1) {
+      if (object == form_.pauseTimer) {
         tickDue_ = true;
         return true;
       }
@@ -120,7 +120,7 @@ void HeldInput::Release() {
     }
     if (tickDue_) {
       tickDue_ = false;
-      if (form_.Timer1->isActive()) form_.Timer1Timer();
+      if (form_.pauseTimer->isActive()) form_.PauseElapsed();
       continue;
     }
     break;

@@ -7,7 +7,7 @@
 
 #include "platform/Shell.h"
 
-class TForm_Main;
+class ShowWindow;
 
 // While a show item plays, the show window keeps repainting and answering the window manager,
 // but what the operator does meanwhile (keys, mouse button releases, closing the window) and the
@@ -19,9 +19,9 @@ class HeldInput : public QObject {
 
  public:
   // The one for `form`, made on first use.
-  static HeldInput& Of(TForm_Main& form);
+  static HeldInput& Of(ShowWindow& form);
 
-  // For its lifetime, ticks of Timer1 are held back; with `input`, keys and closes too.
+  // For its lifetime, ticks of pauseTimer are held back; with `input`, keys and closes too.
   class Hold {
    public:
     Hold(HeldInput& owner, bool input);
@@ -37,18 +37,18 @@ class HeldInput : public QObject {
   // Returns when `process` has ended, handling paint and window events in short slices.
   void WaitFor(platform::Process& process);
 
-  // Handles what was held back: keys and closes in order, then a tick that fell due (if Timer1
+  // Handles what was held back: keys and closes in order, then a tick that fell due (if pauseTimer
   // still runs). Called at the end of every handler that may have waited.
   void Release();
 
-  // Timer1 was started afresh or stopped: a tick held back from before no longer comes.
+  // pauseTimer was started afresh or stopped: a tick held back from before no longer comes.
   void DropTick() { tickDue_ = false; }
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
-  explicit HeldInput(TForm_Main& form);
+  explicit HeldInput(ShowWindow& form);
   void UpdateFilter();
 
   struct Entry {
@@ -56,7 +56,7 @@ class HeldInput : public QObject {
     std::unique_ptr<QEvent> event;  // none: the window's close
   };
 
-  TForm_Main& form_;
+  ShowWindow& form_;
   int timerHolds_ = 0;
   int inputHolds_ = 0;
   bool filtering_ = false;

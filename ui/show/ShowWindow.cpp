@@ -9,27 +9,27 @@
 #include <QResizeEvent>
 #include <QTimer>
 
+#include "core/HandlerGuard.h"
+#include "core/show/ShowJournal.h"
+#include "core/show/ShowRules.h"
+#include "core/show/ShowState.h"
+#include "core/showlist/ItemPath.h"
+#include "core/showlist/ShowListFile.h"
+#include "platform/FileSystem.h"
+#include "platform/SystemColours.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/Memo.h"
 #include "ui/controls/Shape.h"
-#include "platform/FileSystem.h"
-#include "platform/SystemColours.h"
 #include "ui/qt/TextCodec.h"
 #include "ui/settings/LanguageFile.h"
 #include "ui/settings/SettingsFile.h"
 #include "ui/show/EyeCheckCard.h"
 #include "ui/show/FloatingValueWindow.h"
-#include "core/show/ShowState.h"
-#include "core/HandlerGuard.h"
-#include "core/show/ShowJournal.h"
-#include "core/show/ShowRules.h"
 #include "ui/show/VirtualKey.h"
-#include "core/showlist/ItemPath.h"
-#include "core/showlist/ShowListFile.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
 
-TForm_Main* Form_Main = nullptr;
+ShowWindow* Form_Main = nullptr;
 
 namespace {
 
@@ -76,8 +76,8 @@ void SetWhiteOnBlack(QWidget* widget) {
   widget->setPalette(palette);
 }
 
-TLabel* MakeInfoLabel(QWidget* parent, int left, int top) {
-  auto* label = new TLabel(parent);
+Label* MakeInfoLabel(QWidget* parent, int left, int top) {
+  auto* label = new Label(parent);
   label->setFont(PixelFont("Arial", 21, true));
   SetWhiteOnBlack(label);  // the background stays transparent: no fill
   label->setTextFormat(Qt::PlainText);
@@ -88,8 +88,8 @@ TLabel* MakeInfoLabel(QWidget* parent, int left, int top) {
   return label;
 }
 
-TMemo* MakeHelpMemo(QWidget* parent, int left) {
-  auto* memo = new TMemo(parent, kDesignHelpLines);
+Memo* MakeHelpMemo(QWidget* parent, int left) {
+  auto* memo = new Memo(parent, kDesignHelpLines);
   memo->setFont(PixelFont("Arial", 19, true));
   SetWhiteOnBlack(memo);
   memo->setAutoFillBackground(true);
@@ -102,7 +102,7 @@ TMemo* MakeHelpMemo(QWidget* parent, int left) {
 // system's other ones (a closed modal window, a return from another program).
 class ActivationWatcher : public QObject {
  public:
-  explicit ActivationWatcher(TForm_Main* main) : QObject(main), main_(main) {}
+  explicit ActivationWatcher(ShowWindow* main) : QObject(main), main_(main) {}
   QPointer<QWidget> previous;
   std::function<void(QWidget*)> onMainActivated;
   std::function<void()> onOtherActivated;
@@ -122,12 +122,12 @@ class ActivationWatcher : public QObject {
   }
 
  private:
-  TForm_Main* main_;
+  ShowWindow* main_;
 };
 
 }  // namespace
 
-TForm_Main::TForm_Main(Services& services) : QWidget(nullptr), services_(services) {
+ShowWindow::ShowWindow(Services& services) : QWidget(nullptr), services_(services) {
   setWindowTitle(QStringLiteral("Quadrel V" QUADREL_VERSION));
   setAutoFillBackground(true);
   QPalette pal = palette();
@@ -137,32 +137,32 @@ TForm_Main::TForm_Main(Services& services) : QWidget(nullptr), services_(service
   setFocusPolicy(Qt::StrongFocus);
   resize(kDesignClientWidth, kDesignClientHeight);
 
-  Shape_RectangleL = new TShape(this, Qt::white, Qt::black);
-  Shape_RectangleL->SetBounds(0, 0, 396, 573);
-  Shape_RectangleR = new TShape(this, Qt::yellow, Qt::black);
-  Shape_RectangleR->SetBounds(396, 0, 396, 573);
-  Label_Description_L = MakeInfoLabel(this, 24, 56);
-  Label_Number_L = MakeInfoLabel(this, 24, 16);
-  Label_Description_R = MakeInfoLabel(this, 456, 56);
-  Label_Number_R = MakeInfoLabel(this, 456, 16);
-  Shape_Line_R = new TShape(this, Qt::yellow, Qt::yellow);
-  Shape_Line_R->SetBounds(396, 0, 65, 65);
-  Shape_Line_L = new TShape(this, Qt::white, Qt::white);
-  Shape_Line_L->SetBounds(0, 0, 65, 65);
-  Shape_Marker =
-      new TShape(this, Qt::black, Rgb(platform::SystemColourRgb(platform::SystemColour::HotLight)));
-  Shape_Marker->SetBounds(0, 0, 16, 16);
-  Memo_Help_L = MakeHelpMemo(this, 24);
-  Memo_Help_R = MakeHelpMemo(this, 456);
-  Card_EyeCheck = new EyeCheckCard(this);
-  Card_EyeCheck->setGeometry(rect());
-  Card_EyeCheck->lower();
-  Card_EyeCheck->hide();
+  frameRectLeft = new Shape(this, Qt::white, Qt::black);
+  frameRectLeft->SetBounds(0, 0, 396, 573);
+  frameRectRight = new Shape(this, Qt::yellow, Qt::black);
+  frameRectRight->SetBounds(396, 0, 396, 573);
+  descriptionLabelLeft = MakeInfoLabel(this, 24, 56);
+  numberLabelLeft = MakeInfoLabel(this, 24, 16);
+  descriptionLabelRight = MakeInfoLabel(this, 456, 56);
+  numberLabelRight = MakeInfoLabel(this, 456, 16);
+  frameLineRight = new Shape(this, Qt::yellow, Qt::yellow);
+  frameLineRight->SetBounds(396, 0, 65, 65);
+  frameLineLeft = new Shape(this, Qt::white, Qt::white);
+  frameLineLeft->SetBounds(0, 0, 65, 65);
+  cornerMarker =
+      new Shape(this, Qt::black, Rgb(platform::SystemColourRgb(platform::SystemColour::HotLight)));
+  cornerMarker->SetBounds(0, 0, 16, 16);
+  helpLeft = MakeHelpMemo(this, 24);
+  helpRight = MakeHelpMemo(this, 456);
+  eyeCheckCard = new EyeCheckCard(this);
+  eyeCheckCard->setGeometry(rect());
+  eyeCheckCard->lower();
+  eyeCheckCard->hide();
 
-  Timer1 = new QTimer(this);
-  Timer1->setInterval(1500);
-  Timer1->setSingleShot(false);
-  connect(Timer1, &QTimer::timeout, this, &TForm_Main::Timer1Timer);
+  pauseTimer = new QTimer(this);
+  pauseTimer->setInterval(1500);
+  pauseTimer->setSingleShot(false);
+  connect(pauseTimer, &QTimer::timeout, this, &ShowWindow::PauseElapsed);
 
   auto* watcher = new ActivationWatcher(this);
   watcher->onMainActivated = [this](QWidget* previous) {
@@ -184,12 +184,12 @@ TForm_Main::TForm_Main(Services& services) : QWidget(nullptr), services_(service
   FormCreate();
 }
 
-void TForm_Main::FormCreate() {
+void ShowWindow::FormCreate() {
   ShowState.FirstActivation = true;
   ShowState.PointerVisible = true;
 }
 
-void TForm_Main::showEvent(QShowEvent* event) {
+void ShowWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // Without a window manager no activation may ever come; the first showing still counts.
   if (ShowState.FirstActivation) {
@@ -199,10 +199,10 @@ void TForm_Main::showEvent(QShowEvent* event) {
   }
 }
 
-void TForm_Main::FormActivate() {
+void ShowWindow::FormActivate() {
   RunGuarded(services_, [this] {
     if (ShowState.FirstActivation) FirstActivationSteps();
-    for (TShape* shape : FrameShapes()) shape->setVisible(false);
+    for (Shape* shape : FrameShapes()) shape->setVisible(false);
     RefreshInfoDisplay();
   });
   if (layoutPending_ && !ShowState.FirstActivation) {
@@ -211,43 +211,44 @@ void TForm_Main::FormActivate() {
   }
 }
 
-void TForm_Main::ActivateFromFloating() {
+void ShowWindow::ActivateFromFloating() {
   floatingHandOverDone_ = true;
   activateWindow();
   FormActivate();
 }
 
-void TForm_Main::FirstActivationSteps() {
+void ShowWindow::FirstActivationSteps() {
   ShowState.FirstActivation = false;
   if (services_.journal) services_.journal->WindowOpened();
   ShowState.ShowIndex = 0;
   ShowState.Maximised = false;
   LoadSettings();
   LoadLanguage();
-  ShowState.ContinuousMode = Form_Setup->CheckBox_continuous->isChecked();
-  ShowState.LoopAll = Form_Setup->CheckBox_Loop->isChecked();
+  ShowState.ContinuousMode = Form_Setup->continuousBox->isChecked();
+  ShowState.LoopAll = Form_Setup->loopBox->isChecked();
   LoadAutomaticList();
   ShowState.CursorDisplayCount = 0;
   move(0, 0);
 }
 
-void TForm_Main::LoadAutomaticList() {
+void ShowWindow::LoadAutomaticList() {
   const std::string file = ProgramFileName(services_.exePath, ".LST");
   if (!platform::IsRegularFile(file)) return;
   Form_Setup->Items().Assign(LoadShowList(file));
   if (services_.journal) services_.journal->ListLoaded(file, Form_Setup->Items().Count());
 }
 
-int TForm_Main::Count() const {
+int ShowWindow::Count() const {
   return Form_Setup ? Form_Setup->Items().Count() : 0;
 }
 
-std::vector<TShape*> TForm_Main::FrameShapes() const {
-  return {Shape_RectangleL, Shape_Line_L, Shape_RectangleR, Shape_Line_R};
+std::vector<Shape*> ShowWindow::FrameShapes() const {
+  return {frameRectLeft, frameLineLeft, frameRectRight, frameLineRight};
 }
 
-void TForm_Main::RefreshInfoDisplay() {
-  TLabel* labels[] = {Label_Number_L, Label_Description_L, Label_Number_R, Label_Description_R};
+void ShowWindow::RefreshInfoDisplay() {
+  Label* labels[] = {numberLabelLeft, descriptionLabelLeft, numberLabelRight,
+                     descriptionLabelRight};
   QString texts[4];
   if (ShowState.InfoVisible) {
     const int count = Count();
@@ -268,18 +269,18 @@ void TForm_Main::RefreshInfoDisplay() {
     labels[i]->adjustSize();
     if (texts[i].isEmpty()) labels[i]->resize(0, 0);
   }
-  Memo_Help_L->setVisible(ShowState.HelpVisible);
-  Memo_Help_R->setVisible(ShowState.HelpVisible && !ShowState.MonoInfo);
+  helpLeft->setVisible(ShowState.HelpVisible);
+  helpRight->setVisible(ShowState.HelpVisible && !ShowState.MonoInfo);
 }
 
-int TForm_Main::OuterWidth() const {
+int ShowWindow::OuterWidth() const {
   return frameGeometry().width();
 }
-int TForm_Main::OuterHeight() const {
+int ShowWindow::OuterHeight() const {
   return frameGeometry().height();
 }
 
-void TForm_Main::ApplyWindowMode() {
+void ShowWindow::ApplyWindowMode() {
   if (ShowState.Maximised) {
     const platform::ScreenSize screen = services_.screen->Size();
     if (!(windowFlags() & Qt::FramelessWindowHint)) setWindowFlag(Qt::FramelessWindowHint, true);
@@ -297,62 +298,61 @@ void TForm_Main::ApplyWindowMode() {
   }
 }
 
-void TForm_Main::SetOuterSize(int outerWidth, int outerHeight) {
+void ShowWindow::SetOuterSize(int outerWidth, int outerHeight) {
   const int frameWidth = frameGeometry().width() - width();
   const int frameHeight = frameGeometry().height() - height();
   resize(outerWidth - frameWidth, outerHeight - frameHeight);
 }
 
-void TForm_Main::ShowPointer() {
+void ShowWindow::ShowPointer() {
   if (ShowState.CursorDisplayCount >= 0) return;
   ShowState.PointerVisible = true;
   for (int calls = 0; calls < kMaxPointerCalls && ShowState.CursorDisplayCount < 0; ++calls)
     ShowState.CursorDisplayCount = services_.pointer->ShowCursor(true);
 }
 
-void TForm_Main::HidePointer() {
+void ShowWindow::HidePointer() {
   if (ShowState.CursorDisplayCount < 0) return;
   ShowState.PointerVisible = false;
   for (int calls = 0; calls < kMaxPointerCalls && ShowState.CursorDisplayCount >= 0; ++calls)
     ShowState.CursorDisplayCount = services_.pointer->ShowCursor(false);
 }
 
-void TForm_Main::UpdateCornerMarker() {
+void ShowWindow::UpdateCornerMarker() {
   switch (CornerMarkerColour(ShowState.ShowIndex, Count())) {
     case MarkerColour::HotLight:
-      Shape_Marker->SetBrushColour(
+      cornerMarker->SetBrushColour(
           Rgb(platform::SystemColourRgb(platform::SystemColour::HotLight)));
       break;
     case MarkerColour::GrayText:
-      Shape_Marker->SetBrushColour(
+      cornerMarker->SetBrushColour(
           Rgb(platform::SystemColourRgb(platform::SystemColour::GrayText)));
       break;
     case MarkerColour::Purple:
-      Shape_Marker->SetBrushColour(QColor(0x80, 0x00, 0x80));
+      cornerMarker->SetBrushColour(QColor(0x80, 0x00, 0x80));
       break;
   }
 }
 
-void TForm_Main::ToggleEyeCheckCard() {
-  if (Card_EyeCheck->isHidden()) {
-    Card_EyeCheck->setGeometry(rect());
-    Card_EyeCheck->show();
+void ShowWindow::ToggleEyeCheckCard() {
+  if (eyeCheckCard->isHidden()) {
+    eyeCheckCard->setGeometry(rect());
+    eyeCheckCard->show();
     // The frame's rectangles are filled black over the window's own black; while the card is
     // under them, only their outlines may show.
-    for (TShape* shape : {Shape_RectangleL, Shape_RectangleR})
-      shape->SetBrushColour(Qt::transparent);
+    for (Shape* shape : {frameRectLeft, frameRectRight}) shape->SetBrushColour(Qt::transparent);
   } else {
     HideEyeCheckCard();
   }
 }
 
-void TForm_Main::HideEyeCheckCard() {
-  if (Card_EyeCheck->isHidden()) return;
-  Card_EyeCheck->hide();
-  for (TShape* shape : {Shape_RectangleL, Shape_RectangleR}) shape->SetBrushColour(Qt::black);
+void ShowWindow::HideEyeCheckCard() {
+  if (eyeCheckCard->isHidden()) return;
+  eyeCheckCard->hide();
+  for (Shape* shape : {frameRectLeft, frameRectRight}) shape->SetBrushColour(Qt::black);
 }
 
-void TForm_Main::FormResize() {
+void ShowWindow::FormResize() {
   // The floating value is read at the first activation; until then the layout waits.
   if (ShowState.FirstActivation) {
     layoutPending_ = true;
@@ -362,11 +362,11 @@ void TForm_Main::FormResize() {
   RunGuarded(services_, [this] { LayoutFloatingFrame(); });
 }
 
-bool TForm_Main::FormCanResize(int&, int&) {
+bool ShowWindow::FormCanResize(int&, int&) {
   return true;
 }
 
-bool TForm_Main::FormClose() {
+bool ShowWindow::FormClose() {
   // A failed save skips the ones after it and keeps the window open; the next close starts over.
   return RunGuarded(services_, [this] {
     SaveSettings();
@@ -377,24 +377,24 @@ bool TForm_Main::FormClose() {
   });
 }
 
-bool TForm_Main::event(QEvent* event) {
+bool ShowWindow::event(QEvent* event) {
   return QWidget::event(event);
 }
 
-void TForm_Main::keyPressEvent(QKeyEvent* event) {
+void ShowWindow::keyPressEvent(QKeyEvent* event) {
   FormKeyDown(VirtualKeyFromQt(*event));
 }
 
-void TForm_Main::resizeEvent(QResizeEvent* event) {
+void ShowWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // The rectangles are anchored to the top and the bottom of the client area.
-  for (TShape* shape : {Shape_RectangleL, Shape_RectangleR})
+  for (Shape* shape : {frameRectLeft, frameRectRight})
     shape->SetBounds(shape->x(), 0, shape->width(), height());
-  Card_EyeCheck->setGeometry(rect());
+  eyeCheckCard->setGeometry(rect());
   FormResize();
 }
 
-void TForm_Main::closeEvent(QCloseEvent* event) {
+void ShowWindow::closeEvent(QCloseEvent* event) {
   if (!FormClose()) {
     event->ignore();
     return;

@@ -5,33 +5,33 @@
 
 #include "core/Services.h"
 
-class TLabel;
+class Label;
 class QTimer;
-class TMemo;
-class TShape;
+class Memo;
+class Shape;
 class EyeCheckCard;
 
 // The show window: black, split into a left and a right half, one per eye.
-class TForm_Main : public QWidget {
+class ShowWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TForm_Main(Services& services);
+  explicit ShowWindow(Services& services);
 
   // Controls, in stacking order from the bottom.
-  TShape* Shape_RectangleL;
-  TShape* Shape_RectangleR;
-  TLabel* Label_Description_L;
-  TLabel* Label_Number_L;
-  TLabel* Label_Description_R;
-  TLabel* Label_Number_R;
-  TShape* Shape_Line_R;
-  TShape* Shape_Line_L;
-  TShape* Shape_Marker;
-  TMemo* Memo_Help_L;
-  TMemo* Memo_Help_R;
-  QTimer* Timer1;
+  Shape* frameRectLeft;
+  Shape* frameRectRight;
+  Label* descriptionLabelLeft;
+  Label* numberLabelLeft;
+  Label* descriptionLabelRight;
+  Label* numberLabelRight;
+  Shape* frameLineRight;
+  Shape* frameLineLeft;
+  Shape* cornerMarker;
+  Memo* helpLeft;
+  Memo* helpRight;
+  QTimer* pauseTimer;
   // Under everything else, so the frame, texts and help stay drawn over it.
-  EyeCheckCard* Card_EyeCheck;
+  EyeCheckCard* eyeCheckCard;
 
   // Handlers.
   void FormCreate();
@@ -56,7 +56,7 @@ class TForm_Main : public QWidget {
   // Playing items and the continuous show.
   void PlayItem();
   void PlayStep();
-  void Timer1Timer();
+  void PauseElapsed();
   void StopContinuousShow();
 
   // The floating value window hands the keyboard back: this is an activation, run now so that
@@ -70,7 +70,7 @@ class TForm_Main : public QWidget {
   // The show list's item count, read at the moment of use.
   int Count() const;
   // The four frame shapes in the order every show and hide goes through them.
-  std::vector<TShape*> FrameShapes() const;
+  std::vector<Shape*> FrameShapes() const;
 
  signals:
   // The close went through: the program ends.
@@ -94,4 +94,4 @@ class TForm_Main : public QWidget {
   bool floatingHandOverDone_ = false;
 };
 
-extern TForm_Main* Form_Main;
+extern ShowWindow* Form_Main;

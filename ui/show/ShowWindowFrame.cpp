@@ -1,22 +1,22 @@
 #include "ui/controls/Label.h"
 
-#include "ui/controls/Memo.h"
-#include "ui/controls/Shape.h"
 #include "core/AppError.h"
 #include "core/show/FloatingFrame.h"
 #include "core/show/ShowState.h"
+#include "ui/controls/Memo.h"
+#include "ui/controls/Shape.h"
 #include "ui/show/ShowWindow.h"
 
 // Serves both the show window's resize and Enter in the floating value window.
-void TForm_Main::LayoutFloatingFrame() {
+void ShowWindow::LayoutFloatingFrame() {
   const int width = OuterWidth();
   const int height = OuterHeight();
   const int half = width / 2;  // an outer width is never below zero
 
   // The right half's texts keep the places of their left twins, even when the value fails.
-  Label_Number_R->move(Label_Number_L->x() + half, Label_Number_R->y());
-  Label_Description_R->move(Label_Description_L->x() + half, Label_Description_R->y());
-  Memo_Help_R->move(Memo_Help_L->x() + half, Memo_Help_R->y());
+  numberLabelRight->move(numberLabelLeft->x() + half, numberLabelRight->y());
+  descriptionLabelRight->move(descriptionLabelLeft->x() + half, descriptionLabelRight->y());
+  helpRight->move(helpLeft->x() + half, helpRight->y());
 
   const char separator = services().decimalSeparator ? services().decimalSeparator() : '.';
   const FloatingFrameResult result =
@@ -26,8 +26,8 @@ void TForm_Main::LayoutFloatingFrame() {
 
   ShowState.FloatingPercent = g.percent;
   // The rectangles span the client height: they are anchored to its top and bottom.
-  Shape_RectangleL->SetBounds(g.rectangleLeftL, 0, g.rectangleWidth, this->height());
-  Shape_Line_L->SetBounds(g.lineLeftL, 0, 1, g.lineHeight);
-  Shape_RectangleR->SetBounds(g.rectangleLeftR, 0, g.rectangleWidth, this->height());
-  Shape_Line_R->SetBounds(g.lineLeftR, 0, 1, g.lineHeight);
+  frameRectLeft->SetBounds(g.rectangleLeftL, 0, g.rectangleWidth, this->height());
+  frameLineLeft->SetBounds(g.lineLeftL, 0, 1, g.lineHeight);
+  frameRectRight->SetBounds(g.rectangleLeftR, 0, g.rectangleWidth, this->height());
+  frameLineRight->SetBounds(g.lineLeftR, 0, 1, g.lineHeight);
 }

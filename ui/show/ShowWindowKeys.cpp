@@ -1,25 +1,26 @@
 #include "ui/controls/Label.h"
 
+#include "core/HandlerGuard.h"
+#include "core/show/ShowRules.h"
+#include "core/show/ShowState.h"
 #include "ui/controls/Shape.h"
 #include "ui/qt/TextCodec.h"
 #include "ui/show/FloatingValueWindow.h"
-#include "core/show/ShowState.h"
-#include "core/HandlerGuard.h"
 #include "ui/show/HeldInput.h"
-#include "core/show/ShowRules.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/show/VirtualKey.h"
 #include "ui/showlist/ShowListWindow.h"
 
 #include <QLineEdit>
 
-void TForm_Main::FormKeyDown(int key) {
+void ShowWindow::FormKeyDown(int key) {
   // One key event runs at most one command; where it stands between the common steps matters.
   RunGuarded(services(), [&] {
-    for (TLabel* label : {Label_Number_L, Label_Description_L, Label_Number_R, Label_Description_R})
+    for (Label* label :
+         {numberLabelLeft, descriptionLabelLeft, numberLabelRight, descriptionLabelRight})
       label->clear();
     if (key == 'H') ShowState.HelpVisible = !ShowState.HelpVisible;
-    if (key == 'C') Shape_Marker->setVisible(Shape_Marker->isHidden());
+    if (key == 'C') cornerMarker->setVisible(cornerMarker->isHidden());
     if (key == 'L') {
       ShowPointer();
       Form_Setup->move(Form_Setup->x(), 0);
@@ -34,7 +35,7 @@ void TForm_Main::FormKeyDown(int key) {
     }
     if (key == '1') ShowState.ShowIndex = 0;
     if (key == 'F')
-      for (TShape* shape : FrameShapes()) shape->setVisible(shape->isHidden());
+      for (Shape* shape : FrameShapes()) shape->setVisible(shape->isHidden());
     if (key == '0') ShowState.ShowIndex = Count();
     if (key == '4' || key == VK_LEFT_KEY) ShowState.ShowIndex = ShowState.ShowIndex - 1;
     if (key == '6' || key == VK_RIGHT_KEY) ShowState.ShowIndex = ShowState.ShowIndex + 1;
@@ -45,7 +46,7 @@ void TForm_Main::FormKeyDown(int key) {
       ApplyWindowMode();
     }
     if (key == 'V') {
-      Form1->Edit_Float->setText(FromBytes(ShowState.FloatingValueText));
+      Form1->valueEdit->setText(FromBytes(ShowState.FloatingValueText));
       if (Form1->isVisible()) {
         Form1->hide();
       } else {

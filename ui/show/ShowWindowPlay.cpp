@@ -1,14 +1,14 @@
 #include <QTimer>
 #include <chrono>
 
-#include "ui/controls/Shape.h"
-#include "platform/Foreground.h"
 #include "core/ErrorReport.h"
-#include "core/show/ShowState.h"
 #include "core/HandlerGuard.h"
-#include "ui/show/HeldInput.h"
 #include "core/show/ItemLaunch.h"
 #include "core/show/ShowJournal.h"
+#include "core/show/ShowState.h"
+#include "platform/Foreground.h"
+#include "ui/controls/Shape.h"
+#include "ui/show/HeldInput.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
@@ -26,7 +26,7 @@ void StartPause(QTimer& timer) {
 }
 }  // namespace
 
-void TForm_Main::PlayItem() {
+void ShowWindow::PlayItem() {
   HeldInput& held = HeldInput::Of(*this);
   // A tick must not start another item while this one is being opened or reported.
   HeldInput::Hold hold(held, false);
@@ -58,17 +58,17 @@ void TForm_Main::PlayItem() {
   // Releasing the process closes its handle.
 }
 
-void TForm_Main::PlayStep() {
-  for (TShape* shape : FrameShapes()) shape->setVisible(false);
+void ShowWindow::PlayStep() {
+  for (Shape* shape : FrameShapes()) shape->setVisible(false);
   ApplyWindowMode();
   ShowState.InfoVisible = false;
   ShowState.HelpVisible = false;
   if (ShowState.ShowIndex < Count()) {
     PlayItem();
     if (ShowState.ContinuousMode) {
-      if (services().journal && !Timer1->isActive())
+      if (services().journal && !pauseTimer->isActive())
         services().journal->ContinuousStarted(ShowState.ShowIndex + 1);
-      StartPause(*Timer1);
+      StartPause(*pauseTimer);
       HeldInput::Of(*this).DropTick();
     }
   } else {
@@ -77,11 +77,11 @@ void TForm_Main::PlayStep() {
   ShowState.ShowIndex = ShowState.ShowIndex + 1;
 }
 
-void TForm_Main::Timer1Timer() {
+void ShowWindow::PauseElapsed() {
   HeldInput& held = HeldInput::Of(*this);
   RunGuarded(services(), [&] {
     // The pause runs from the end of one item to the start of the next.
-    Timer1->stop();
+    pauseTimer->stop();
     held.DropTick();
     ApplyWindowMode();
     ShowState.InfoVisible = false;
@@ -91,7 +91,7 @@ void TForm_Main::Timer1Timer() {
     else
       ShowState.InfoVisible = true;
     ShowState.ShowIndex = ShowState.ShowIndex + 1;
-    StartPause(*Timer1);
+    StartPause(*pauseTimer);
     held.DropTick();
     if (ShowState.ShowIndex >= Count()) {
       if (ShowState.LoopAll) {
@@ -99,19 +99,19 @@ void TForm_Main::Timer1Timer() {
       } else {
         ShowState.ShowIndex = Count();
         if (services().journal) services().journal->ContinuousStopped(0, "end of the list");
-        Timer1->stop();  // so that the stop below is not journalled as one by A
+        pauseTimer->stop();  // so that the stop below is not journalled as one by A
         StopContinuousShow();
-        Shape_Marker->SetBrushColour(kPurple);
+        cornerMarker->SetBrushColour(kPurple);
       }
     }
   });
   held.Release();
 }
 
-void TForm_Main::StopContinuousShow() {
-  if (services().journal && Timer1->isActive())
+void ShowWindow::StopContinuousShow() {
+  if (services().journal && pauseTimer->isActive())
     services().journal->ContinuousStopped(ShowState.ShowIndex + 1, "A pressed");
-  Timer1->stop();
-  Timer1->setInterval(kTimer1Interval);
+  pauseTimer->stop();
+  pauseTimer->setInterval(kTimer1Interval);
   HeldInput::Of(*this).DropTick();
 }

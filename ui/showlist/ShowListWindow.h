@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "platform/FileDialogs.h"
 #include "core/Services.h"
+#include "platform/FileDialogs.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -16,31 +16,31 @@ class QListView;
 class QMouseEvent;
 class QPushButton;
 class ShowListModel;
-class TRadioGroup;
+class RadioGroup;
 
 // The show list window, where the operator assembles the show list.
-class TForm_Setup : public QDialog {
+class ShowListWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit TForm_Setup(Services& services);
+  explicit ShowListWindow(Services& services);
 
-  QListView* ListBox1;
-  QPushButton* Button_select;
-  QPushButton* Button_Clear;
-  QPushButton* Button_Clear_All;
-  QCheckBox* CheckBox_continuous;
-  QCheckBox* CheckBox_Loop;
-  TRadioGroup* RadioGroup_ChosenPlayer;
-  QPushButton* Button1;
-  QPushButton* Button_Load;
-  QPushButton* Button_Save;
+  QListView* listView;
+  QPushButton* selectFilesButton;
+  QPushButton* clearButton;
+  QPushButton* clearAllButton;
+  QCheckBox* continuousBox;
+  QCheckBox* loopBox;
+  RadioGroup* playerGroup;
+  QPushButton* makeScriptsButton;
+  QPushButton* loadListButton;
+  QPushButton* saveListButton;
 
   // The three dialogs; each keeps the name last chosen in it and opens with it again.
-  platform::FileDialogRequest OpenDialog_Select;
-  platform::FileDialogRequest OpenDialog_Load;
-  platform::FileDialogRequest SaveDialog_Save;
+  platform::FileDialogRequest selectFilesDialog;
+  platform::FileDialogRequest loadListDialog;
+  platform::FileDialogRequest saveListDialog;
 
-  // The show list, held by ListBox1.
+  // The show list, held by listView.
   ShowListModel& Items() const { return *items_; }
   // Positions of the selected items, ascending.
   std::vector<std::size_t> SelectedPositions() const;
@@ -48,20 +48,20 @@ class TForm_Setup : public QDialog {
   // How the player settings windows are shown modally; tests replace it so nothing blocks.
   std::function<void(QDialog&)> ShowModal;
 
-  void Button_selectClick();
-  void Button_ClearClick();
-  void Button_Clear_AllClick();
-  void Button_LoadClick();
-  void Button_SaveClick();
-  void CheckBox_continuousClick();
-  void CheckBox_LoopClick();
-  void Button1Click();
+  void SelectFiles();
+  void ClearSelected();
+  void ClearAll();
+  void LoadList();
+  void SaveList();
+  void ContinuousToggled();
+  void LoopToggled();
+  void MakeScripts();
   // True when the key was the list's close key (X or ESC).
-  bool ListBox1KeyDown(QKeyEvent& event);
-  void ListBox1MouseDown(QMouseEvent& event);
+  bool ListKeyDown(QKeyEvent& event);
+  void ListMouseDown(QMouseEvent& event);
   // Whether a drag from `source` may be dropped on the list: only from the list itself.
-  bool ListBox1DragOver(const QObject* source) const;
-  void ListBox1DragDrop(const QObject* source, QPoint point);
+  bool ListAcceptsDrag(const QObject* source) const;
+  void ListDrop(const QObject* source, QPoint point);
 
   // The recorded point of the last press in the list, in the list's coordinates.
   QPoint PressPoint() const { return pressPoint_; }
@@ -81,9 +81,9 @@ class TForm_Setup : public QDialog {
   void SelectOnly(int row);
   void SelectRange(int from, int to);
   void SetCurrent(int row);
-  bool ListBox1MouseMove(QMouseEvent& event);
-  void ListBox1MouseUp(QMouseEvent& event);
-  bool ListBox1Navigation(QKeyEvent& event);
+  bool ListMouseMove(QMouseEvent& event);
+  void ListMouseUp(QMouseEvent& event);
+  bool ListNavigation(QKeyEvent& event);
   bool ForwardKey(QKeyEvent& event);
   void EndDrag();
   // Ends a drag or a press that may become one, moving nothing.
@@ -104,4 +104,4 @@ class TForm_Setup : public QDialog {
   bool forwarding_ = false;
 };
 
-extern TForm_Setup* Form_Setup;
+extern ShowListWindow* Form_Setup;

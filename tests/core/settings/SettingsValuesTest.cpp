@@ -53,17 +53,17 @@ TEST(SettingsValues, NoFileGivesTheTableDefaults) {
   EXPECT_TRUE(values.Flag(S::MonoInfo));
   EXPECT_FALSE(values.Flag(S::ContinuousMode));
   EXPECT_FALSE(values.Flag(S::LoopAll));
-  EXPECT_EQ(values.Number(S::RadioGroup_ChosenPlayer), 0);
-  EXPECT_EQ(values.Number(S::Radio_bat_vbs), 1);
-  EXPECT_EQ(values.Number(S::Radio_Splayer_vbs), 1);
-  EXPECT_TRUE(values.Flag(S::CheckBox_BinoAddList));
-  EXPECT_TRUE(values.Flag(S::CheckBox_SPlayerAddList));
-  EXPECT_EQ(values.Number(S::RadioGroup_BinoVideoInput), 6);
-  EXPECT_EQ(values.Number(S::RadioGroup_BinoVideoOutput), 4);
-  EXPECT_EQ(values.Number(S::RadioGroup_SPlayerVideoInput), 6);
-  EXPECT_EQ(values.Number(S::RadioGroup_SPlayerVideoOutput), 6);
-  EXPECT_EQ(values.Text(S::Edit_sub_size), "12");
-  EXPECT_EQ(values.Text(S::Edit_BinoLocation), "");
+  EXPECT_EQ(values.Number(S::ChosenPlayer), 0);
+  EXPECT_EQ(values.Number(S::BinoScriptKind), 1);
+  EXPECT_EQ(values.Number(S::SPlayerScriptKind), 1);
+  EXPECT_TRUE(values.Flag(S::BinoAddToList));
+  EXPECT_TRUE(values.Flag(S::SPlayerAddToList));
+  EXPECT_EQ(values.Number(S::BinoVideoInput), 6);
+  EXPECT_EQ(values.Number(S::BinoVideoOutput), 4);
+  EXPECT_EQ(values.Number(S::SPlayerVideoInput), 6);
+  EXPECT_EQ(values.Number(S::SPlayerVideoOutput), 6);
+  EXPECT_EQ(values.Text(S::BinoSubtitleSize), "12");
+  EXPECT_EQ(values.Text(S::BinoLocation), "");
   EXPECT_EQ(values.Text(S::FloatingValueText), "0");
 }
 
@@ -87,7 +87,7 @@ TEST(SettingsValues, SetupSectionInAnyCaseIsOneSection) {
   const SettingsValues values = LoadSettingsValues(profile);
   EXPECT_TRUE(values.Flag(S::ContinuousMode));
   EXPECT_TRUE(values.Flag(S::LoopAll));
-  EXPECT_EQ(values.Number(S::RadioGroup_ChosenPlayer), 1);
+  EXPECT_EQ(values.Number(S::ChosenPlayer), 1);
   SaveSettingsValues(profile, values);
   const std::string text = profile.Text();
   EXPECT_EQ(text.find("[SETUP parameters]\r\nContinuous=1\r\nLoop=1\r\nVideoPlayer=1\r\n"), 0u);
@@ -103,16 +103,16 @@ TEST(SettingsValues, FlagsAndNumbersFollowTheNumberRule) {
   EXPECT_TRUE(Load("[Ini Parameters]\r\nFile Info=2\r\n").Flag(S::InfoVisible));
   EXPECT_FALSE(Load("[Ini Parameters]\r\nFile Info=0x0\r\n").Flag(S::InfoVisible));
   EXPECT_FALSE(Load("[Ini Parameters]\r\nFile Info=\"0\"\r\n").Flag(S::InfoVisible));
-  EXPECT_EQ(Load("[Bino]\r\nVideoInput=0x0A\r\n").Number(S::RadioGroup_BinoVideoInput), 10);
+  EXPECT_EQ(Load("[Bino]\r\nVideoInput=0x0A\r\n").Number(S::BinoVideoInput), 10);
   // Out-of-range indexes reach the controls as they are; the radio group applies its rules.
-  EXPECT_EQ(Load("[Bino]\r\nVideoInput=99\r\n").Number(S::RadioGroup_BinoVideoInput), 99);
-  EXPECT_EQ(Load("[Bino]\r\nVideoInput=-5\r\n").Number(S::RadioGroup_BinoVideoInput), -5);
-  EXPECT_EQ(Load("[Bino]\r\nVideoInput=abc\r\n").Number(S::RadioGroup_BinoVideoInput), 6);
-  EXPECT_EQ(Load("[Bino]\r\nVideoInput=\r\n").Number(S::RadioGroup_BinoVideoInput), 6);
+  EXPECT_EQ(Load("[Bino]\r\nVideoInput=99\r\n").Number(S::BinoVideoInput), 99);
+  EXPECT_EQ(Load("[Bino]\r\nVideoInput=-5\r\n").Number(S::BinoVideoInput), -5);
+  EXPECT_EQ(Load("[Bino]\r\nVideoInput=abc\r\n").Number(S::BinoVideoInput), 6);
+  EXPECT_EQ(Load("[Bino]\r\nVideoInput=\r\n").Number(S::BinoVideoInput), 6);
   // Same key name, other section: a key of its own.
   const SettingsValues both = Load("[SPlayer]\r\nVideoInput=2\r\n[Bino]\r\nVideoInput=3\r\n");
-  EXPECT_EQ(both.Number(S::RadioGroup_SPlayerVideoInput), 2);
-  EXPECT_EQ(both.Number(S::RadioGroup_BinoVideoInput), 3);
+  EXPECT_EQ(both.Number(S::SPlayerVideoInput), 2);
+  EXPECT_EQ(both.Number(S::BinoVideoInput), 3);
 }
 
 TEST(SettingsValues, TextsComeBackAsStored) {
@@ -120,9 +120,9 @@ TEST(SettingsValues, TextsComeBackAsStored) {
   const SettingsValues values = Load(
       "[Bino]\r\nBinoLocation=\r\nSub_Font_Size= 14 \r\n[SPlayer]\r\nSPlayerLocation=" + longValue +
       "\r\n[Floating]\r\nValue=abc\r\n");
-  EXPECT_EQ(values.Text(S::Edit_BinoLocation), "");
-  EXPECT_EQ(values.Text(S::Edit_sub_size), "14");
-  EXPECT_EQ(values.Text(S::Edit_SPlayerLocation), longValue.substr(0, 2047));
+  EXPECT_EQ(values.Text(S::BinoLocation), "");
+  EXPECT_EQ(values.Text(S::BinoSubtitleSize), "14");
+  EXPECT_EQ(values.Text(S::SPlayerLocation), longValue.substr(0, 2047));
   EXPECT_EQ(values.Text(S::FloatingValueText), "abc");
   ProfileFile profile("x.INI", "");
   SaveSettingsValues(profile, values);

@@ -19,7 +19,7 @@ class CaptionsFit : public UiFixture {};
 TEST_F(CaptionsFit, RadioItemsAreNotCut) {
   for (QWidget* window : std::initializer_list<QWidget*>{Form_Setup, Form_Bino, Form_SPlayer}) {
     window->show();
-    for (TRadioGroup* group : window->findChildren<TRadioGroup*>()) {
+    for (RadioGroup* group : window->findChildren<RadioGroup*>()) {
       for (int i = 0; i < group->Count(); ++i) {
         QRadioButton* button = group->Button(i);
         SCOPED_TRACE(button->text().toStdString());

@@ -13,8 +13,8 @@ void Key(QObject* target, int key) {
 }
 }  // namespace
 
-TEST(ComboBox, OnlyChoosingFromTheListSetsTheIndex) {
-  TComboBox box(nullptr, {"default", "UTF-8", "UTF-16"}, "default");
+TEST(ComboBoxTest, OnlyChoosingFromTheListSetsTheIndex) {
+  ComboBox box(nullptr, {"default", "UTF-8", "UTF-16"}, "default");
   EXPECT_EQ(box.ItemIndex(), -1);
   EXPECT_EQ(box.Text(), "default");
 
@@ -38,8 +38,8 @@ TEST(ComboBox, OnlyChoosingFromTheListSetsTheIndex) {
   EXPECT_EQ(box.Text(), "typed");
 }
 
-TEST(ComboBox, SetItemIndexFollowsTheControlRules) {
-  TComboBox box(nullptr, {"default", "Arial", "Courier New"}, "default");
+TEST(ComboBoxTest, SetItemIndexFollowsTheControlRules) {
+  ComboBox box(nullptr, {"default", "Arial", "Courier New"}, "default");
   box.SetItemIndex(-1);  // the index it already has: text kept
   EXPECT_EQ(box.Text(), "default");
   box.SetItemIndex(2);

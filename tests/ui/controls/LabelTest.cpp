@@ -35,13 +35,13 @@ const QString kTexts[] = {
 // The show window sizes its labels with one measure instead of QLabel's three layouts; the
 // result must still hold the whole text, as QLabel's own size does, and no more than a pixel
 // wider or taller.
-TEST(TLabel, SizedToItsTextLikeALabel) {
+TEST(LabelTest, SizedToItsTextLikeALabel) {
   for (const QFont& font : {InfoFont(), QFont()}) {
     for (const QString& text : kTexts) {
       // Children, as on the show window: a label without a parent would be a window, whose
       // size Qt keeps within the screen.
       QWidget parent;
-      TLabel ours(&parent);
+      Label ours(&parent);
       QLabel qt(&parent);
       for (QLabel* label : {static_cast<QLabel*>(&ours), &qt}) {
         label->setFont(font);
@@ -60,10 +60,10 @@ TEST(TLabel, SizedToItsTextLikeALabel) {
 
 // Nothing of the text is cut off: every column the text inks when drawn without limits lies
 // inside the label.
-TEST(TLabel, NoGlyphIsClipped) {
+TEST(LabelTest, NoGlyphIsClipped) {
   for (const QString& text : kTexts) {
     QWidget parent;
-    TLabel label(&parent);
+    Label label(&parent);
     label.setFont(InfoFont());
     label.setText(text);
     label.adjustSize();
@@ -85,9 +85,9 @@ TEST(TLabel, NoGlyphIsClipped) {
   }
 }
 
-TEST(TLabel, EmptyTextHasNoWidth) {
+TEST(LabelTest, EmptyTextHasNoWidth) {
   QWidget parent;
-  TLabel label(&parent);
+  Label label(&parent);
   label.setFont(InfoFont());
   label.setText("intro.avi");
   label.adjustSize();

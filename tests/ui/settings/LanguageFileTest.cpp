@@ -2,17 +2,17 @@
 #include <QPushButton>
 
 #include "UiFixture.h"
-#include "ui/controls/Memo.h"
-#include "ui/settings/LanguageFile.h"
 #include "core/settings/LanguageTexts.h"
 #include "core/settings/ProfileFile.h"
+#include "ui/controls/Memo.h"
+#include "ui/settings/LanguageFile.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"
 
 using LanguageFileTest = UiFixture;
 
 namespace {
-std::vector<std::string> Lines(const TMemo* memo) {
+std::vector<std::string> Lines(const Memo* memo) {
   std::vector<std::string> lines;
   for (int i = 0; i < memo->LineCount(); ++i) lines.push_back(memo->Line(i));
   return lines;
@@ -20,15 +20,15 @@ std::vector<std::string> Lines(const TMemo* memo) {
 }  // namespace
 
 TEST_F(LanguageFileTest, NoFileShowsTheBuiltInTextsAndTheCloseWritesThem) {
-  EXPECT_EQ(Form_Main->Memo_Help_L->Line(0), "H: Toggle Help");  // the design text until then
+  EXPECT_EQ(Form_Main->helpLeft->Line(0), "H: Toggle Help");  // the design text until then
   LoadLanguage();
   const auto builtIn = BuiltInLanguage();
   const std::vector<std::string> help(builtIn.help.begin(), builtIn.help.end());
-  EXPECT_EQ(Lines(Form_Main->Memo_Help_L), help);
-  EXPECT_EQ(Lines(Form_Main->Memo_Help_R), help);
+  EXPECT_EQ(Lines(Form_Main->helpLeft), help);
+  EXPECT_EQ(Lines(Form_Main->helpRight), help);
   EXPECT_EQ(Form_Setup->windowTitle(), "Quadrel File list");
-  EXPECT_EQ(Form_Setup->Button_select->text(), "Select File(s)");
-  EXPECT_EQ(Form_Setup->CheckBox_Loop->text(), "Loop All");
+  EXPECT_EQ(Form_Setup->selectFilesButton->text(), "Select File(s)");
+  EXPECT_EQ(Form_Setup->loopBox->text(), "Loop All");
 
   SaveLanguage();
   const std::string file = dir.read("quadrel.LNG");
@@ -44,11 +44,11 @@ TEST_F(LanguageFileTest, PresentKeysWinAndTheCloseWritesBackWhatWasRead) {
   dir.write("quadrel.LNG",
             "[SCREEN]\r\nPlay=Leertaste : Abspielen\r\nHelp=\r\n[setup]\r\nWindow=Liste \xe4\r\n");
   LoadLanguage();
-  EXPECT_EQ(Form_Main->Memo_Help_L->Line(8), "Leertaste : Abspielen");
-  EXPECT_EQ(Form_Main->Memo_Help_R->Line(8), "Leertaste : Abspielen");
-  EXPECT_EQ(Form_Main->Memo_Help_L->Line(0), "");
-  EXPECT_EQ(Form_Main->Memo_Help_R->Line(1), "L : Load File list");
-  EXPECT_EQ(Form_Setup->Button_Save->text(), "Save list");
+  EXPECT_EQ(Form_Main->helpLeft->Line(8), "Leertaste : Abspielen");
+  EXPECT_EQ(Form_Main->helpRight->Line(8), "Leertaste : Abspielen");
+  EXPECT_EQ(Form_Main->helpLeft->Line(0), "");
+  EXPECT_EQ(Form_Main->helpRight->Line(1), "L : Load File list");
+  EXPECT_EQ(Form_Setup->saveListButton->text(), "Save list");
 
   // Edits made to the file while the program runs are overwritten at the close.
   dir.write("quadrel.LNG", "[Screen]\r\nPlay=edited\r\nHelp=edited\r\n[Setup]\r\nWindow=x\r\n");

@@ -2,9 +2,9 @@
 #include <QPixmap>
 
 #include "UiFixture.h"
+#include "core/show/ShowState.h"
 #include "ui/controls/Shape.h"
 #include "ui/show/EyeCheckCard.h"
-#include "core/show/ShowState.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
@@ -122,7 +122,7 @@ class EyeCheck : public UiFixture {
 
 TEST_F(EyeCheck, BothHalvesAtTwoWindowSizes) {
   Key('T');
-  ASSERT_FALSE(Form_Main->Card_EyeCheck->isHidden());
+  ASSERT_FALSE(Form_Main->eyeCheckCard->isHidden());
   {
     SCOPED_TRACE("windowed");
     CheckCard(Drawn(792, 573));
@@ -137,9 +137,9 @@ TEST_F(EyeCheck, TogglesAndIsNeverSavedOrLeftOnDuringAnItem) {
   Key('Q');  // a key without a command: the labels and the corner indicator as after any key
   const QImage before = Drawn(792, 573);
   Key('T');
-  EXPECT_FALSE(Form_Main->Card_EyeCheck->isHidden());
+  EXPECT_FALSE(Form_Main->eyeCheckCard->isHidden());
   Key('T');
-  EXPECT_TRUE(Form_Main->Card_EyeCheck->isHidden());
+  EXPECT_TRUE(Form_Main->eyeCheckCard->isHidden());
   EXPECT_EQ(Drawn(792, 573), before);  // off again: nothing of it is left behind
 
   Key('T');
@@ -151,11 +151,11 @@ TEST_F(EyeCheck, TogglesAndIsNeverSavedOrLeftOnDuringAnItem) {
   ShowState.ShowIndex = 0;
   bool visibleWhilePlaying = true;
   shell.onOpen = [&](const std::string&) {
-    visibleWhilePlaying = !Form_Main->Card_EyeCheck->isHidden();
+    visibleWhilePlaying = !Form_Main->eyeCheckCard->isHidden();
   };
   Key(' ');
   EXPECT_FALSE(visibleWhilePlaying);
-  EXPECT_TRUE(Form_Main->Card_EyeCheck->isHidden());
+  EXPECT_TRUE(Form_Main->eyeCheckCard->isHidden());
 
   Key('T');
   ASSERT_TRUE(Form_Main->FormClose());
@@ -165,9 +165,9 @@ TEST_F(EyeCheck, TogglesAndIsNeverSavedOrLeftOnDuringAnItem) {
 TEST_F(EyeCheck, FloatingFrameStaysDrawnOverTheCard) {
   Key('T');
   Key('F');
-  ASSERT_FALSE(Form_Main->Shape_RectangleL->isHidden());
+  ASSERT_FALSE(Form_Main->frameRectLeft->isHidden());
   const QImage image = Drawn(792, 573);
-  TShape* rectangle = Form_Main->Shape_RectangleL;
+  Shape* rectangle = Form_Main->frameRectLeft;
   const int y = image.height() * 35 / 100;
   // The rectangle's outline over the card, and the card's grid still showing inside it.
   EXPECT_EQ(image.pixelColor(rectangle->x(), y), rectangle->PenColour());

@@ -3,12 +3,12 @@
 #include <filesystem>
 
 #include "UiFixture.h"
-#include "core/show/ShowState.h"
 #include "core/show/JournalSummary.h"
 #include "core/show/ShowJournal.h"
+#include "core/show/ShowState.h"
+#include "core/showlist/TextLines.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListModel.h"
-#include "core/showlist/TextLines.h"
 #include "ui/showlist/ShowListWindow.h"
 
 namespace {
@@ -44,15 +44,15 @@ class JournalUi : public UiFixture {
 }  // namespace
 
 TEST_F(JournalUi, ContinuousShowWithAFailingItem) {
-  Form_Setup->CheckBox_continuous->setChecked(true);
+  Form_Setup->continuousBox->setChecked(true);
   ShowState.ContinuousMode = true;
   shell.onOpen = [this](const std::string& file) {
     shell.error = file.ends_with("b.avi") ? "Cannot open file \"b.avi\". Gone" : "";
   };
   Key(' ');
-  Form_Main->Timer1Timer();
-  Form_Main->Timer1Timer();  // the last item, then the end of the list
-  EXPECT_FALSE(Form_Main->Timer1->isActive());
+  Form_Main->PauseElapsed();
+  Form_Main->PauseElapsed();  // the last item, then the end of the list
+  EXPECT_FALSE(Form_Main->pauseTimer->isActive());
   EXPECT_EQ(Events(), (std::vector<std::string>{
                           "show window opened|||",
                           "item started|1||a.avi",
@@ -82,9 +82,9 @@ TEST_F(JournalUi, StoppedByAOnlyWhenItRan) {
 TEST_F(JournalUi, ListsLoadedAndSavedAndTheClose) {
   dir.write("evening.shl", "x.avi\r\ny.avi\r\n");
   dialogs.answers.push_back({dir.file("evening.shl")});
-  Form_Setup->Button_LoadClick();
+  Form_Setup->LoadList();
   dialogs.answers.push_back({dir.file("copy.shl")});
-  Form_Setup->Button_SaveClick();
+  Form_Setup->SaveList();
   ASSERT_TRUE(Form_Main->close());
   const auto events = Events();
   ASSERT_EQ(events.size(), 5u);
@@ -99,7 +99,7 @@ TEST_F(JournalUi, UnwritableJournalLeavesTheShowAlone) {
   std::filesystem::create_directory(ProgramFile(".log"));
   ShowState.ContinuousMode = true;
   Key(' ');
-  Form_Main->Timer1Timer();
+  Form_Main->PauseElapsed();
   Key('A');
   EXPECT_EQ(shell.launches.size(), 2u);
   EXPECT_EQ(ShowState.ShowIndex, 2);

@@ -7,12 +7,12 @@
 #include <filesystem>
 
 #include "UiFixture.h"
+#include "core/show/ShowState.h"
+#include "platform/SystemColours.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/Memo.h"
 #include "ui/controls/Shape.h"
-#include "platform/SystemColours.h"
 #include "ui/show/FloatingValueWindow.h"
-#include "core/show/ShowState.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/show/VirtualKey.h"
 #include "ui/showlist/ShowListModel.h"
@@ -43,8 +43,8 @@ class Keys : public UiFixture {
     QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeat);
     QCoreApplication::sendEvent(Form_Main, &event);
   }
-  QString Number() const { return Form_Main->Label_Number_L->text(); }
-  QColor Marker() const { return Form_Main->Shape_Marker->BrushColour(); }
+  QString Number() const { return Form_Main->numberLabelLeft->text(); }
+  QColor Marker() const { return Form_Main->cornerMarker->BrushColour(); }
 };
 
 }  // namespace
@@ -52,15 +52,15 @@ class Keys : public UiFixture {
 TEST_F(Keys, TogglesOfTheKeyTable) {
   Key('H');
   EXPECT_FALSE(ShowState.HelpVisible);
-  EXPECT_TRUE(Form_Main->Memo_Help_L->isHidden());
+  EXPECT_TRUE(Form_Main->helpLeft->isHidden());
   Key('H');
   EXPECT_TRUE(ShowState.HelpVisible);
-  EXPECT_FALSE(Form_Main->Memo_Help_L->isHidden());
+  EXPECT_FALSE(Form_Main->helpLeft->isHidden());
 
   Key('C');
-  EXPECT_TRUE(Form_Main->Shape_Marker->isHidden());
+  EXPECT_TRUE(Form_Main->cornerMarker->isHidden());
   Key('C');
-  EXPECT_FALSE(Form_Main->Shape_Marker->isHidden());
+  EXPECT_FALSE(Form_Main->cornerMarker->isHidden());
 
   Key('I');
   EXPECT_FALSE(ShowState.InfoVisible);
@@ -70,13 +70,13 @@ TEST_F(Keys, TogglesOfTheKeyTable) {
 
   Key('S');
   EXPECT_FALSE(ShowState.MonoInfo);
-  EXPECT_EQ(Form_Main->Label_Number_R->text(), "1");
-  EXPECT_EQ(Form_Main->Label_Description_R->text(), "clip0.avi");
+  EXPECT_EQ(Form_Main->numberLabelRight->text(), "1");
+  EXPECT_EQ(Form_Main->descriptionLabelRight->text(), "clip0.avi");
   Key('S');
-  EXPECT_EQ(Form_Main->Label_Number_R->text(), "");
+  EXPECT_EQ(Form_Main->numberLabelRight->text(), "");
 
   // F flips each frame shape on its own.
-  Form_Main->Shape_Line_L->setVisible(true);
+  Form_Main->frameLineLeft->setVisible(true);
   Key('F');
   const auto shapes = Form_Main->FrameShapes();
   EXPECT_FALSE(shapes[0]->isHidden());
@@ -84,7 +84,7 @@ TEST_F(Keys, TogglesOfTheKeyTable) {
   EXPECT_FALSE(shapes[2]->isHidden());
   EXPECT_FALSE(shapes[3]->isHidden());
   Key('F');
-  for (TShape* shape : shapes) EXPECT_EQ(shape->isHidden(), shape != Form_Main->Shape_Line_L);
+  for (Shape* shape : shapes) EXPECT_EQ(shape->isHidden(), shape != Form_Main->frameLineLeft);
 }
 
 TEST_F(Keys, PointerWindowModeAndFloatingValueWindow) {
@@ -103,13 +103,13 @@ TEST_F(Keys, PointerWindowModeAndFloatingValueWindow) {
   EXPECT_TRUE(ShowState.PointerVisible);
 
   ShowState.FloatingValueText = "12.5";
-  Form1->Edit_Float->setText("99");
+  Form1->valueEdit->setText("99");
   Key('V');
-  EXPECT_EQ(Form1->Edit_Float->text(), "12.5");
+  EXPECT_EQ(Form1->valueEdit->text(), "12.5");
   EXPECT_TRUE(Form1->isVisible());
-  Form1->Edit_Float->setText("unconfirmed");
+  Form1->valueEdit->setText("unconfirmed");
   Key('V');
-  EXPECT_EQ(Form1->Edit_Float->text(), "12.5");  // a value not confirmed is lost
+  EXPECT_EQ(Form1->valueEdit->text(), "12.5");  // a value not confirmed is lost
   EXPECT_FALSE(Form1->isVisible());
 }
 
@@ -120,11 +120,11 @@ TEST_F(Keys, SteppingWithoutLoopAll) {
   EXPECT_EQ(Marker(), Colour(platform::SystemColour::GrayText));
   Key(VK_RIGHT_KEY);
   EXPECT_EQ(Number(), "3");
-  EXPECT_EQ(Form_Main->Label_Description_L->text(), "clip2.avi");
+  EXPECT_EQ(Form_Main->descriptionLabelLeft->text(), "clip2.avi");
   Key('6');  // the last item leads to the end-of-show position
   EXPECT_EQ(ShowState.ShowIndex, 3);
   EXPECT_EQ(Number(), "END");
-  EXPECT_EQ(Form_Main->Label_Description_L->text(), "");
+  EXPECT_EQ(Form_Main->descriptionLabelLeft->text(), "");
   EXPECT_EQ(Marker(), kPurple);
   Key('6');  // and stays there
   EXPECT_EQ(ShowState.ShowIndex, 3);
@@ -172,7 +172,7 @@ TEST_F(Keys, EmptyListKeepsThePositionAtZero) {
 
 TEST_F(Keys, KeysWithoutCommandRunTheCommonSteps) {
   ShowState.ShowIndex = 7;  // as after items were removed elsewhere
-  Form_Main->Label_Number_L->setText("stale");
+  Form_Main->numberLabelLeft->setText("stale");
   Key(112);  // F1
   EXPECT_EQ(ShowState.ShowIndex, 3);
   EXPECT_EQ(Number(), "END");
@@ -252,8 +252,8 @@ TEST_F(Keys, EscapeRefreshesThenClosesAndWritesTheFiles) {
 TEST_F(Keys, StopWhenNoShowRunsChangesNothing) {
   Key('6');
   Key('A');
-  EXPECT_FALSE(Form_Main->Timer1->isActive());
-  EXPECT_EQ(Form_Main->Timer1->interval(), 1500);
+  EXPECT_FALSE(Form_Main->pauseTimer->isActive());
+  EXPECT_EQ(Form_Main->pauseTimer->interval(), 1500);
   EXPECT_EQ(ShowState.ShowIndex, 1);
   EXPECT_EQ(Number(), "2");
 }

@@ -5,11 +5,11 @@
 #include <filesystem>
 
 #include "UiFixture.h"
+#include "core/show/ShowState.h"
+#include "platform/SystemColours.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/Memo.h"
 #include "ui/controls/Shape.h"
-#include "platform/SystemColours.h"
-#include "core/show/ShowState.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
@@ -27,10 +27,10 @@ QColor SystemColour(platform::SystemColour role) {
 class MainWindow : public UiFixture {
  protected:
   void Labels(const char* numberL, const char* descL, const char* numberR, const char* descR) {
-    EXPECT_EQ(Text(Form_Main->Label_Number_L), numberL);
-    EXPECT_EQ(Text(Form_Main->Label_Description_L), descL);
-    EXPECT_EQ(Text(Form_Main->Label_Number_R), numberR);
-    EXPECT_EQ(Text(Form_Main->Label_Description_R), descR);
+    EXPECT_EQ(Text(Form_Main->numberLabelLeft), numberL);
+    EXPECT_EQ(Text(Form_Main->descriptionLabelLeft), descL);
+    EXPECT_EQ(Text(Form_Main->numberLabelRight), numberR);
+    EXPECT_EQ(Text(Form_Main->descriptionLabelRight), descR);
   }
 };
 
@@ -39,21 +39,21 @@ class MainWindow : public UiFixture {
 TEST_F(MainWindow, DesignBeforeAnyActivation) {
   EXPECT_EQ(Form_Main->windowTitle(), "Quadrel V0.38");
   EXPECT_EQ(Form_Main->size(), QSize(792, 573));
-  EXPECT_EQ(Form_Main->Memo_Help_L->geometry(), QRect(24, 86, 281, 339));
-  EXPECT_EQ(Form_Main->Memo_Help_R->geometry(), QRect(456, 86, 281, 339));
-  EXPECT_EQ(Form_Main->Memo_Help_L->LineCount(), 15);
-  EXPECT_EQ(Form_Main->Memo_Help_L->Line(0), "H: Toggle Help");
-  EXPECT_EQ(Form_Main->Memo_Help_R->Line(14), "C: Toggle corner indicator");
-  EXPECT_EQ(Form_Main->Label_Number_L->pos(), QPoint(24, 16));
-  EXPECT_EQ(Form_Main->Label_Description_R->pos(), QPoint(456, 56));
-  EXPECT_EQ(Form_Main->Label_Number_L->font().pixelSize(), 21);
-  EXPECT_TRUE(Form_Main->Label_Number_L->font().bold());
-  EXPECT_EQ(Form_Main->Memo_Help_L->font().pixelSize(), 19);
+  EXPECT_EQ(Form_Main->helpLeft->geometry(), QRect(24, 86, 281, 339));
+  EXPECT_EQ(Form_Main->helpRight->geometry(), QRect(456, 86, 281, 339));
+  EXPECT_EQ(Form_Main->helpLeft->LineCount(), 15);
+  EXPECT_EQ(Form_Main->helpLeft->Line(0), "H: Toggle Help");
+  EXPECT_EQ(Form_Main->helpRight->Line(14), "C: Toggle corner indicator");
+  EXPECT_EQ(Form_Main->numberLabelLeft->pos(), QPoint(24, 16));
+  EXPECT_EQ(Form_Main->descriptionLabelRight->pos(), QPoint(456, 56));
+  EXPECT_EQ(Form_Main->numberLabelLeft->font().pixelSize(), 21);
+  EXPECT_TRUE(Form_Main->numberLabelLeft->font().bold());
+  EXPECT_EQ(Form_Main->helpLeft->font().pixelSize(), 19);
   EXPECT_EQ(Form_Main->font().pixelSize(), 11);
-  EXPECT_FALSE(Form_Main->Timer1->isActive());
-  EXPECT_EQ(Form_Main->Timer1->interval(), 1500);
-  EXPECT_EQ(Form_Main->Shape_Marker->geometry(), QRect(0, 0, 16, 16));
-  EXPECT_EQ(Form_Main->Shape_Marker->BrushColour(), SystemColour(platform::SystemColour::HotLight));
+  EXPECT_FALSE(Form_Main->pauseTimer->isActive());
+  EXPECT_EQ(Form_Main->pauseTimer->interval(), 1500);
+  EXPECT_EQ(Form_Main->cornerMarker->geometry(), QRect(0, 0, 16, 16));
+  EXPECT_EQ(Form_Main->cornerMarker->BrushColour(), SystemColour(platform::SystemColour::HotLight));
   EXPECT_TRUE(ShowState.FirstActivation);
   EXPECT_TRUE(ShowState.PointerVisible);
   // No control takes the keyboard, so every key reaches the window.
@@ -72,9 +72,9 @@ TEST_F(MainWindow, FirstActivationWithoutFilesShowsEndAndDefaults) {
   EXPECT_EQ(Form_Setup->Items().Count(), 0);
   EXPECT_EQ(Form_Main->pos(), QPoint(0, 0));
   Labels("END", "", "", "");
-  EXPECT_FALSE(Form_Main->Memo_Help_L->isHidden());
-  EXPECT_TRUE(Form_Main->Memo_Help_R->isHidden());  // mono: texts only on the left
-  for (TShape* shape : Form_Main->FrameShapes()) EXPECT_TRUE(shape->isHidden());
+  EXPECT_FALSE(Form_Main->helpLeft->isHidden());
+  EXPECT_TRUE(Form_Main->helpRight->isHidden());  // mono: texts only on the left
+  for (Shape* shape : Form_Main->FrameShapes()) EXPECT_TRUE(shape->isHidden());
   EXPECT_TRUE(messages.errors.empty());
   EXPECT_TRUE(pointer.calls.empty());
 }
@@ -88,7 +88,7 @@ TEST_F(MainWindow, InfoDisplayFollowsTheState) {
   ShowState.ShowIndex = 1;
   Form_Main->RefreshInfoDisplay();
   Labels("2", "clips\\b.bat", "2", "clips\\b.bat");
-  EXPECT_FALSE(Form_Main->Memo_Help_R->isHidden());
+  EXPECT_FALSE(Form_Main->helpRight->isHidden());
 
   ShowState.ShowIndex = 3;  // end-of-show position
   Form_Main->RefreshInfoDisplay();
@@ -107,8 +107,8 @@ TEST_F(MainWindow, InfoDisplayFollowsTheState) {
 
   ShowState.HelpVisible = false;
   Form_Main->RefreshInfoDisplay();
-  EXPECT_TRUE(Form_Main->Memo_Help_L->isHidden());
-  EXPECT_TRUE(Form_Main->Memo_Help_R->isHidden());
+  EXPECT_TRUE(Form_Main->helpLeft->isHidden());
+  EXPECT_TRUE(Form_Main->helpRight->isHidden());
 }
 
 TEST_F(MainWindow, ItemTenIsNumberedTen) {
@@ -118,8 +118,8 @@ TEST_F(MainWindow, ItemTenIsNumberedTen) {
   Activate();
   ShowState.ShowIndex = 9;
   Form_Main->RefreshInfoDisplay();
-  EXPECT_EQ(Text(Form_Main->Label_Number_L), "10");
-  EXPECT_EQ(Text(Form_Main->Label_Description_L), "item10");
+  EXPECT_EQ(Text(Form_Main->numberLabelLeft), "10");
+  EXPECT_EQ(Text(Form_Main->descriptionLabelLeft), "item10");
 }
 
 TEST_F(MainWindow, LaterActivationReadsNothingAndKeepsThePosition) {
@@ -127,16 +127,16 @@ TEST_F(MainWindow, LaterActivationReadsNothingAndKeepsThePosition) {
   Activate();
   ShowState.ShowIndex = 2;
   ShowState.Maximised = true;
-  for (TShape* shape : Form_Main->FrameShapes()) shape->setVisible(true);
+  for (Shape* shape : Form_Main->FrameShapes()) shape->setVisible(true);
   dir.write("quadrel.LST", "x\r\n");
-  Form_Main->Label_Number_L->clear();
+  Form_Main->numberLabelLeft->clear();
 
   Activate();
   EXPECT_EQ(Form_Setup->Items().Count(), 3);
   EXPECT_EQ(ShowState.ShowIndex, 2);
   EXPECT_TRUE(ShowState.Maximised);
-  for (TShape* shape : Form_Main->FrameShapes()) EXPECT_TRUE(shape->isHidden());
-  EXPECT_EQ(Text(Form_Main->Label_Number_L), "3");
+  for (Shape* shape : Form_Main->FrameShapes()) EXPECT_TRUE(shape->isHidden());
+  EXPECT_EQ(Text(Form_Main->numberLabelLeft), "3");
 }
 
 TEST_F(MainWindow, AutomaticListThatIsAFolderCountsAsAbsent) {
@@ -212,17 +212,17 @@ TEST_F(MainWindow, CornerMarkerColours) {
   const QColor hot = SystemColour(platform::SystemColour::HotLight);
   const QColor gray = SystemColour(platform::SystemColour::GrayText);
   Form_Main->UpdateCornerMarker();
-  EXPECT_EQ(Form_Main->Shape_Marker->BrushColour(), hot);
+  EXPECT_EQ(Form_Main->cornerMarker->BrushColour(), hot);
   ShowState.ShowIndex = 1;
   Form_Main->UpdateCornerMarker();
-  EXPECT_EQ(Form_Main->Shape_Marker->BrushColour(), gray);
+  EXPECT_EQ(Form_Main->cornerMarker->BrushColour(), gray);
   ShowState.ShowIndex = 2;
   Form_Main->UpdateCornerMarker();
-  EXPECT_EQ(Form_Main->Shape_Marker->BrushColour(), QColor(128, 0, 128));
+  EXPECT_EQ(Form_Main->cornerMarker->BrushColour(), QColor(128, 0, 128));
   Form_Setup->Items().Assign({});
   ShowState.ShowIndex = 0;  // empty list: the start wins over the end
   Form_Main->UpdateCornerMarker();
-  EXPECT_EQ(Form_Main->Shape_Marker->BrushColour(), hot);
+  EXPECT_EQ(Form_Main->cornerMarker->BrushColour(), hot);
 }
 
 TEST_F(MainWindow, CloseSavesTheListAndAFailedSaveKeepsTheWindowOpen) {
@@ -257,9 +257,9 @@ TEST_F(MainWindow, FirstActivationReadsSettingsThenLanguageThenList) {
   EXPECT_FALSE(ShowState.LoopAll);
   EXPECT_FALSE(ShowState.MonoInfo);
   EXPECT_EQ(ShowState.FloatingValueText, "2.5");
-  EXPECT_EQ(Form_Main->Memo_Help_L->Line(0), "Hilfe");
-  EXPECT_EQ(Form_Main->Memo_Help_R->Line(0), "Hilfe");
-  EXPECT_EQ(Form_Main->Memo_Help_L->Line(1), "L : Load File list");  // built-in, not design
+  EXPECT_EQ(Form_Main->helpLeft->Line(0), "Hilfe");
+  EXPECT_EQ(Form_Main->helpRight->Line(0), "Hilfe");
+  EXPECT_EQ(Form_Main->helpLeft->Line(1), "L : Load File list");  // built-in, not design
   EXPECT_EQ(Form_Setup->windowTitle(), "Quadrel File list");
   Labels("1", "a", "1", "a");
 }

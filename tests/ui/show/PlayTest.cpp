@@ -11,11 +11,11 @@
 #include <filesystem>
 
 #include "UiFixture.h"
+#include "core/show/ShowState.h"
+#include "platform/SystemColours.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/Memo.h"
 #include "ui/controls/Shape.h"
-#include "platform/SystemColours.h"
-#include "core/show/ShowState.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/show/VirtualKey.h"
 #include "ui/showlist/ShowListModel.h"
@@ -62,15 +62,15 @@ class Play : public UiFixture {
     Form_Setup->Items().Assign({"a.avi", "b.avi", "c.avi"});
   }
   void Key(int key) { Form_Main->FormKeyDown(key); }
-  void Tick() { Form_Main->Timer1Timer(); }
+  void Tick() { Form_Main->PauseElapsed(); }
   std::vector<std::string> Played() const {
     std::vector<std::string> names;
     for (const auto& launch : shell.launches)
       names.push_back(fs::path(launch.file).filename().string());
     return names;
   }
-  QString Number() const { return Form_Main->Label_Number_L->text(); }
-  QTimer* Timer() const { return Form_Main->Timer1; }
+  QString Number() const { return Form_Main->numberLabelLeft->text(); }
+  QTimer* Timer() const { return Form_Main->pauseTimer; }
 };
 
 void PostKey(Qt::Key key) {
@@ -94,15 +94,15 @@ TEST_F(Play, HandsTheItemAndItsFolderToTheShell) {
 }
 
 TEST_F(Play, PlayStepOnAnItem) {
-  Form_Main->Shape_RectangleL->setVisible(true);
+  Form_Main->frameRectLeft->setVisible(true);
   Key(VK_RETURN_KEY);
   EXPECT_EQ(Played(), std::vector<std::string>{"a.avi"});
   EXPECT_EQ(ShowState.ShowIndex, 1);
   EXPECT_FALSE(ShowState.InfoVisible);
   EXPECT_FALSE(ShowState.HelpVisible);
   EXPECT_EQ(Number(), "");
-  EXPECT_TRUE(Form_Main->Memo_Help_L->isHidden());
-  EXPECT_TRUE(Form_Main->Shape_RectangleL->isHidden());
+  EXPECT_TRUE(Form_Main->helpLeft->isHidden());
+  EXPECT_TRUE(Form_Main->frameRectLeft->isHidden());
   EXPECT_FALSE(Timer()->isActive());  // not in continuous mode
 }
 
@@ -110,13 +110,13 @@ TEST_F(Play, PlayStepAtTheEndOfShowStartsNothing) {
   ShowState.ContinuousMode = true;
   ShowState.Maximised = true;
   Key('0');
-  Form_Main->Shape_Line_R->setVisible(true);
+  Form_Main->frameLineRight->setVisible(true);
   Key(VK_SPACE_KEY);
   EXPECT_TRUE(shell.launches.empty());
   EXPECT_EQ(ShowState.ShowIndex, 3);
   EXPECT_EQ(Number(), "END");
-  EXPECT_TRUE(Form_Main->Memo_Help_L->isHidden());
-  EXPECT_TRUE(Form_Main->Shape_Line_R->isHidden());
+  EXPECT_TRUE(Form_Main->helpLeft->isHidden());
+  EXPECT_TRUE(Form_Main->frameLineRight->isHidden());
   EXPECT_FALSE(ShowState.PointerVisible);  // brought into maximised mode
   EXPECT_FALSE(Timer()->isActive());
 
@@ -143,7 +143,7 @@ TEST_F(Play, ContinuousShowRunsToItsPurpleStop) {
   EXPECT_EQ(Timer()->interval(), 1500);
   EXPECT_EQ(ShowState.ShowIndex, 3);
   EXPECT_EQ(Number(), "");
-  EXPECT_EQ(Form_Main->Shape_Marker->BrushColour(), kPurple);
+  EXPECT_EQ(Form_Main->cornerMarker->BrushColour(), kPurple);
 }
 
 TEST_F(Play, ContinuousShowOnTheLastItemStopsAfterOneTick) {
@@ -159,7 +159,7 @@ TEST_F(Play, ContinuousShowOnTheLastItemStopsAfterOneTick) {
   EXPECT_FALSE(Timer()->isActive());
   EXPECT_TRUE(ShowState.InfoVisible);
   EXPECT_EQ(Number(), "");  // as the play step left it: the tick refreshes nothing
-  EXPECT_EQ(Form_Main->Shape_Marker->BrushColour(), kPurple);
+  EXPECT_EQ(Form_Main->cornerMarker->BrushColour(), kPurple);
 }
 
 TEST_F(Play, LoopAllCirclesUntilA) {
@@ -251,32 +251,32 @@ TEST_F(PlayWhileWaiting, KeysPlayingItemsKeepTheirOrder) {
 
 TEST_F(PlayWhileWaiting, ATickDueDuringAnItemComesAfterTheKeys) {
   // A show runs; Continuous was unticked, so SPACE does not restart the timer.
-  Form_Main->Timer1->start(1500);
+  Form_Main->pauseTimer->start(1500);
   playing.during = [&](int sliceLeft) {
     if (sliceLeft != 2 || playing.files.size() != 1) return;
     PostKey(Qt::Key_6);
-    QTimerEvent due(Form_Main->Timer1->timerId());
-    QCoreApplication::sendEvent(Form_Main->Timer1, &due);
+    QTimerEvent due(Form_Main->pauseTimer->timerId());
+    QCoreApplication::sendEvent(Form_Main->pauseTimer, &due);
   };
   Key(VK_SPACE_KEY);
   // a.avi plays; then 6 moves on to c.avi's place, and only then the tick plays it.
   EXPECT_EQ(playing.files, (std::vector<std::string>{"a.avi", "c.avi"}));
   EXPECT_EQ(ShowState.ShowIndex, 3);
-  EXPECT_FALSE(Form_Main->Timer1->isActive());  // it played the last item: the show ends
+  EXPECT_FALSE(Form_Main->pauseTimer->isActive());  // it played the last item: the show ends
 }
 
 TEST_F(PlayWhileWaiting, AStopsAShowWhoseTickFellDueDuringTheItem) {
-  Form_Main->Timer1->start(1500);
+  Form_Main->pauseTimer->start(1500);
   playing.during = [&](int sliceLeft) {
     if (sliceLeft != 2) return;
     // The tick falls due first, but keys come before ticks: A stops the show before it.
-    QTimerEvent due(Form_Main->Timer1->timerId());
-    QCoreApplication::sendEvent(Form_Main->Timer1, &due);
+    QTimerEvent due(Form_Main->pauseTimer->timerId());
+    QCoreApplication::sendEvent(Form_Main->pauseTimer, &due);
     PostKey(Qt::Key_A);
   };
   Key(VK_SPACE_KEY);
   EXPECT_EQ(playing.files, std::vector<std::string>{"a.avi"});
-  EXPECT_FALSE(Form_Main->Timer1->isActive());
+  EXPECT_FALSE(Form_Main->pauseTimer->isActive());
 }
 
 TEST_F(PlayWhileWaiting, ClosingTheWindowDuringAnItemWaitsForIt) {
@@ -309,16 +309,16 @@ TEST_F(PlayWhileWaiting, ClicksDuringAnItemAreDroppedNotReplayed) {
   std::vector<std::string> many;
   for (int i = 0; i < 200; ++i) many.push_back(std::to_string(i) + ".avi");
   Form_Setup->Items().Assign(many);
-  QWidget* viewport = Form_Setup->ListBox1->viewport();
+  QWidget* viewport = Form_Setup->listView->viewport();
   QCoreApplication::processEvents();  // the view lays its items out
-  ASSERT_GT(Form_Setup->ListBox1->verticalScrollBar()->maximum(), 0);
-  const int scrolled = Form_Setup->ListBox1->verticalScrollBar()->value();
+  ASSERT_GT(Form_Setup->listView->verticalScrollBar()->maximum(), 0);
+  const int scrolled = Form_Setup->listView->verticalScrollBar()->value();
   playing.during = [&](int sliceLeft) {
     if (sliceLeft == 2) {
-      PostMouse(Form_Setup->Button_Load, QEvent::MouseButtonPress, Qt::LeftButton);
-      PostMouse(Form_Setup->Button_Load, QEvent::MouseButtonRelease, Qt::NoButton);
-      PostMouse(Form_Setup->Button_Load, QEvent::MouseButtonDblClick, Qt::LeftButton);
-      PostMouse(Form_Setup->Button_Load, QEvent::MouseButtonRelease, Qt::NoButton);
+      PostMouse(Form_Setup->loadListButton, QEvent::MouseButtonPress, Qt::LeftButton);
+      PostMouse(Form_Setup->loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
+      PostMouse(Form_Setup->loadListButton, QEvent::MouseButtonDblClick, Qt::LeftButton);
+      PostMouse(Form_Setup->loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
       const QPointF at(viewport->rect().center());
       QCoreApplication::postEvent(
           viewport, new QWheelEvent(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -600),
@@ -329,18 +329,18 @@ TEST_F(PlayWhileWaiting, ClicksDuringAnItemAreDroppedNotReplayed) {
   Key(VK_SPACE_KEY);
   QCoreApplication::processEvents();
   EXPECT_TRUE(dialogs.requests.empty());
-  EXPECT_EQ(Form_Setup->ListBox1->verticalScrollBar()->value(), scrolled);
+  EXPECT_EQ(Form_Setup->listView->verticalScrollBar()->value(), scrolled);
   EXPECT_EQ(ShowState.ShowIndex, 1);
 }
 
 TEST_F(PlayWhileWaiting, AClickBegunBeforeAnItemEndsAfterIt) {
   Form_Setup->show();
-  QMouseEvent press(QEvent::MouseButtonPress, QPointF(Form_Setup->Button_Load->rect().center()),
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(Form_Setup->loadListButton->rect().center()),
                     QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(Form_Setup->Button_Load, &press);
+  QCoreApplication::sendEvent(Form_Setup->loadListButton, &press);
   playing.during = [&](int sliceLeft) {
     if (sliceLeft == 2)
-      PostMouse(Form_Setup->Button_Load, QEvent::MouseButtonRelease, Qt::NoButton);
+      PostMouse(Form_Setup->loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
     if (sliceLeft == 1) EXPECT_TRUE(dialogs.requests.empty());
   };
   Key(VK_SPACE_KEY);

@@ -21,10 +21,10 @@ class ShowListMouse : public UiFixture {
     List().Assign({"A", "B", "C", "D", "E", "F"});
   }
   ShowListModel& List() { return Form_Setup->Items(); }
-  QWidget* Viewport() { return Form_Setup->ListBox1->viewport(); }
-  QPoint At(int row) { return Form_Setup->ListBox1->visualRect(List().index(row)).center(); }
+  QWidget* Viewport() { return Form_Setup->listView->viewport(); }
+  QPoint At(int row) { return Form_Setup->listView->visualRect(List().index(row)).center(); }
   QPoint BelowTheItems() {
-    const QRect last = Form_Setup->ListBox1->visualRect(List().index(List().Count() - 1));
+    const QRect last = Form_Setup->listView->visualRect(List().index(List().Count() - 1));
     return QPoint(last.center().x(), last.bottom() + 40);
   }
   void Send(QEvent::Type type, QPoint point, Qt::MouseButtons buttons,
@@ -69,7 +69,7 @@ TEST_F(ShowListMouse, DragMovesTheSelectionByTheClampedDistance) {
   EXPECT_EQ(Order(), "ACEBFD");
   EXPECT_TRUE(Selected().empty());
   EXPECT_EQ(itemE.row(), 2);  // references to items follow them
-  EXPECT_EQ(Form_Setup->ListBox1->currentIndex().row(), 4);
+  EXPECT_EQ(Form_Setup->listView->currentIndex().row(), 4);
   EXPECT_FALSE(Form_Setup->Dragging());
 
   // One item from position 5 up to position 2.
@@ -173,17 +173,17 @@ TEST_F(ShowListMouse, EveryPressIsRecorded) {
 }
 
 TEST_F(ShowListMouse, ShiftWithArrowKeysExtendsFromTheLastClickedItem) {
-  Form_Setup->ListBox1->setFocus();
+  Form_Setup->listView->setFocus();
   Click(2);
-  KeyClick(Form_Setup->ListBox1, Qt::Key_Down, Qt::ShiftModifier);
-  KeyClick(Form_Setup->ListBox1, Qt::Key_Down, Qt::ShiftModifier);
+  KeyClick(Form_Setup->listView, Qt::Key_Down, Qt::ShiftModifier);
+  KeyClick(Form_Setup->listView, Qt::Key_Down, Qt::ShiftModifier);
   EXPECT_EQ(Selected(), (Positions{2, 3, 4}));
-  KeyClick(Form_Setup->ListBox1, Qt::Key_Up);
+  KeyClick(Form_Setup->listView, Qt::Key_Up);
   EXPECT_EQ(Selected(), Positions{3});
-  KeyClick(Form_Setup->ListBox1, Qt::Key_Up, Qt::ShiftModifier);
+  KeyClick(Form_Setup->listView, Qt::Key_Up, Qt::ShiftModifier);
   EXPECT_EQ(Selected(), (Positions{2, 3}));
   Click(5);
-  KeyClick(Form_Setup->ListBox1, Qt::Key_Home, Qt::ShiftModifier);
+  KeyClick(Form_Setup->listView, Qt::Key_Home, Qt::ShiftModifier);
   EXPECT_EQ(Selected(), (Positions{0, 1, 2, 3, 4, 5}));
 }
 
@@ -192,7 +192,7 @@ TEST_F(ShowListMouse, EscapeDuringADragEndsItWithoutADrop) {
   Press(At(1));
   Send(QEvent::MouseMove, At(3), Qt::LeftButton);
   ASSERT_TRUE(Form_Setup->Dragging());
-  KeyClick(Form_Setup->ListBox1, Qt::Key_Escape);
+  KeyClick(Form_Setup->listView, Qt::Key_Escape);
   EXPECT_FALSE(Form_Setup->Dragging());
   EXPECT_TRUE(Form_Setup->isVisible());
   Release(At(3));
@@ -204,7 +204,7 @@ TEST_F(ShowListMouse, ClosingTheWindowEndsADragAndItsReleaseMovesNothing) {
   Press(At(0));
   Send(QEvent::MouseMove, At(1), Qt::LeftButton);
   ASSERT_TRUE(Form_Setup->Dragging());
-  KeyClick(Form_Setup->ListBox1, Qt::Key_X);
+  KeyClick(Form_Setup->listView, Qt::Key_X);
   EXPECT_FALSE(Form_Setup->isVisible());
   EXPECT_FALSE(Form_Setup->Dragging());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -227,9 +227,9 @@ TEST_F(ShowListMouse, KeysDuringADragDoNotChangeWhatIsMoved) {
   Press(At(0));
   Send(QEvent::MouseMove, At(2), Qt::LeftButton);
   ASSERT_TRUE(Form_Setup->Dragging());
-  KeyClick(Form_Setup->ListBox1, Qt::Key_Down);
-  KeyClick(Form_Setup->ListBox1, Qt::Key_Down, Qt::ShiftModifier);
-  KeyClick(Form_Setup->ListBox1, Qt::Key_A, Qt::ControlModifier);
+  KeyClick(Form_Setup->listView, Qt::Key_Down);
+  KeyClick(Form_Setup->listView, Qt::Key_Down, Qt::ShiftModifier);
+  KeyClick(Form_Setup->listView, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(Selected(), (Positions{0}));
   Release(At(2));
   EXPECT_EQ(Order(), "BCADEF");
@@ -237,7 +237,7 @@ TEST_F(ShowListMouse, KeysDuringADragDoNotChangeWhatIsMoved) {
   // A key between the press and the drag's start: no drag comes of that press.
   Click(5);
   Press(At(5));
-  KeyClick(Form_Setup->ListBox1, Qt::Key_Up);
+  KeyClick(Form_Setup->listView, Qt::Key_Up);
   Send(QEvent::MouseMove, At(3), Qt::LeftButton);
   Send(QEvent::MouseMove, At(2), Qt::LeftButton);
   EXPECT_FALSE(Form_Setup->Dragging());
