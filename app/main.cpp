@@ -44,16 +44,15 @@ int main(int argc, char** argv) {
   ShowJournal journal(ProgramFileName(services.exePath, ".log"));
   services.journal = &journal;
 
-  CreateForms(services);
-  QObject::connect(Form_Main, &ShowWindow::Closed, &app, &QApplication::quit);
+  App program(services);
+  ShowWindow& showWindow = program.Show();
+  QObject::connect(&showWindow, &ShowWindow::Closed, &app, &QApplication::quit);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    QRect frame = Form_Main->frameGeometry();
+    QRect frame = showWindow.frameGeometry();
     frame.moveCenter(screen->geometry().center());
-    Form_Main->move(frame.topLeft());
+    showWindow.move(frame.topLeft());
   }
-  Form_Main->show();
-  Form_Main->activateWindow();
-  const int result = app.exec();
-  DestroyForms();
-  return result;
+  showWindow.show();
+  showWindow.activateWindow();
+  return app.exec();
 }

@@ -73,12 +73,16 @@ struct Window {
     s.messages = &messages;
     return s;
   }();
-  ShowListWindow form{services};
+  ShowState state;
+  ShowList list;
+  QDialog binoWindow;
+  QDialog splayerWindow;
+  ShowListWindow form{services, state, list, binoWindow, splayerWindow};
   Window() { form.show(); }
   void Select(const std::vector<std::size_t>& positions) {
     QItemSelection selection;
     for (std::size_t p : positions) {
-      const QModelIndex index = form.Items().index(static_cast<int>(p));
+      const QModelIndex index = form.Model().index(static_cast<int>(p));
       selection.select(index, index);
     }
     form.listView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
@@ -135,7 +139,7 @@ void Window_Clear_HalfMillionInOneRange(benchmark::State& state) {
     state.PauseTiming();
     window.form.Items().Assign(Items());
     window.form.listView->selectionModel()->select(
-        QItemSelection(window.form.Items().index(250000), window.form.Items().index(749999)),
+        QItemSelection(window.form.Model().index(250000), window.form.Model().index(749999)),
         QItemSelectionModel::ClearAndSelect);
     state.ResumeTiming();
     window.form.ClearSelected();
@@ -169,8 +173,8 @@ void Window_DragDrop_ThousandScatteredInMillion(benchmark::State& state) {
   QApplication::processEvents();
   const auto selected = Scattered(1000);  // the first one is row 7, in sight at the top
   QListView& list = *window.form.listView;
-  const QPoint press = list.visualRect(window.form.Items().index(7)).center();
-  const QPoint drop = list.visualRect(window.form.Items().index(17)).center();
+  const QPoint press = list.visualRect(window.form.Model().index(7)).center();
+  const QPoint drop = list.visualRect(window.form.Model().index(17)).center();
   for (auto _ : state) {
     state.PauseTiming();
     window.Select(selected);

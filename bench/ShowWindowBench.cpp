@@ -12,11 +12,11 @@
 
 #include "BenchRatios.h"
 #include "Fakes.h"
-#include "ui/App.h"
 #include "core/Services.h"
 #include "core/show/ShowState.h"
-#include "ui/show/ShowWindow.h"
 #include "core/showlist/ShowListFile.h"
+#include "ui/App.h"
+#include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
 
@@ -87,15 +87,10 @@ struct ShowWindows {
     services.messages = &messages;
     services.shell = &shell;
     services.decimalSeparator = [] { return '.'; };
-    ResetShowState();
-    CreateForms(services);
-    ShowState.FirstActivation = false;
-    ShowState.InfoVisible = true;
-    Form_Setup->Items().Assign(std::move(items));
-  }
-  ~ShowWindows() {
-    DestroyForms();
-    ResetShowState();
+    app = std::make_unique<App>(services);
+    app->State().firstActivation = false;
+    app->State().infoVisible = true;
+    app->List().Assign(std::move(items));
   }
   FakeFileDialogs dialogs;
   FakeMessageBoxes messages;
@@ -103,14 +98,16 @@ struct ShowWindows {
   FakeScreen screen;
   FakeShell shell;
   Services services;
+  std::unique_ptr<App> app;
 };
 
 void StepRight(benchmark::State& state, std::vector<std::string> items) {
   ShowWindows windows(std::move(items));
-  const int count = Form_Main->Count();
+  ShowWindow& show = windows.app->Show();
+  const int count = windows.app->List().Count();
   for (auto _ : state) {
-    ShowState.ShowIndex = count / 2;
-    Form_Main->FormKeyDown(39);
+    windows.app->State().showIndex = count / 2;
+    show.FormKeyDown(39);
   }
 }
 

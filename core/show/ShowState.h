@@ -2,23 +2,18 @@
 #include <cstdint>
 #include <string>
 
-// The program-wide show variables that every window reads and writes in place.
-struct TShowState {
-  int32_t ShowIndex = 0;  // position in the show list; count is the end-of-show position
-  bool InfoVisible = false;
-  bool HelpVisible = false;
-  bool MonoInfo = false;
-  bool Maximised = false;
-  bool PointerVisible = false;
-  int32_t CursorDisplayCount = 0;  // last value returned by the pointer display counter
-  bool ContinuousMode = false;
-  bool LoopAll = false;
-  std::string FloatingValueText;
-  double FloatingPercent = 0;
-  bool FirstActivation = false;
+// The state of the running show: where it stands and what the show window shows.
+struct ShowState {
+  int32_t showIndex = 0;  // position in the show list; count is the end-of-show position
+  bool infoVisible = false;
+  bool helpVisible = false;
+  bool monoInfo = false;
+  bool maximised = false;
+  bool pointerVisible = false;
+  int32_t cursorDisplayCount = 0;  // last value returned by the pointer display counter
+  bool continuousMode = false;
+  bool loopAll = false;
+  std::string floatingValueText;
+  double floatingPercent = 0;
+  bool firstActivation = false;
 };
-
-extern TShowState ShowState;
-
-// Back to the state before anything ran (all false, 0 and empty).
-void ResetShowState();

@@ -1,11 +1,8 @@
 #include "UiFixture.h"
 
-#include "ui/App.h"
-#include "core/show/ShowState.h"
 #include "ui/show/ShowWindow.h"
 
 UiFixture::UiFixture() {
-  ResetShowState();
   services.exePath = (dir.path() / "quadrel").string();
   services.pointer = &pointer;
   services.screen = &screen;
@@ -13,18 +10,15 @@ UiFixture::UiFixture() {
   services.messages = &messages;
   services.shell = &shell;
   services.decimalSeparator = [this] { return decimalSeparator; };
-  CreateForms(services);
+  app = std::make_unique<App>(services);
 }
 
-UiFixture::~UiFixture() {
-  DestroyForms();
-  ResetShowState();
-}
+UiFixture::~UiFixture() = default;
 
 std::string UiFixture::ProgramFile(const std::string& extension) const {
   return (dir.path() / ("quadrel" + extension)).string();
 }
 
 void UiFixture::Activate() {
-  Form_Main->FormActivate();
+  app->Show().FormActivate();
 }

@@ -6,8 +6,9 @@
 #include "Fakes.h"
 #include "TempDir.h"
 #include "core/Services.h"
+#include "ui/App.h"
 
-// The five windows with fakes for the system and a temporary program folder; ShowState reset.
+// The application and its five windows, with fakes for the system and a temporary program folder.
 class UiFixture : public ::testing::Test {
  protected:
   UiFixture();
@@ -26,4 +27,5 @@ class UiFixture : public ::testing::Test {
   FakeShell shell;
   char decimalSeparator = '.';
   Services services;
+  std::unique_ptr<App> app;
 };

@@ -20,9 +20,8 @@
 #include "ui/players/PlayerWindowParts.h"
 #include "ui/qt/TextCodec.h"
 
-BinoSettingsWindow* Form_Bino = nullptr;
-
-BinoSettingsWindow::BinoSettingsWindow(Services& services) : QDialog(nullptr), services_(services) {
+BinoSettingsWindow::BinoSettingsWindow(Services& services, ShowList& list)
+    : QDialog(nullptr), services_(services), list_(list) {
   setWindowTitle(QStringLiteral("Bino settings"));
   setFont(PlayerWindowFont());
 
@@ -212,7 +211,7 @@ void BinoSettingsWindow::SelectVideos() {
   run.buildCommandLine = [this](const std::string& l, const std::string& r, const std::string& q) {
     return BuildBinoCommandLine(l, r, q);
   };
-  run.appendToList = AppendToShowList;
+  run.appendToList = [this](const std::string& item) { list_.Append(item); };
   const BinoVersion version = BinoVersionFromIndex(versionGroup->ItemIndex());
   if (IsBino2(version)) {
     // Refused before any dialog: a Bino 2 script never plays something else than was chosen.

@@ -3,6 +3,7 @@
 
 #include "core/Services.h"
 #include "core/players/BinoCommandLine.h"
+#include "core/showlist/ShowList.h"
 #include "platform/FileDialogs.h"
 
 class QCheckBox;
@@ -16,7 +17,8 @@ class RadioGroup;
 class BinoSettingsWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit BinoSettingsWindow(Services& services);
+  // Scripts chosen to be listed are appended to `list`.
+  BinoSettingsWindow(Services& services, ShowList& list);
 
   // Location, videos and scripts (shared in kind with the Stereoscopic Player window).
   QPushButton* selectLocationButton;
@@ -68,8 +70,7 @@ class BinoSettingsWindow : public QDialog {
 
  private:
   Services& services_;
+  ShowList& list_;
   QWidget* crossTalkGroup_;
   QWidget* subtitlesGroup_;
 };
-
-extern BinoSettingsWindow* Form_Bino;

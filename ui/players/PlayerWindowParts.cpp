@@ -70,7 +70,3 @@ void ChooseLocation(platform::FileDialogs& dialogs, const platform::FileDialogRe
   const std::vector<std::string> chosen = dialogs.Choose(request);
   if (!chosen.empty()) edit->setText(FileNameFromBytes(chosen.front()));
 }
-
-void AppendToShowList(const std::string& showItem) {
-  Form_Setup->Items().Append(showItem);
-}

@@ -38,5 +38,3 @@ RadioGroup* MakeFileTypesGroup(QWidget* parent);
 // changes nothing.
 void ChooseLocation(platform::FileDialogs& dialogs, const platform::FileDialogRequest& request,
                     QLineEdit* edit);
-// Appends a show item at the end of the show list.
-void AppendToShowList(const std::string& showItem);

@@ -13,10 +13,8 @@
 #include "ui/players/PlayerWindowParts.h"
 #include "ui/qt/TextCodec.h"
 
-SPlayerSettingsWindow* Form_SPlayer = nullptr;
-
-SPlayerSettingsWindow::SPlayerSettingsWindow(Services& services)
-    : QDialog(nullptr), services_(services) {
+SPlayerSettingsWindow::SPlayerSettingsWindow(Services& services, ShowList& list)
+    : QDialog(nullptr), services_(services), list_(list) {
   setWindowTitle(QStringLiteral("Stereoscopic Player Settings"));
   setFont(PlayerWindowFont());
 
@@ -110,6 +108,6 @@ void SPlayerSettingsWindow::SelectVideos() {
   run.buildCommandLine = [this](const std::string& l, const std::string& r, const std::string& q) {
     return BuildSPlayerCommandLine(l, r, q);
   };
-  run.appendToList = AppendToShowList;
+  run.appendToList = [this](const std::string& item) { list_.Append(item); };
   WriteLaunchScripts(*services_.dialogs, leftVideosDialog, rightVideosDialog, run);
 }

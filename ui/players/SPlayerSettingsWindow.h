@@ -3,6 +3,7 @@
 
 #include "core/Services.h"
 #include "core/players/SPlayerCommandLine.h"
+#include "core/showlist/ShowList.h"
 #include "platform/FileDialogs.h"
 
 class QCheckBox;
@@ -15,7 +16,8 @@ class RadioGroup;
 class SPlayerSettingsWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit SPlayerSettingsWindow(Services& services);
+  // Scripts chosen to be listed are appended to `list`.
+  SPlayerSettingsWindow(Services& services, ShowList& list);
 
   // Location, videos and scripts (shared in kind with the Bino window).
   QPushButton* selectLocationButton;
@@ -46,6 +48,5 @@ class SPlayerSettingsWindow : public QDialog {
 
  private:
   Services& services_;
+  ShowList& list_;
 };
-
-extern SPlayerSettingsWindow* Form_SPlayer;

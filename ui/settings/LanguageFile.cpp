@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QPushButton>
+#include "ui/App.h"
 
 #include "core/settings/LanguageTexts.h"
 #include "core/settings/ProfileFile.h"
@@ -13,53 +14,58 @@
 
 namespace {
 
+// Transitional: the application whose windows are read and written.
+App* gApp = nullptr;
+
 std::string LanguageFileName() {
-  return ProgramFileName(Form_Main->services().exePath, ".LNG");
+  return ProgramFileName(gApp->Show().services().exePath, ".LNG");
 }
 
 // The show list window's title or caption for each "Setup" text, with the property holding it.
 std::pair<QObject*, const char*> SetupTarget(SetupText which) {
   switch (which) {
     case SetupText::Window:
-      return {Form_Setup, "windowTitle"};
+      return {&gApp->ListWindow(), "windowTitle"};
     case SetupText::Select:
-      return {Form_Setup->selectFilesButton, "text"};
+      return {gApp->ListWindow().selectFilesButton, "text"};
     case SetupText::Clear:
-      return {Form_Setup->clearButton, "text"};
+      return {gApp->ListWindow().clearButton, "text"};
     case SetupText::ClearAll:
-      return {Form_Setup->clearAllButton, "text"};
+      return {gApp->ListWindow().clearAllButton, "text"};
     case SetupText::Load:
-      return {Form_Setup->loadListButton, "text"};
+      return {gApp->ListWindow().loadListButton, "text"};
     case SetupText::Save:
-      return {Form_Setup->saveListButton, "text"};
+      return {gApp->ListWindow().saveListButton, "text"};
     case SetupText::Continuous:
-      return {Form_Setup->continuousBox, "text"};
+      return {gApp->ListWindow().continuousBox, "text"};
     case SetupText::Loop:
-      return {Form_Setup->loopBox, "text"};
+      return {gApp->ListWindow().loopBox, "text"};
   }
   return {nullptr, nullptr};
 }
 
 }  // namespace
 
-void LoadLanguage() {
+void LoadLanguage(App& app) {
+  gApp = &app;
   const ProfileFile profile(LanguageFileName());
   const LanguageValues values = LoadLanguageTexts(profile);
   for (std::size_t i = 0; i < kHelpLineCount; ++i)
-    Form_Main->helpLeft->SetLine(static_cast<int>(i), values.help[i]);
+    gApp->Show().helpLeft->SetLine(static_cast<int>(i), values.help[i]);
   // The right display is a copy of the left one.
   for (int i = 0; i < static_cast<int>(kHelpLineCount); ++i)
-    Form_Main->helpRight->SetLine(i, Form_Main->helpLeft->Line(i));
+    gApp->Show().helpRight->SetLine(i, gApp->Show().helpLeft->Line(i));
   for (std::size_t i = 0; i < kSetupTextCount; ++i) {
     const auto [control, property] = SetupTarget(static_cast<SetupText>(i));
     ShowStoredText(control, property, values.setup[i]);
   }
 }
 
-void SaveLanguage() {
+void SaveLanguage(App& app) {
+  gApp = &app;
   LanguageValues values;
   for (std::size_t i = 0; i < kHelpLineCount; ++i)
-    values.help[i] = Form_Main->helpLeft->Line(static_cast<int>(i));
+    values.help[i] = gApp->Show().helpLeft->Line(static_cast<int>(i));
   for (std::size_t i = 0; i < kSetupTextCount; ++i) {
     const auto [control, property] = SetupTarget(static_cast<SetupText>(i));
     values.setup[i] = StoredText(control, property);

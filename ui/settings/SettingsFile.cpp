@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include "ui/App.h"
 
 #include "core/settings/BinoVersionSetting.h"
 #include "core/settings/ProfileFile.h"
@@ -18,21 +19,24 @@
 
 namespace {
 
+// Transitional: the application whose windows are read and written.
+App* gApp = nullptr;
+
 using S = Setting;
 
 std::string SettingsFileName() {
-  return ProgramFileName(Form_Main->services().exePath, ".INI");
+  return ProgramFileName(gApp->Show().services().exePath, ".INI");
 }
 
 // The show flags live in ShowState; every other flag is a check box.
 bool* ShowFlagOf(Setting binding) {
   switch (binding) {
     case S::InfoVisible:
-      return &ShowState.InfoVisible;
+      return &gApp->State().infoVisible;
     case S::HelpVisible:
-      return &ShowState.HelpVisible;
+      return &gApp->State().helpVisible;
     case S::MonoInfo:
-      return &ShowState.MonoInfo;
+      return &gApp->State().monoInfo;
     default:
       return nullptr;
   }
@@ -41,29 +45,29 @@ bool* ShowFlagOf(Setting binding) {
 QCheckBox* CheckBoxOf(Setting binding) {
   switch (binding) {
     case S::ContinuousMode:
-      return Form_Setup->continuousBox;
+      return gApp->ListWindow().continuousBox;
     case S::LoopAll:
-      return Form_Setup->loopBox;
+      return gApp->ListWindow().loopBox;
     case S::BinoFullScreen:
-      return Form_Bino->fullScreenBox;
+      return gApp->Bino().fullScreenBox;
     case S::BinoNoGui:
-      return Form_Bino->noGuiBox;
+      return gApp->Bino().noGuiBox;
     case S::BinoCenter:
-      return Form_Bino->centerBox;
+      return gApp->Bino().centerBox;
     case S::BinoSwap:
-      return Form_Bino->swapBox;
+      return gApp->Bino().swapBox;
     case S::BinoCrossTalk:
-      return Form_Bino->crossTalkBox;
+      return gApp->Bino().crossTalkBox;
     case S::BinoAddToList:
-      return Form_Bino->addToListBox;
+      return gApp->Bino().addToListBox;
     case S::BinoSubtitles:
-      return Form_Bino->subtitlesBox;
+      return gApp->Bino().subtitlesBox;
     case S::SPlayerFullScreen:
-      return Form_SPlayer->fullScreenBox;
+      return gApp->SPlayer().fullScreenBox;
     case S::SPlayerAddToList:
-      return Form_SPlayer->addToListBox;
+      return gApp->SPlayer().addToListBox;
     case S::SPlayerDeinterlace:
-      return Form_SPlayer->deinterlaceBox;
+      return gApp->SPlayer().deinterlaceBox;
     default:
       return nullptr;
   }
@@ -72,23 +76,23 @@ QCheckBox* CheckBoxOf(Setting binding) {
 RadioGroup* RadioGroupOf(Setting binding) {
   switch (binding) {
     case S::ChosenPlayer:
-      return Form_Setup->playerGroup;
+      return gApp->ListWindow().playerGroup;
     case S::BinoFullScreenOption:
-      return Form_Bino->fullScreenGroup;
+      return gApp->Bino().fullScreenGroup;
     case S::BinoVideoInput:
-      return Form_Bino->videoInputGroup;
+      return gApp->Bino().videoInputGroup;
     case S::BinoVideoOutput:
-      return Form_Bino->videoOutputGroup;
+      return gApp->Bino().videoOutputGroup;
     case S::BinoScriptKind:
-      return Form_Bino->scriptKindGroup;
+      return gApp->Bino().scriptKindGroup;
     case S::SPlayerFullScreenOption:
-      return Form_SPlayer->fullScreenGroup;
+      return gApp->SPlayer().fullScreenGroup;
     case S::SPlayerVideoInput:
-      return Form_SPlayer->videoInputGroup;
+      return gApp->SPlayer().videoInputGroup;
     case S::SPlayerVideoOutput:
-      return Form_SPlayer->videoOutputGroup;
+      return gApp->SPlayer().videoOutputGroup;
     case S::SPlayerScriptKind:
-      return Form_SPlayer->scriptKindGroup;
+      return gApp->SPlayer().scriptKindGroup;
     default:
       return nullptr;
   }
@@ -97,9 +101,9 @@ RadioGroup* RadioGroupOf(Setting binding) {
 ComboBox* ComboBoxOf(Setting binding) {
   switch (binding) {
     case S::BinoSubtitleEncoding:
-      return Form_Bino->subEncodingCombo;
+      return gApp->Bino().subEncodingCombo;
     case S::BinoSubtitleFont:
-      return Form_Bino->subFontCombo;
+      return gApp->Bino().subFontCombo;
     default:
       return nullptr;
   }
@@ -108,23 +112,23 @@ ComboBox* ComboBoxOf(Setting binding) {
 QLineEdit* EditOf(Setting binding) {
   switch (binding) {
     case S::BinoLocation:
-      return Form_Bino->locationEdit;
+      return gApp->Bino().locationEdit;
     case S::BinoCrossTalkR:
-      return Form_Bino->crossTalkREdit;
+      return gApp->Bino().crossTalkREdit;
     case S::BinoCrossTalkG:
-      return Form_Bino->crossTalkGEdit;
+      return gApp->Bino().crossTalkGEdit;
     case S::BinoCrossTalkB:
-      return Form_Bino->crossTalkBEdit;
+      return gApp->Bino().crossTalkBEdit;
     case S::BinoGhostBusting:
-      return Form_Bino->ghostBustingEdit;
+      return gApp->Bino().ghostBustingEdit;
     case S::BinoSubtitleSize:
-      return Form_Bino->subSizeEdit;
+      return gApp->Bino().subSizeEdit;
     case S::BinoSubtitleParallax:
-      return Form_Bino->subParallaxEdit;
+      return gApp->Bino().subParallaxEdit;
     case S::SPlayerLocation:
-      return Form_SPlayer->locationEdit;
+      return gApp->SPlayer().locationEdit;
     case S::SPlayerParallax:
-      return Form_SPlayer->parallaxEdit;
+      return gApp->SPlayer().parallaxEdit;
     default:
       return nullptr;
   }
@@ -150,7 +154,7 @@ void Apply(const SettingsValues& values, Setting binding) {
       break;
     case SettingType::Text:
       if (binding == S::FloatingValueText) {
-        ShowState.FloatingValueText = values.Text(binding);
+        gApp->State().floatingValueText = values.Text(binding);
       } else {
         ShowStoredText(EditOf(binding), "text", values.Text(binding));
       }
@@ -165,9 +169,9 @@ void Take(SettingsValues& values, Setting binding) {
       if (const bool* flag = ShowFlagOf(binding)) {
         values.SetFlag(binding, *flag);
       } else if (binding == S::ContinuousMode) {
-        values.SetFlag(binding, ShowState.ContinuousMode);
+        values.SetFlag(binding, gApp->State().continuousMode);
       } else if (binding == S::LoopAll) {
-        values.SetFlag(binding, ShowState.LoopAll);
+        values.SetFlag(binding, gApp->State().loopAll);
       } else {
         values.SetFlag(binding, CheckBoxOf(binding)->isChecked());
       }
@@ -181,7 +185,7 @@ void Take(SettingsValues& values, Setting binding) {
       break;
     case SettingType::Text:
       if (binding == S::FloatingValueText) {
-        values.SetText(binding, ShowState.FloatingValueText);
+        values.SetText(binding, gApp->State().floatingValueText);
       } else {
         values.SetText(binding, StoredText(EditOf(binding), "text"));
       }
@@ -191,18 +195,20 @@ void Take(SettingsValues& values, Setting binding) {
 
 }  // namespace
 
-void LoadSettings() {
+void LoadSettings(App& app) {
+  gApp = &app;
   const ProfileFile profile(SettingsFileName());
   const SettingsValues values = LoadSettingsValues(profile);
   for (const Setting binding : SettingsReadOrder()) Apply(values, binding);
-  Form_Bino->versionGroup->SetItemIndex(LoadBinoVersion(profile));
+  gApp->Bino().versionGroup->SetItemIndex(LoadBinoVersion(profile));
 }
 
-void SaveSettings() {
+void SaveSettings(App& app) {
+  gApp = &app;
   SettingsValues values;
   for (const SettingKey& key : SettingsKeys()) Take(values, key.binding);
   ProfileFile profile(SettingsFileName());
   SaveSettingsValues(profile, values);
-  SaveBinoVersion(profile, Form_Bino->versionGroup->ItemIndex());
+  SaveBinoVersion(profile, gApp->Bino().versionGroup->ItemIndex());
   profile.Flush();
 }

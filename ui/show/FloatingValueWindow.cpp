@@ -5,12 +5,7 @@
 #include <QLineEdit>
 
 #include "core/HandlerGuard.h"
-#include "core/show/ShowState.h"
-#include "ui/controls/Shape.h"
 #include "ui/qt/TextCodec.h"
-#include "ui/show/ShowWindow.h"
-
-FloatingValueWindow* Form1 = nullptr;
 
 namespace {
 constexpr int kEnterKey = 13;
@@ -36,13 +31,6 @@ FloatingValueWindow::FloatingValueWindow(Services& services)
 void FloatingValueWindow::ValueKeyPress(int key) {
   if (key != kEnterKey) return;
   RunGuarded(services_, [this] {
-    ShowState.FloatingValueText = ToBytes(valueEdit->text());
-    // Hiding hands the keyboard back to the show window, whose activation hides the frame;
-    // it runs now so that showing the frame below comes after it.
-    hide();
-    Form_Main->ActivateFromFloating();
-    // A value that is no number ends the handler here and leaves the frame hidden.
-    Form_Main->LayoutFloatingFrame();
-    for (Shape* shape : Form_Main->FrameShapes()) shape->setVisible(true);
+    if (onValueEntered) onValueEntered(ToBytes(valueEdit->text()));
   });
 }

@@ -1,5 +1,7 @@
 #pragma once
 #include <QWidget>
+#include <functional>
+#include <string>
 
 #include "core/Services.h"
 
@@ -18,9 +20,9 @@ class FloatingValueWindow : public QWidget {
 
   // A key typed into valueEdit; Enter (13) takes the value, the others are ordinary editing.
   void ValueKeyPress(int key);
+  // Runs for Enter with the value typed, inside the window's error guard.
+  std::function<void(const std::string& value)> onValueEntered;
 
  private:
   Services& services_;
 };
-
-extern FloatingValueWindow* Form1;

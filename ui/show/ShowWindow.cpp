@@ -21,15 +21,11 @@
 #include "ui/controls/Memo.h"
 #include "ui/controls/Shape.h"
 #include "ui/qt/TextCodec.h"
-#include "ui/settings/LanguageFile.h"
-#include "ui/settings/SettingsFile.h"
 #include "ui/show/EyeCheckCard.h"
 #include "ui/show/FloatingValueWindow.h"
 #include "ui/show/VirtualKey.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
-
-ShowWindow* Form_Main = nullptr;
 
 namespace {
 
@@ -127,7 +123,16 @@ class ActivationWatcher : public QObject {
 
 }  // namespace
 
-ShowWindow::ShowWindow(Services& services) : QWidget(nullptr), services_(services) {
+ShowWindow::ShowWindow(Services& services, ShowState& state, ShowList& list,
+                       ShowListWindow& listWindow, FloatingValueWindow& floatingWindow,
+                       SettingsStore& store)
+    : QWidget(nullptr),
+      services_(services),
+      state_(state),
+      list_(list),
+      listWindow_(listWindow),
+      floatingWindow_(floatingWindow),
+      store_(store) {
   setWindowTitle(QStringLiteral("Quadrel V" QUADREL_VERSION));
   setAutoFillBackground(true);
   QPalette pal = palette();
@@ -166,9 +171,9 @@ ShowWindow::ShowWindow(Services& services) : QWidget(nullptr), services_(service
 
   auto* watcher = new ActivationWatcher(this);
   watcher->onMainActivated = [this](QWidget* previous) {
-    if (ShowState.FirstActivation) {
+    if (state_.firstActivation) {
       FormActivate();
-    } else if (previous && previous == Form1) {
+    } else if (previous && previous == &floatingWindow_) {
       // Enter in the floating value window has already run this activation itself.
       if (floatingHandOverDone_)
         floatingHandOverDone_ = false;
@@ -185,27 +190,27 @@ ShowWindow::ShowWindow(Services& services) : QWidget(nullptr), services_(service
 }
 
 void ShowWindow::FormCreate() {
-  ShowState.FirstActivation = true;
-  ShowState.PointerVisible = true;
+  state_.firstActivation = true;
+  state_.pointerVisible = true;
 }
 
 void ShowWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // Without a window manager no activation may ever come; the first showing still counts.
-  if (ShowState.FirstActivation) {
+  if (state_.firstActivation) {
     QTimer::singleShot(0, this, [this] {
-      if (ShowState.FirstActivation) FormActivate();
+      if (state_.firstActivation) FormActivate();
     });
   }
 }
 
 void ShowWindow::FormActivate() {
   RunGuarded(services_, [this] {
-    if (ShowState.FirstActivation) FirstActivationSteps();
+    if (state_.firstActivation) FirstActivationSteps();
     for (Shape* shape : FrameShapes()) shape->setVisible(false);
     RefreshInfoDisplay();
   });
-  if (layoutPending_ && !ShowState.FirstActivation) {
+  if (layoutPending_ && !state_.firstActivation) {
     layoutPending_ = false;
     FormResize();
   }
@@ -218,28 +223,27 @@ void ShowWindow::ActivateFromFloating() {
 }
 
 void ShowWindow::FirstActivationSteps() {
-  ShowState.FirstActivation = false;
+  state_.firstActivation = false;
   if (services_.journal) services_.journal->WindowOpened();
-  ShowState.ShowIndex = 0;
-  ShowState.Maximised = false;
-  LoadSettings();
-  LoadLanguage();
-  ShowState.ContinuousMode = Form_Setup->continuousBox->isChecked();
-  ShowState.LoopAll = Form_Setup->loopBox->isChecked();
+  state_.showIndex = 0;
+  state_.maximised = false;
+  store_.Load();
+  state_.continuousMode = listWindow_.continuousBox->isChecked();
+  state_.loopAll = listWindow_.loopBox->isChecked();
   LoadAutomaticList();
-  ShowState.CursorDisplayCount = 0;
+  state_.cursorDisplayCount = 0;
   move(0, 0);
 }
 
 void ShowWindow::LoadAutomaticList() {
   const std::string file = ProgramFileName(services_.exePath, ".LST");
   if (!platform::IsRegularFile(file)) return;
-  Form_Setup->Items().Assign(LoadShowList(file));
-  if (services_.journal) services_.journal->ListLoaded(file, Form_Setup->Items().Count());
+  list_.Assign(LoadShowList(file));
+  if (services_.journal) services_.journal->ListLoaded(file, list_.Count());
 }
 
 int ShowWindow::Count() const {
-  return Form_Setup ? Form_Setup->Items().Count() : 0;
+  return list_.Count();
 }
 
 std::vector<Shape*> ShowWindow::FrameShapes() const {
@@ -250,18 +254,18 @@ void ShowWindow::RefreshInfoDisplay() {
   Label* labels[] = {numberLabelLeft, descriptionLabelLeft, numberLabelRight,
                      descriptionLabelRight};
   QString texts[4];
-  if (ShowState.InfoVisible) {
+  if (state_.infoVisible) {
     const int count = Count();
-    if (ShowState.ShowIndex >= 0 && ShowState.ShowIndex < count) {
-      texts[0] = QString::number(ShowState.ShowIndex + 1);
-      texts[1] = FromBytes(Form_Setup->Items().Item(ShowState.ShowIndex));
-      if (!ShowState.MonoInfo) {
+    if (state_.showIndex >= 0 && state_.showIndex < count) {
+      texts[0] = QString::number(state_.showIndex + 1);
+      texts[1] = FromBytes(list_.Item(state_.showIndex));
+      if (!state_.monoInfo) {
         texts[2] = texts[0];
         texts[3] = texts[1];
       }
     } else {
       texts[0] = QStringLiteral("END");
-      if (!ShowState.MonoInfo) texts[2] = QStringLiteral("END");
+      if (!state_.monoInfo) texts[2] = QStringLiteral("END");
     }
   }
   for (int i = 0; i < 4; ++i) {
@@ -269,8 +273,8 @@ void ShowWindow::RefreshInfoDisplay() {
     labels[i]->adjustSize();
     if (texts[i].isEmpty()) labels[i]->resize(0, 0);
   }
-  helpLeft->setVisible(ShowState.HelpVisible);
-  helpRight->setVisible(ShowState.HelpVisible && !ShowState.MonoInfo);
+  helpLeft->setVisible(state_.helpVisible);
+  helpRight->setVisible(state_.helpVisible && !state_.monoInfo);
 }
 
 int ShowWindow::OuterWidth() const {
@@ -281,7 +285,7 @@ int ShowWindow::OuterHeight() const {
 }
 
 void ShowWindow::ApplyWindowMode() {
-  if (ShowState.Maximised) {
+  if (state_.maximised) {
     const platform::ScreenSize screen = services_.screen->Size();
     if (!(windowFlags() & Qt::FramelessWindowHint)) setWindowFlag(Qt::FramelessWindowHint, true);
     // Also ask the window manager for the full-screen state, so panels stay below the show.
@@ -305,21 +309,21 @@ void ShowWindow::SetOuterSize(int outerWidth, int outerHeight) {
 }
 
 void ShowWindow::ShowPointer() {
-  if (ShowState.CursorDisplayCount >= 0) return;
-  ShowState.PointerVisible = true;
-  for (int calls = 0; calls < kMaxPointerCalls && ShowState.CursorDisplayCount < 0; ++calls)
-    ShowState.CursorDisplayCount = services_.pointer->ShowCursor(true);
+  if (state_.cursorDisplayCount >= 0) return;
+  state_.pointerVisible = true;
+  for (int calls = 0; calls < kMaxPointerCalls && state_.cursorDisplayCount < 0; ++calls)
+    state_.cursorDisplayCount = services_.pointer->ShowCursor(true);
 }
 
 void ShowWindow::HidePointer() {
-  if (ShowState.CursorDisplayCount < 0) return;
-  ShowState.PointerVisible = false;
-  for (int calls = 0; calls < kMaxPointerCalls && ShowState.CursorDisplayCount >= 0; ++calls)
-    ShowState.CursorDisplayCount = services_.pointer->ShowCursor(false);
+  if (state_.cursorDisplayCount < 0) return;
+  state_.pointerVisible = false;
+  for (int calls = 0; calls < kMaxPointerCalls && state_.cursorDisplayCount >= 0; ++calls)
+    state_.cursorDisplayCount = services_.pointer->ShowCursor(false);
 }
 
 void ShowWindow::UpdateCornerMarker() {
-  switch (CornerMarkerColour(ShowState.ShowIndex, Count())) {
+  switch (CornerMarkerColour(state_.showIndex, Count())) {
     case MarkerColour::HotLight:
       cornerMarker->SetBrushColour(
           Rgb(platform::SystemColourRgb(platform::SystemColour::HotLight)));
@@ -354,7 +358,7 @@ void ShowWindow::HideEyeCheckCard() {
 
 void ShowWindow::FormResize() {
   // The floating value is read at the first activation; until then the layout waits.
-  if (ShowState.FirstActivation) {
+  if (state_.firstActivation) {
     layoutPending_ = true;
     return;
   }
@@ -369,11 +373,10 @@ bool ShowWindow::FormCanResize(int&, int&) {
 bool ShowWindow::FormClose() {
   // A failed save skips the ones after it and keeps the window open; the next close starts over.
   return RunGuarded(services_, [this] {
-    SaveSettings();
-    SaveLanguage();
+    store_.Save();
     const std::string list = ProgramFileName(services_.exePath, ".LST");
-    SaveShowList(list, Form_Setup->Items().Items());
-    if (services_.journal) services_.journal->ListSaved(list, Form_Setup->Items().Count());
+    SaveShowList(list, list_.Items());
+    if (services_.journal) services_.journal->ListSaved(list, list_.Count());
   });
 }
 

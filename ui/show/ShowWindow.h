@@ -4,18 +4,24 @@
 #include <vector>
 
 #include "core/Services.h"
+#include "core/show/SettingsStore.h"
+#include "core/show/ShowState.h"
+#include "core/showlist/ShowList.h"
 
 class Label;
 class QTimer;
 class Memo;
 class Shape;
 class EyeCheckCard;
+class FloatingValueWindow;
+class ShowListWindow;
 
 // The show window: black, split into a left and a right half, one per eye.
 class ShowWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit ShowWindow(Services& services);
+  ShowWindow(Services& services, ShowState& state, ShowList& list, ShowListWindow& listWindow,
+             FloatingValueWindow& floatingWindow, SettingsStore& store);
 
   // Controls, in stacking order from the bottom.
   Shape* frameRectLeft;
@@ -62,6 +68,9 @@ class ShowWindow : public QWidget {
   // The floating value window hands the keyboard back: this is an activation, run now so that
   // what the caller does next (showing the frame) comes after it.
   void ActivateFromFloating();
+  // Enter in the floating value window: the value is taken, the frame laid out and shown.
+  void FloatingValueEntered(const std::string& value);
+  ShowState& State() const { return state_; }
 
   Services& services() const { return services_; }
   // The window's outer size, border and title bar included.
@@ -90,8 +99,11 @@ class ShowWindow : public QWidget {
   void SetOuterSize(int outerWidth, int outerHeight);
 
   Services& services_;
+  ShowState& state_;
+  ShowList& list_;
+  ShowListWindow& listWindow_;
+  FloatingValueWindow& floatingWindow_;
+  SettingsStore& store_;
   bool layoutPending_ = false;
   bool floatingHandOverDone_ = false;
 };
-
-extern ShowWindow* Form_Main;

@@ -19,45 +19,45 @@ void ShowWindow::FormKeyDown(int key) {
     for (Label* label :
          {numberLabelLeft, descriptionLabelLeft, numberLabelRight, descriptionLabelRight})
       label->clear();
-    if (key == 'H') ShowState.HelpVisible = !ShowState.HelpVisible;
+    if (key == 'H') state_.helpVisible = !state_.helpVisible;
     if (key == 'C') cornerMarker->setVisible(cornerMarker->isHidden());
     if (key == 'L') {
       ShowPointer();
-      Form_Setup->move(Form_Setup->x(), 0);
-      Form_Setup->move(0, 0);
-      Form_Setup->exec();
+      listWindow_.move(listWindow_.x(), 0);
+      listWindow_.move(0, 0);
+      listWindow_.exec();
     }
     if (key == 'P') {
-      if (ShowState.PointerVisible)
+      if (state_.pointerVisible)
         HidePointer();
       else
         ShowPointer();
     }
-    if (key == '1') ShowState.ShowIndex = 0;
+    if (key == '1') state_.showIndex = 0;
     if (key == 'F')
       for (Shape* shape : FrameShapes()) shape->setVisible(shape->isHidden());
-    if (key == '0') ShowState.ShowIndex = Count();
-    if (key == '4' || key == VK_LEFT_KEY) ShowState.ShowIndex = ShowState.ShowIndex - 1;
-    if (key == '6' || key == VK_RIGHT_KEY) ShowState.ShowIndex = ShowState.ShowIndex + 1;
-    if (key == 'I') ShowState.InfoVisible = !ShowState.InfoVisible;
-    if (key == 'S') ShowState.MonoInfo = !ShowState.MonoInfo;
+    if (key == '0') state_.showIndex = Count();
+    if (key == '4' || key == VK_LEFT_KEY) state_.showIndex = state_.showIndex - 1;
+    if (key == '6' || key == VK_RIGHT_KEY) state_.showIndex = state_.showIndex + 1;
+    if (key == 'I') state_.infoVisible = !state_.infoVisible;
+    if (key == 'S') state_.monoInfo = !state_.monoInfo;
     if (key == 'M') {
-      ShowState.Maximised = !ShowState.Maximised;
+      state_.maximised = !state_.maximised;
       ApplyWindowMode();
     }
     if (key == 'V') {
-      Form1->valueEdit->setText(FromBytes(ShowState.FloatingValueText));
-      if (Form1->isVisible()) {
-        Form1->hide();
+      floatingWindow_.valueEdit->setText(FromBytes(state_.floatingValueText));
+      if (floatingWindow_.isVisible()) {
+        floatingWindow_.hide();
       } else {
-        Form1->show();
-        Form1->activateWindow();  // the floating value window takes the keyboard
+        floatingWindow_.show();
+        floatingWindow_.activateWindow();  // the floating value window takes the keyboard
       }
     }
     if (key == 'T') ToggleEyeCheckCard();
     if (key == VK_SPACE_KEY || key == VK_RETURN_KEY) PlayStep();
     // The show list may have changed in the show list window: the count is read afresh.
-    ShowState.ShowIndex = BoundShowIndex(ShowState.ShowIndex, Count(), ShowState.LoopAll);
+    state_.showIndex = BoundShowIndex(state_.showIndex, Count(), state_.loopAll);
     RefreshInfoDisplay();
     if (key == 'X' || key == VK_ESCAPE_KEY) close();
     UpdateCornerMarker();

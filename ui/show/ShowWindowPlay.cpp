@@ -32,8 +32,8 @@ void ShowWindow::PlayItem() {
   HeldInput::Hold hold(held, false);
   HideEyeCheckCard();
   // A copy: the show list window may change the list while the item plays.
-  const std::string item = Form_Setup->Items().Item(ShowState.ShowIndex);
-  const int position = ShowState.ShowIndex + 1;
+  const std::string item = list_.Item(state_.showIndex);
+  const int position = state_.showIndex + 1;
   ShowJournal* journal = services().journal;
   const ItemLaunch launch = NativeItemLaunch(services().exePath, item);
   if (journal) journal->ItemStarted(position, item);
@@ -61,20 +61,20 @@ void ShowWindow::PlayItem() {
 void ShowWindow::PlayStep() {
   for (Shape* shape : FrameShapes()) shape->setVisible(false);
   ApplyWindowMode();
-  ShowState.InfoVisible = false;
-  ShowState.HelpVisible = false;
-  if (ShowState.ShowIndex < Count()) {
+  state_.infoVisible = false;
+  state_.helpVisible = false;
+  if (state_.showIndex < Count()) {
     PlayItem();
-    if (ShowState.ContinuousMode) {
+    if (state_.continuousMode) {
       if (services().journal && !pauseTimer->isActive())
-        services().journal->ContinuousStarted(ShowState.ShowIndex + 1);
+        services().journal->ContinuousStarted(state_.showIndex + 1);
       StartPause(*pauseTimer);
       HeldInput::Of(*this).DropTick();
     }
   } else {
-    ShowState.InfoVisible = true;
+    state_.infoVisible = true;
   }
-  ShowState.ShowIndex = ShowState.ShowIndex + 1;
+  state_.showIndex = state_.showIndex + 1;
 }
 
 void ShowWindow::PauseElapsed() {
@@ -84,20 +84,20 @@ void ShowWindow::PauseElapsed() {
     pauseTimer->stop();
     held.DropTick();
     ApplyWindowMode();
-    ShowState.InfoVisible = false;
-    ShowState.HelpVisible = false;
-    if (ShowState.ShowIndex < Count())
+    state_.infoVisible = false;
+    state_.helpVisible = false;
+    if (state_.showIndex < Count())
       PlayItem();
     else
-      ShowState.InfoVisible = true;
-    ShowState.ShowIndex = ShowState.ShowIndex + 1;
+      state_.infoVisible = true;
+    state_.showIndex = state_.showIndex + 1;
     StartPause(*pauseTimer);
     held.DropTick();
-    if (ShowState.ShowIndex >= Count()) {
-      if (ShowState.LoopAll) {
-        ShowState.ShowIndex = 0;
+    if (state_.showIndex >= Count()) {
+      if (state_.loopAll) {
+        state_.showIndex = 0;
       } else {
-        ShowState.ShowIndex = Count();
+        state_.showIndex = Count();
         if (services().journal) services().journal->ContinuousStopped(0, "end of the list");
         pauseTimer->stop();  // so that the stop below is not journalled as one by A
         StopContinuousShow();
@@ -110,7 +110,7 @@ void ShowWindow::PauseElapsed() {
 
 void ShowWindow::StopContinuousShow() {
   if (services().journal && pauseTimer->isActive())
-    services().journal->ContinuousStopped(ShowState.ShowIndex + 1, "A pressed");
+    services().journal->ContinuousStopped(state_.showIndex + 1, "A pressed");
   pauseTimer->stop();
   pauseTimer->setInterval(kTimer1Interval);
   HeldInput::Of(*this).DropTick();

@@ -22,8 +22,6 @@
 #include "ui/show/VirtualKey.h"
 #include "ui/showlist/ShowListModel.h"
 
-ShowListWindow* Form_Setup = nullptr;
-
 namespace {
 
 // X or ESC by the key, as in the show window, so the X key closes on every layout.
@@ -60,8 +58,15 @@ bool IsNavigationKey(int key) {
 
 }  // namespace
 
-ShowListWindow::ShowListWindow(Services& services)
-    : QDialog(nullptr), services_(services), items_(new ShowListModel(this)) {
+ShowListWindow::ShowListWindow(Services& services, ShowState& state, ShowList& list,
+                               QDialog& binoWindow, QDialog& splayerWindow)
+    : QDialog(nullptr),
+      services_(services),
+      state_(state),
+      list_(list),
+      items_(new ShowListModel(list, this)),
+      binoWindow_(binoWindow),
+      splayerWindow_(splayerWindow) {
   setWindowTitle(QStringLiteral("File list"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -179,8 +184,7 @@ std::vector<std::size_t> ShowListWindow::SelectedPositions() const {
 
 int ShowListWindow::RowAt(QPoint point) const {
   // Rows span the whole width, as in a list box; below the last item is no item.
-  if (point.x() < 0 || point.x() >= listView->viewport()->width() || items_->Count() == 0)
-    return -1;
+  if (point.x() < 0 || point.x() >= listView->viewport()->width() || list_.Count() == 0) return -1;
   const int itemX = listView->visualRect(items_->index(0)).left() + 1;  // scrolled sideways too
   const QModelIndex index = listView->indexAt(QPoint(itemX, point.y()));
   return index.isValid() ? index.row() : -1;
@@ -201,7 +205,7 @@ void ShowListWindow::SelectOnly(int row) {
 }
 
 void ShowListWindow::SelectRange(int from, int to) {
-  if (from < 0 || from >= items_->Count()) from = to;
+  if (from < 0 || from >= list_.Count()) from = to;
   const QItemSelection range(items_->index(std::min(from, to)), items_->index(std::max(from, to)));
   listView->selectionModel()->select(range, QItemSelectionModel::ClearAndSelect);
   SetCurrent(to);
@@ -215,7 +219,7 @@ void ShowListWindow::SelectFiles() {
   added.reserve(files.size());
   for (const std::string& file : files)
     added.push_back(MakeNativeShowItemPath(services_.exePath, file));
-  items_->Append(std::move(added));
+  list_.Append(std::move(added));
 }
 
 void ShowListWindow::ClearSelected() {
@@ -223,13 +227,13 @@ void ShowListWindow::ClearSelected() {
   if (selected.empty()) return;
   // A reset would scroll to the top: keep the operator where they were.
   const int scrolled = listView->verticalScrollBar()->value();
-  items_->Remove(selected);
+  list_.Remove(selected);
   listView->verticalScrollBar()->setValue(scrolled);
   anchorRow_ = -1;
 }
 
 void ShowListWindow::ClearAll() {
-  items_->Assign({});
+  list_.Assign({});
   anchorRow_ = -1;
 }
 
@@ -237,34 +241,34 @@ void ShowListWindow::LoadList() {
   const std::vector<std::string> files = services_.dialogs->Choose(loadListDialog);
   if (files.empty()) return;
   loadListDialog.fileName = files.front();
-  items_->Assign(LoadShowList(files.front()));
+  list_.Assign(LoadShowList(files.front()));
   anchorRow_ = -1;
-  if (services_.journal) services_.journal->ListLoaded(files.front(), items_->Count());
+  if (services_.journal) services_.journal->ListLoaded(files.front(), list_.Count());
 }
 
 void ShowListWindow::SaveList() {
   const std::vector<std::string> files = services_.dialogs->Choose(saveListDialog);
   if (files.empty()) return;
   saveListDialog.fileName = files.front();
-  SaveShowList(files.front(), items_->Items());
-  if (services_.journal) services_.journal->ListSaved(files.front(), items_->Count());
+  SaveShowList(files.front(), list_.Items());
+  if (services_.journal) services_.journal->ListSaved(files.front(), list_.Count());
 }
 
 void ShowListWindow::ContinuousToggled() {
-  ShowState.ContinuousMode = continuousBox->isChecked();
+  state_.continuousMode = continuousBox->isChecked();
 }
 
 void ShowListWindow::LoopToggled() {
-  ShowState.LoopAll = loopBox->isChecked();
+  state_.loopAll = loopBox->isChecked();
 }
 
 void ShowListWindow::MakeScripts() {
   switch (playerGroup->ItemIndex()) {
     case 0:
-      if (Form_Bino) ShowModal(*Form_Bino);
+      ShowModal(binoWindow_);
       break;
     case 1:
-      if (Form_SPlayer) ShowModal(*Form_SPlayer);
+      ShowModal(splayerWindow_);
       break;
     default:  // "User defined" or no choice
       break;
@@ -362,11 +366,11 @@ void ShowListWindow::ListDrop(const QObject* source, QPoint point) {
     const int dropRow = RowAt(point);
     const std::vector<std::size_t> selected = SelectedPositions();
     const std::ptrdiff_t distance =
-        DragMoveDistance(items_->Items().size(), selected, pressRow_, dropRow);
+        DragMoveDistance(list_.Items().size(), selected, pressRow_, dropRow);
     if (distance == 0) return;  // the selection stays
     // Moved items come back unselected.
     listView->selectionModel()->clearSelection();
-    items_->MoveSelected(selected, distance);
+    list_.MoveSelected(selected, distance);
     SetCurrent(dropRow);
     anchorRow_ = dropRow;
   });

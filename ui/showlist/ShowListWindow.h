@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/Services.h"
+#include "core/show/ShowState.h"
+#include "core/showlist/ShowList.h"
 #include "platform/FileDialogs.h"
 
 class QCheckBox;
@@ -22,7 +24,9 @@ class RadioGroup;
 class ShowListWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit ShowListWindow(Services& services);
+  // The player windows are shown by "Make BAT/VBS" for the player chosen.
+  ShowListWindow(Services& services, ShowState& state, ShowList& list, QDialog& binoWindow,
+                 QDialog& splayerWindow);
 
   QListView* listView;
   QPushButton* selectFilesButton;
@@ -40,8 +44,9 @@ class ShowListWindow : public QDialog {
   platform::FileDialogRequest loadListDialog;
   platform::FileDialogRequest saveListDialog;
 
-  // The show list, held by listView.
-  ShowListModel& Items() const { return *items_; }
+  // The show list shown by listView.
+  ShowList& Items() const { return list_; }
+  ShowListModel& Model() const { return *items_; }
   // Positions of the selected items, ascending.
   std::vector<std::size_t> SelectedPositions() const;
 
@@ -90,7 +95,11 @@ class ShowListWindow : public QDialog {
   void CancelDrag();
 
   Services& services_;
+  ShowState& state_;
+  ShowList& list_;
   ShowListModel* items_;
+  QDialog& binoWindow_;
+  QDialog& splayerWindow_;
   // Controls that keep their distance to the right edge, with their place at the design size.
   std::vector<std::pair<QWidget*, QRect>> rightAnchored_;
 
@@ -103,5 +112,3 @@ class ShowListWindow : public QDialog {
   enum class Deferred { None, Click, Deselect } deferred_ = Deferred::None;
   bool forwarding_ = false;
 };
-
-extern ShowListWindow* Form_Setup;

@@ -21,7 +21,7 @@ class BinoWindow : public UiFixture {
   BinoWindow() { std::filesystem::create_directories(dir.path() / "videos"); }
   std::string Video(const std::string& name) const { return dir.file("videos/" + name); }
   std::string Read(const std::string& name) const { return dir.read("videos/" + name); }
-  Files List() const { return Form_Setup->Items().Items(); }
+  Files List() const { return app->ListWindow().Items().Items(); }
 };
 
 QStringList Captions(const RadioGroup* group) {
@@ -33,7 +33,7 @@ QStringList Captions(const RadioGroup* group) {
 }  // namespace
 
 TEST_F(BinoWindow, DesignValues) {
-  BinoSettingsWindow& w = *Form_Bino;
+  BinoSettingsWindow& w = app->Bino();
   EXPECT_EQ(w.windowTitle(), "Bino settings");
   EXPECT_EQ(w.font().family(), "Tahoma");
   EXPECT_EQ(w.font().pixelSize(), 11);
@@ -87,7 +87,7 @@ TEST_F(BinoWindow, DesignValues) {
 }
 
 TEST_F(BinoWindow, ControlsReachTheCommandLine) {
-  BinoSettingsWindow& w = *Form_Bino;
+  BinoSettingsWindow& w = app->Bino();
   w.swapBox->setChecked(true);
   w.fullScreenGroup->SetItemIndex(2);
   w.crossTalkBox->setChecked(true);
@@ -106,26 +106,26 @@ TEST_F(BinoWindow, ControlsReachTheCommandLine) {
 
 TEST_F(BinoWindow, LocationDialog) {
   dialogs.answers = {{}, {"/opt/bino/bino"}};
-  Form_Bino->locationEdit->setText("typed");
-  Form_Bino->selectLocationButton->click();
+  app->Bino().locationEdit->setText("typed");
+  app->Bino().selectLocationButton->click();
   ASSERT_EQ(dialogs.requests.size(), 1u);
   EXPECT_EQ(dialogs.requests[0].title, "Select Bino exe file");
   EXPECT_EQ(dialogs.requests[0].filter, "Executable files|*.exe");
   EXPECT_FALSE(dialogs.requests[0].multiSelect);
   EXPECT_FALSE(dialogs.requests[0].save);
-  EXPECT_EQ(Form_Bino->locationEdit->text(), "typed");
-  Form_Bino->selectLocationButton->click();
-  EXPECT_EQ(Form_Bino->locationEdit->text(), "/opt/bino/bino");
+  EXPECT_EQ(app->Bino().locationEdit->text(), "typed");
+  app->Bino().selectLocationButton->click();
+  EXPECT_EQ(app->Bino().locationEdit->text(), "/opt/bino/bino");
   EXPECT_TRUE(messages.errors.empty());
 }
 
 TEST_F(BinoWindow, RunAppendsScriptsToTheList) {
-  Form_Setup->Items().Append("earlier.avi");
-  Form_Bino->locationEdit->setText(R"(D:\Players\player.exe)");
-  Form_Bino->addToListBox->setChecked(true);
-  Form_Bino->scriptKindGroup->SetItemIndex(1);
+  app->ListWindow().Items().Append("earlier.avi");
+  app->Bino().locationEdit->setText(R"(D:\Players\player.exe)");
+  app->Bino().addToListBox->setChecked(true);
+  app->Bino().scriptKindGroup->SetItemIndex(1);
   dialogs.answers = {{Video("movie.avi"), Video("b.mkv")}};
-  Form_Bino->selectVideosButton->click();
+  app->Bino().selectVideosButton->click();
   ASSERT_EQ(dialogs.requests.size(), 1u);
   EXPECT_EQ(dialogs.requests[0].title, "Select video clip(s)");
   EXPECT_TRUE(dialogs.requests[0].multiSelect);
@@ -138,19 +138,19 @@ TEST_F(BinoWindow, RunAppendsScriptsToTheList) {
   EXPECT_EQ(List(), (Files{"earlier.avi", R"(videos\movie.vbs)", R"(videos\b.vbs)"}));
 
   // Unticked: scripts are written, the list stays.
-  Form_Bino->addToListBox->setChecked(false);
-  Form_Bino->scriptKindGroup->SetItemIndex(0);
+  app->Bino().addToListBox->setChecked(false);
+  app->Bino().scriptKindGroup->SetItemIndex(0);
   dialogs.answers = {{Video("movie.avi")}};
-  Form_Bino->selectVideosButton->click();
+  app->Bino().selectVideosButton->click();
   EXPECT_FALSE(Read("movie.bat").empty());
   EXPECT_EQ(List().size(), 3u);
 }
 
 TEST_F(BinoWindow, UnwritableScriptShowsTheCreateErrorAndKeepsEarlierScripts) {
-  Form_Bino->addToListBox->setChecked(true);
+  app->Bino().addToListBox->setChecked(true);
   std::filesystem::create_directory(dir.path() / "videos" / "b.bat");
   dialogs.answers = {{Video("a.avi"), Video("b.avi"), Video("c.avi")}};
-  Form_Bino->selectVideosButton->click();
+  app->Bino().selectVideosButton->click();
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_EQ(messages.errors[0].first, "quadrel");
   const std::string& text = messages.errors[0].second;
@@ -159,14 +159,14 @@ TEST_F(BinoWindow, UnwritableScriptShowsTheCreateErrorAndKeepsEarlierScripts) {
   EXPECT_FALSE(Read("a.bat").empty());
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "videos" / "c.bat"));
   EXPECT_EQ(List(), Files{R"(videos\a.bat)"});
-  EXPECT_TRUE(Form_Bino->isEnabled());
+  EXPECT_TRUE(app->Bino().isEnabled());
 }
 
 TEST_F(BinoWindow, SeparateLeftRightRunWithCancelledRightDialog) {
-  Form_Bino->addToListBox->setChecked(true);
-  Form_Bino->videoInputGroup->SetItemIndex(1);
+  app->Bino().addToListBox->setChecked(true);
+  app->Bino().videoInputGroup->SetItemIndex(1);
   dialogs.answers = {{Video("l.avi")}};
-  Form_Bino->selectVideosButton->click();
+  app->Bino().selectVideosButton->click();
   ASSERT_EQ(dialogs.requests.size(), 2u);
   EXPECT_EQ(dialogs.requests[0].title, "Select left video clip(s)");
   EXPECT_EQ(dialogs.requests[1].title, "Select right video clip(s)");
@@ -175,14 +175,14 @@ TEST_F(BinoWindow, SeparateLeftRightRunWithCancelledRightDialog) {
   EXPECT_TRUE(List().empty());
 
   dialogs.answers = {{Video("l.avi")}, {dir.file("r.avi")}};
-  Form_Bino->selectVideosButton->click();
+  app->Bino().selectVideosButton->click();
   EXPECT_EQ(Read("l.bat"), R"("" -n -c -f -i separate-left-right -o left-right "l.avi" "r.avi")"
                            "\r\n");
   EXPECT_EQ(List(), Files{R"(videos\l.bat)"});
 }
 
 TEST_F(BinoWindow, Bino2GreysOutWhatItCannotHonourAndBino1ComesBackWhole) {
-  BinoSettingsWindow& w = *Form_Bino;
+  BinoSettingsWindow& w = app->Bino();
   EXPECT_EQ(w.versionGroup->title(), "Bino version");
   EXPECT_EQ(Captions(w.versionGroup), QStringList({"Bino 1", "Bino 2.0 to 2.7 (--read-commands)",
                                                    "Bino 2.8 or later (--control-file)"}));
@@ -224,7 +224,7 @@ TEST_F(BinoWindow, Bino2GreysOutWhatItCannotHonourAndBino1ComesBackWhole) {
 }
 
 TEST_F(BinoWindow, Bino2RunWritesCommandFilesAndListsTheScripts) {
-  BinoSettingsWindow& w = *Form_Bino;
+  BinoSettingsWindow& w = app->Bino();
   w.versionGroup->SetItemIndex(1);
   w.locationEdit->setText("/opt/bino/bino");
   w.addToListBox->setChecked(true);
@@ -241,7 +241,7 @@ TEST_F(BinoWindow, Bino2RunWritesCommandFilesAndListsTheScripts) {
 }
 
 TEST_F(BinoWindow, Bino2RefusesAChoiceItHasNoEquivalentForBeforeAnyDialog) {
-  BinoSettingsWindow& w = *Form_Bino;
+  BinoSettingsWindow& w = app->Bino();
   w.addToListBox->setChecked(true);
   w.videoInputGroup->SetItemIndex(10);  // chosen under Bino 1, then Bino 2 chosen
   w.versionGroup->SetItemIndex(1);

@@ -16,7 +16,7 @@ using SPlayerWindow = UiFixture;
 }  // namespace
 
 TEST_F(SPlayerWindow, DesignValues) {
-  SPlayerSettingsWindow& w = *Form_SPlayer;
+  SPlayerSettingsWindow& w = app->SPlayer();
   EXPECT_EQ(w.windowTitle(), "Stereoscopic Player Settings");
   EXPECT_EQ(w.selectLocationButton->text(), "Select SPlayer location");
   EXPECT_EQ(w.selectVideosButton->text(), "Select Video File(s)");
@@ -50,29 +50,29 @@ TEST_F(SPlayerWindow, DesignValues) {
 
 TEST_F(SPlayerWindow, LocationDialogHasNoTitleOfItsOwn) {
   dialogs.answers = {{"/opt/sp/StereoPlayer.exe"}};
-  Form_SPlayer->selectLocationButton->click();
+  app->SPlayer().selectLocationButton->click();
   ASSERT_EQ(dialogs.requests.size(), 1u);
   EXPECT_EQ(dialogs.requests[0].title, "");
   EXPECT_EQ(dialogs.requests[0].filter, "Executable files|*.exe");
-  EXPECT_EQ(Form_SPlayer->locationEdit->text(), "/opt/sp/StereoPlayer.exe");
-  Form_SPlayer->selectLocationButton->click();  // cancelled
-  EXPECT_EQ(Form_SPlayer->locationEdit->text(), "/opt/sp/StereoPlayer.exe");
+  EXPECT_EQ(app->SPlayer().locationEdit->text(), "/opt/sp/StereoPlayer.exe");
+  app->SPlayer().selectLocationButton->click();  // cancelled
+  EXPECT_EQ(app->SPlayer().locationEdit->text(), "/opt/sp/StereoPlayer.exe");
 }
 
 TEST_F(SPlayerWindow, RunWritesOneScriptPerLeftFileBesideIt) {
   std::filesystem::create_directories(dir.path() / "a");
   std::filesystem::create_directories(dir.path() / "b");
-  Form_SPlayer->addToListBox->setChecked(true);
-  Form_SPlayer->videoInputGroup->SetItemIndex(1);
-  Form_SPlayer->scriptKindGroup->SetItemIndex(0);
-  Form_SPlayer->locationEdit->setText("sp.exe");
+  app->SPlayer().addToListBox->setChecked(true);
+  app->SPlayer().videoInputGroup->SetItemIndex(1);
+  app->SPlayer().scriptKindGroup->SetItemIndex(0);
+  app->SPlayer().locationEdit->setText("sp.exe");
   dialogs.answers = {{dir.file("a/l1.avi"), dir.file("b/l2.avi")},
                      {dir.file("b/r1.avi"), dir.file("a/r2.avi"), dir.file("r3.avi")}};
-  Form_SPlayer->selectVideosButton->click();
+  app->SPlayer().selectVideosButton->click();
   EXPECT_TRUE(messages.errors.empty());
   EXPECT_EQ(dir.read("a/l1.bat"), R"("sp.exe" -left:"l1.avi" -right:"r1.avi" -fp -play -nl )"
                                   R"(-termkey -termend -fss -ol:SideBySideLF -di:0)"
                                   "\r\n");
   EXPECT_NE(dir.read("b/l2.bat").find(R"(-left:"l2.avi" -right:"r2.avi")"), std::string::npos);
-  EXPECT_EQ(Form_Setup->Items().Items(), (Files{R"(a\l1.bat)", R"(b\l2.bat)"}));
+  EXPECT_EQ(app->ListWindow().Items().Items(), (Files{R"(a\l1.bat)", R"(b\l2.bat)"}));
 }

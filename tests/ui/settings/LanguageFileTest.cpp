@@ -20,17 +20,17 @@ std::vector<std::string> Lines(const Memo* memo) {
 }  // namespace
 
 TEST_F(LanguageFileTest, NoFileShowsTheBuiltInTextsAndTheCloseWritesThem) {
-  EXPECT_EQ(Form_Main->helpLeft->Line(0), "H: Toggle Help");  // the design text until then
-  LoadLanguage();
+  EXPECT_EQ(app->Show().helpLeft->Line(0), "H: Toggle Help");  // the design text until then
+  LoadLanguage(*app);
   const auto builtIn = BuiltInLanguage();
   const std::vector<std::string> help(builtIn.help.begin(), builtIn.help.end());
-  EXPECT_EQ(Lines(Form_Main->helpLeft), help);
-  EXPECT_EQ(Lines(Form_Main->helpRight), help);
-  EXPECT_EQ(Form_Setup->windowTitle(), "Quadrel File list");
-  EXPECT_EQ(Form_Setup->selectFilesButton->text(), "Select File(s)");
-  EXPECT_EQ(Form_Setup->loopBox->text(), "Loop All");
+  EXPECT_EQ(Lines(app->Show().helpLeft), help);
+  EXPECT_EQ(Lines(app->Show().helpRight), help);
+  EXPECT_EQ(app->ListWindow().windowTitle(), "Quadrel File list");
+  EXPECT_EQ(app->ListWindow().selectFilesButton->text(), "Select File(s)");
+  EXPECT_EQ(app->ListWindow().loopBox->text(), "Loop All");
 
-  SaveLanguage();
+  SaveLanguage(*app);
   const std::string file = dir.read("quadrel.LNG");
   EXPECT_EQ(file.find("[Screen]\r\nHelp=H : Toggle help\r\nLoad list=L : Load File list\r\n"), 0u);
   EXPECT_NE(file.find("\r\n\r\n[Setup]\r\nWindow=Quadrel File list\r\nSelect=Select File(s)\r\n"
@@ -43,16 +43,16 @@ TEST_F(LanguageFileTest, NoFileShowsTheBuiltInTextsAndTheCloseWritesThem) {
 TEST_F(LanguageFileTest, PresentKeysWinAndTheCloseWritesBackWhatWasRead) {
   dir.write("quadrel.LNG",
             "[SCREEN]\r\nPlay=Leertaste : Abspielen\r\nHelp=\r\n[setup]\r\nWindow=Liste \xe4\r\n");
-  LoadLanguage();
-  EXPECT_EQ(Form_Main->helpLeft->Line(8), "Leertaste : Abspielen");
-  EXPECT_EQ(Form_Main->helpRight->Line(8), "Leertaste : Abspielen");
-  EXPECT_EQ(Form_Main->helpLeft->Line(0), "");
-  EXPECT_EQ(Form_Main->helpRight->Line(1), "L : Load File list");
-  EXPECT_EQ(Form_Setup->saveListButton->text(), "Save list");
+  LoadLanguage(*app);
+  EXPECT_EQ(app->Show().helpLeft->Line(8), "Leertaste : Abspielen");
+  EXPECT_EQ(app->Show().helpRight->Line(8), "Leertaste : Abspielen");
+  EXPECT_EQ(app->Show().helpLeft->Line(0), "");
+  EXPECT_EQ(app->Show().helpRight->Line(1), "L : Load File list");
+  EXPECT_EQ(app->ListWindow().saveListButton->text(), "Save list");
 
   // Edits made to the file while the program runs are overwritten at the close.
   dir.write("quadrel.LNG", "[Screen]\r\nPlay=edited\r\nHelp=edited\r\n[Setup]\r\nWindow=x\r\n");
-  SaveLanguage();
+  SaveLanguage(*app);
   const ProfileFile saved(ProgramFile(".LNG"));
   EXPECT_EQ(saved.ReadString("Screen", "Play", ""), "Leertaste : Abspielen");
   EXPECT_EQ(saved.ReadString("Screen", "Help", "missing"), "");

@@ -16,28 +16,28 @@
 using SettingsFileTest = UiFixture;
 
 TEST_F(SettingsFileTest, NoFileGivesTheTableDefaultsEverywhere) {
-  LoadSettings();
-  EXPECT_TRUE(ShowState.InfoVisible);
-  EXPECT_TRUE(ShowState.HelpVisible);
-  EXPECT_TRUE(ShowState.MonoInfo);
-  EXPECT_FALSE(Form_Setup->continuousBox->isChecked());
-  EXPECT_FALSE(Form_Setup->loopBox->isChecked());
-  EXPECT_EQ(Form_Setup->playerGroup->ItemIndex(), 0);
-  EXPECT_EQ(Form_Bino->scriptKindGroup->ItemIndex(), 1);
-  EXPECT_EQ(Form_SPlayer->scriptKindGroup->ItemIndex(), 1);
-  EXPECT_TRUE(Form_Bino->addToListBox->isChecked());
-  EXPECT_TRUE(Form_SPlayer->addToListBox->isChecked());
-  EXPECT_EQ(Form_Bino->videoInputGroup->ItemIndex(), 6);
-  EXPECT_EQ(Form_Bino->videoOutputGroup->ItemIndex(), 4);
-  EXPECT_EQ(Form_SPlayer->videoInputGroup->ItemIndex(), 6);
-  EXPECT_EQ(Form_SPlayer->videoOutputGroup->ItemIndex(), 6);
-  EXPECT_EQ(Form_Bino->subSizeEdit->text(), "12");
-  EXPECT_EQ(Form_Bino->locationEdit->text(), "");
-  EXPECT_EQ(Form_Bino->subEncodingCombo->ItemIndex(), 0);
-  EXPECT_EQ(ShowState.FloatingValueText, "0");
+  LoadSettings(*app);
+  EXPECT_TRUE(app->State().infoVisible);
+  EXPECT_TRUE(app->State().helpVisible);
+  EXPECT_TRUE(app->State().monoInfo);
+  EXPECT_FALSE(app->ListWindow().continuousBox->isChecked());
+  EXPECT_FALSE(app->ListWindow().loopBox->isChecked());
+  EXPECT_EQ(app->ListWindow().playerGroup->ItemIndex(), 0);
+  EXPECT_EQ(app->Bino().scriptKindGroup->ItemIndex(), 1);
+  EXPECT_EQ(app->SPlayer().scriptKindGroup->ItemIndex(), 1);
+  EXPECT_TRUE(app->Bino().addToListBox->isChecked());
+  EXPECT_TRUE(app->SPlayer().addToListBox->isChecked());
+  EXPECT_EQ(app->Bino().videoInputGroup->ItemIndex(), 6);
+  EXPECT_EQ(app->Bino().videoOutputGroup->ItemIndex(), 4);
+  EXPECT_EQ(app->SPlayer().videoInputGroup->ItemIndex(), 6);
+  EXPECT_EQ(app->SPlayer().videoOutputGroup->ItemIndex(), 6);
+  EXPECT_EQ(app->Bino().subSizeEdit->text(), "12");
+  EXPECT_EQ(app->Bino().locationEdit->text(), "");
+  EXPECT_EQ(app->Bino().subEncodingCombo->ItemIndex(), 0);
+  EXPECT_EQ(app->State().floatingValueText, "0");
 
   // The close writes every key, in table order, into a new file.
-  SaveSettings();
+  SaveSettings(*app);
   const std::string file = dir.read("quadrel.INI");
   EXPECT_EQ(file.find("[Ini Parameters]\r\nFile Info=1\r\nHelp Info=1\r\nMono Info Screen=1\r\n"),
             0u);
@@ -52,20 +52,20 @@ TEST_F(SettingsFileTest, IndexesFollowTheControlsRules) {
   dir.write("quadrel.INI",
             "[Bino]\r\nVideoInput=99\r\nVideoOutput=-5\r\nFullScreen=0x01\r\nSub_Encoding=-1\r\n"
             "Sub_Font=500\r\n[setup parameters]\r\nContinuous=1\r\nLoop=yes\r\nVideoPlayer=1\r\n");
-  LoadSettings();
-  auto* input = Form_Bino->videoInputGroup;
+  LoadSettings(*app);
+  auto* input = app->Bino().videoInputGroup;
   EXPECT_EQ(input->ItemIndex(), input->Count() - 1);
-  EXPECT_EQ(Form_Bino->videoOutputGroup->ItemIndex(), -1);
-  EXPECT_EQ(Form_Bino->fullScreenGroup->ItemIndex(), 1);
-  EXPECT_EQ(Form_Bino->subEncodingCombo->ItemIndex(), -1);
-  EXPECT_EQ(Form_Bino->subFontCombo->ItemIndex(), -1);
-  EXPECT_EQ(Form_Setup->playerGroup->ItemIndex(), 1);
+  EXPECT_EQ(app->Bino().videoOutputGroup->ItemIndex(), -1);
+  EXPECT_EQ(app->Bino().fullScreenGroup->ItemIndex(), 1);
+  EXPECT_EQ(app->Bino().subEncodingCombo->ItemIndex(), -1);
+  EXPECT_EQ(app->Bino().subFontCombo->ItemIndex(), -1);
+  EXPECT_EQ(app->ListWindow().playerGroup->ItemIndex(), 1);
   // Ticking the play options runs their click handlers.
-  EXPECT_TRUE(Form_Setup->continuousBox->isChecked());
-  EXPECT_TRUE(ShowState.ContinuousMode);
-  EXPECT_FALSE(Form_Setup->loopBox->isChecked());
+  EXPECT_TRUE(app->ListWindow().continuousBox->isChecked());
+  EXPECT_TRUE(app->State().continuousMode);
+  EXPECT_FALSE(app->ListWindow().loopBox->isChecked());
 
-  SaveSettings();
+  SaveSettings(*app);
   const ProfileFile saved(ProgramFile(".INI"));
   EXPECT_EQ(saved.ReadString("Bino", "VideoInput", ""), std::to_string(input->Count() - 1));
   EXPECT_EQ(saved.ReadString("Bino", "VideoOutput", ""), "-1");
@@ -78,59 +78,59 @@ TEST_F(SettingsFileTest, IndexesFollowTheControlsRules) {
 }
 
 TEST_F(SettingsFileTest, ControlsSurviveASaveAndALoad) {
-  LoadSettings();
-  ShowState.HelpVisible = false;
-  ShowState.LoopAll = true;  // written from ShowState, which the window keeps equal to its box
-  ShowState.FloatingValueText = "abc";
-  Form_Setup->playerGroup->SetItemIndex(1);
-  Form_Bino->locationEdit->setText("C:\\Program Files\\Bino\\bino.exe");
-  Form_Bino->swapBox->setChecked(true);
-  Form_Bino->subFontCombo->SetItemIndex(2);
-  Form_Bino->subParallaxEdit->setText(" 1,5 ");
-  Form_SPlayer->deinterlaceBox->setChecked(true);
-  Form_SPlayer->fullScreenGroup->SetItemIndex(2);
-  Form_SPlayer->parallaxEdit->setText("");
-  SaveSettings();
+  LoadSettings(*app);
+  app->State().helpVisible = false;
+  app->State().loopAll = true;  // written from ShowState, which the window keeps equal to its box
+  app->State().floatingValueText = "abc";
+  app->ListWindow().playerGroup->SetItemIndex(1);
+  app->Bino().locationEdit->setText("C:\\Program Files\\Bino\\bino.exe");
+  app->Bino().swapBox->setChecked(true);
+  app->Bino().subFontCombo->SetItemIndex(2);
+  app->Bino().subParallaxEdit->setText(" 1,5 ");
+  app->SPlayer().deinterlaceBox->setChecked(true);
+  app->SPlayer().fullScreenGroup->SetItemIndex(2);
+  app->SPlayer().parallaxEdit->setText("");
+  SaveSettings(*app);
 
-  ShowState.HelpVisible = true;
-  ShowState.FloatingValueText.clear();
-  Form_Bino->locationEdit->setText("other");
-  Form_SPlayer->parallaxEdit->setText("9");
-  LoadSettings();
-  EXPECT_FALSE(ShowState.HelpVisible);
-  EXPECT_TRUE(Form_Setup->loopBox->isChecked());
-  EXPECT_EQ(ShowState.FloatingValueText, "abc");
-  EXPECT_EQ(Form_Setup->playerGroup->ItemIndex(), 1);
-  EXPECT_EQ(Form_Bino->locationEdit->text(), "C:\\Program Files\\Bino\\bino.exe");
-  EXPECT_TRUE(Form_Bino->swapBox->isChecked());
-  EXPECT_EQ(Form_Bino->subFontCombo->ItemIndex(), 2);
-  EXPECT_EQ(Form_Bino->subParallaxEdit->text(), "1,5");  // reads strip surrounding blanks
-  EXPECT_TRUE(Form_SPlayer->deinterlaceBox->isChecked());
-  EXPECT_EQ(Form_SPlayer->fullScreenGroup->ItemIndex(), 2);
-  EXPECT_EQ(Form_SPlayer->parallaxEdit->text(), "");
+  app->State().helpVisible = true;
+  app->State().floatingValueText.clear();
+  app->Bino().locationEdit->setText("other");
+  app->SPlayer().parallaxEdit->setText("9");
+  LoadSettings(*app);
+  EXPECT_FALSE(app->State().helpVisible);
+  EXPECT_TRUE(app->ListWindow().loopBox->isChecked());
+  EXPECT_EQ(app->State().floatingValueText, "abc");
+  EXPECT_EQ(app->ListWindow().playerGroup->ItemIndex(), 1);
+  EXPECT_EQ(app->Bino().locationEdit->text(), "C:\\Program Files\\Bino\\bino.exe");
+  EXPECT_TRUE(app->Bino().swapBox->isChecked());
+  EXPECT_EQ(app->Bino().subFontCombo->ItemIndex(), 2);
+  EXPECT_EQ(app->Bino().subParallaxEdit->text(), "1,5");  // reads strip surrounding blanks
+  EXPECT_TRUE(app->SPlayer().deinterlaceBox->isChecked());
+  EXPECT_EQ(app->SPlayer().fullScreenGroup->ItemIndex(), 2);
+  EXPECT_EQ(app->SPlayer().parallaxEdit->text(), "");
 }
 
 TEST_F(SettingsFileTest, StoredBytesGoBackUnchanged) {
   // A location written on a system with another 8-bit code page: not valid text here.
   const std::string location = "C:\\Vid\xe9os\\bino.exe";
   dir.write("quadrel.INI", "[Bino]\r\nBinoLocation=" + location + "\r\nCrossTalkR=\xff\r\n");
-  LoadSettings();
-  SaveSettings();
+  LoadSettings(*app);
+  SaveSettings(*app);
   const ProfileFile saved(ProgramFile(".INI"));
   EXPECT_EQ(saved.ReadString("Bino", "BinoLocation", ""), location);
   EXPECT_EQ(saved.ReadString("Bino", "CrossTalkR", ""), "\xff");
   // A text the operator changed is stored as typed.
-  Form_Bino->locationEdit->setText("D:\\bino.exe");
-  SaveSettings();
+  app->Bino().locationEdit->setText("D:\\bino.exe");
+  SaveSettings(*app);
   EXPECT_EQ(ProfileFile(ProgramFile(".INI")).ReadString("Bino", "BinoLocation", ""),
             "D:\\bino.exe");
 }
 
 TEST_F(SettingsFileTest, RefusedWriteLeavesNothingHalfDone) {
   std::filesystem::create_directory(dir.path() / "quadrel.INI");
-  LoadSettings();
+  LoadSettings(*app);
   try {
-    SaveSettings();
+    SaveSettings(*app);
     FAIL() << "no error";
   } catch (const AppError& e) {
     EXPECT_EQ(std::string(e.what()), "Unable to write to " + ProgramFile(".INI"));
@@ -140,19 +140,19 @@ TEST_F(SettingsFileTest, RefusedWriteLeavesNothingHalfDone) {
 
 TEST_F(SettingsFileTest, BinoVersionIsKeptOnlyOnceItLeftBino1) {
   // A first run writes no key for it: Bino 1 as before.
-  LoadSettings();
-  EXPECT_EQ(Form_Bino->versionGroup->ItemIndex(), 0);
-  SaveSettings();
+  LoadSettings(*app);
+  EXPECT_EQ(app->Bino().versionGroup->ItemIndex(), 0);
+  SaveSettings(*app);
   const std::string first = dir.read("quadrel.INI");
   EXPECT_EQ(first.find("BinoVersion"), std::string::npos);
 
-  Form_Bino->versionGroup->SetItemIndex(2);
-  SaveSettings();
+  app->Bino().versionGroup->SetItemIndex(2);
+  SaveSettings(*app);
   const std::string second = dir.read("quadrel.INI");
   EXPECT_NE(second.find("Sub_Font_Parallax=0\r\nBinoVersion=2\r\n\r\n[SPlayer]"),
             std::string::npos);
-  Form_Bino->versionGroup->SetItemIndex(0);
-  LoadSettings();
-  EXPECT_EQ(Form_Bino->versionGroup->ItemIndex(), 2);
-  EXPECT_FALSE(Form_Bino->subtitlesBox->isEnabled());
+  app->Bino().versionGroup->SetItemIndex(0);
+  LoadSettings(*app);
+  EXPECT_EQ(app->Bino().versionGroup->ItemIndex(), 2);
+  EXPECT_FALSE(app->Bino().subtitlesBox->isEnabled());
 }

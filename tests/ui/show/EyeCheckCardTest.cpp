@@ -20,14 +20,14 @@ class EyeCheck : public UiFixture {
  protected:
   EyeCheck() {
     Activate();
-    Form_Setup->Items().Assign({"a.avi", "b.avi"});
-    if (ShowState.HelpVisible) Key('H');  // the help text would stand over the card's middle
+    app->ListWindow().Items().Assign({"a.avi", "b.avi"});
+    if (app->State().helpVisible) Key('H');  // the help text would stand over the card's middle
   }
-  void Key(int key) { Form_Main->FormKeyDown(key); }
+  void Key(int key) { app->Show().FormKeyDown(key); }
   // The show window as drawn, at `width` x `height` client pixels.
   QImage Drawn(int width, int height) {
-    Form_Main->resize(width, height);
-    QImage image = Form_Main->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    app->Show().resize(width, height);
+    QImage image = app->Show().grab().toImage().convertToFormat(QImage::Format_RGB32);
     if (const char* keep = std::getenv("QUADREL_KEEP_DRAWINGS"))
       image.save(QString::fromLocal8Bit(keep) +
                  QStringLiteral("/card-%1x%2.png").arg(width).arg(height));
@@ -122,7 +122,7 @@ class EyeCheck : public UiFixture {
 
 TEST_F(EyeCheck, BothHalvesAtTwoWindowSizes) {
   Key('T');
-  ASSERT_FALSE(Form_Main->eyeCheckCard->isHidden());
+  ASSERT_FALSE(app->Show().eyeCheckCard->isHidden());
   {
     SCOPED_TRACE("windowed");
     CheckCard(Drawn(792, 573));
@@ -137,37 +137,37 @@ TEST_F(EyeCheck, TogglesAndIsNeverSavedOrLeftOnDuringAnItem) {
   Key('Q');  // a key without a command: the labels and the corner indicator as after any key
   const QImage before = Drawn(792, 573);
   Key('T');
-  EXPECT_FALSE(Form_Main->eyeCheckCard->isHidden());
+  EXPECT_FALSE(app->Show().eyeCheckCard->isHidden());
   Key('T');
-  EXPECT_TRUE(Form_Main->eyeCheckCard->isHidden());
+  EXPECT_TRUE(app->Show().eyeCheckCard->isHidden());
   EXPECT_EQ(Drawn(792, 573), before);  // off again: nothing of it is left behind
 
   Key('T');
   // T keeps the common steps of every key: the position is bounded, the labels refreshed.
-  ShowState.ShowIndex = 9;
+  app->State().showIndex = 9;
   Key('T');
-  EXPECT_EQ(ShowState.ShowIndex, 2);
+  EXPECT_EQ(app->State().showIndex, 2);
   Key('T');
-  ShowState.ShowIndex = 0;
+  app->State().showIndex = 0;
   bool visibleWhilePlaying = true;
   shell.onOpen = [&](const std::string&) {
-    visibleWhilePlaying = !Form_Main->eyeCheckCard->isHidden();
+    visibleWhilePlaying = !app->Show().eyeCheckCard->isHidden();
   };
   Key(' ');
   EXPECT_FALSE(visibleWhilePlaying);
-  EXPECT_TRUE(Form_Main->eyeCheckCard->isHidden());
+  EXPECT_TRUE(app->Show().eyeCheckCard->isHidden());
 
   Key('T');
-  ASSERT_TRUE(Form_Main->FormClose());
+  ASSERT_TRUE(app->Show().FormClose());
   EXPECT_EQ(dir.read("quadrel.INI").find("EyeCheck"), std::string::npos);
 }
 
 TEST_F(EyeCheck, FloatingFrameStaysDrawnOverTheCard) {
   Key('T');
   Key('F');
-  ASSERT_FALSE(Form_Main->frameRectLeft->isHidden());
+  ASSERT_FALSE(app->Show().frameRectLeft->isHidden());
   const QImage image = Drawn(792, 573);
-  Shape* rectangle = Form_Main->frameRectLeft;
+  Shape* rectangle = app->Show().frameRectLeft;
   const int y = image.height() * 35 / 100;
   // The rectangle's outline over the card, and the card's grid still showing inside it.
   EXPECT_EQ(image.pixelColor(rectangle->x(), y), rectangle->PenColour());

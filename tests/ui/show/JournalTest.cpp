@@ -22,9 +22,9 @@ class JournalUi : public UiFixture {
     journal = std::make_unique<ShowJournal>(ProgramFile(".log"), options);
     services.journal = journal.get();
     Activate();
-    Form_Setup->Items().Assign({"a.avi", "b.avi", "c.avi"});
+    app->ListWindow().Items().Assign({"a.avi", "b.avi", "c.avi"});
   }
-  void Key(int key) { Form_Main->FormKeyDown(key); }
+  void Key(int key) { app->Show().FormKeyDown(key); }
   // "event position result" of every line, the time and duration left out.
   std::vector<std::string> Events() {
     std::vector<std::string> out;
@@ -44,15 +44,15 @@ class JournalUi : public UiFixture {
 }  // namespace
 
 TEST_F(JournalUi, ContinuousShowWithAFailingItem) {
-  Form_Setup->continuousBox->setChecked(true);
-  ShowState.ContinuousMode = true;
+  app->ListWindow().continuousBox->setChecked(true);
+  app->State().continuousMode = true;
   shell.onOpen = [this](const std::string& file) {
     shell.error = file.ends_with("b.avi") ? "Cannot open file \"b.avi\". Gone" : "";
   };
   Key(' ');
-  Form_Main->PauseElapsed();
-  Form_Main->PauseElapsed();  // the last item, then the end of the list
-  EXPECT_FALSE(Form_Main->pauseTimer->isActive());
+  app->Show().PauseElapsed();
+  app->Show().PauseElapsed();  // the last item, then the end of the list
+  EXPECT_FALSE(app->Show().pauseTimer->isActive());
   EXPECT_EQ(Events(), (std::vector<std::string>{
                           "show window opened|||",
                           "item started|1||a.avi",
@@ -69,7 +69,7 @@ TEST_F(JournalUi, ContinuousShowWithAFailingItem) {
 }
 
 TEST_F(JournalUi, StoppedByAOnlyWhenItRan) {
-  ShowState.ContinuousMode = true;
+  app->State().continuousMode = true;
   Key(' ');
   Key('A');
   Key('A');  // nothing runs any more: nothing to journal
@@ -82,10 +82,10 @@ TEST_F(JournalUi, StoppedByAOnlyWhenItRan) {
 TEST_F(JournalUi, ListsLoadedAndSavedAndTheClose) {
   dir.write("evening.shl", "x.avi\r\ny.avi\r\n");
   dialogs.answers.push_back({dir.file("evening.shl")});
-  Form_Setup->LoadList();
+  app->ListWindow().LoadList();
   dialogs.answers.push_back({dir.file("copy.shl")});
-  Form_Setup->SaveList();
-  ASSERT_TRUE(Form_Main->close());
+  app->ListWindow().SaveList();
+  ASSERT_TRUE(app->Show().close());
   const auto events = Events();
   ASSERT_EQ(events.size(), 5u);
   EXPECT_EQ(events[1], "list loaded||2 items|" + dir.file("evening.shl"));
@@ -97,22 +97,22 @@ TEST_F(JournalUi, ListsLoadedAndSavedAndTheClose) {
 TEST_F(JournalUi, UnwritableJournalLeavesTheShowAlone) {
   std::filesystem::remove(ProgramFile(".log"));
   std::filesystem::create_directory(ProgramFile(".log"));
-  ShowState.ContinuousMode = true;
+  app->State().continuousMode = true;
   Key(' ');
-  Form_Main->PauseElapsed();
+  app->Show().PauseElapsed();
   Key('A');
   EXPECT_EQ(shell.launches.size(), 2u);
-  EXPECT_EQ(ShowState.ShowIndex, 2);
+  EXPECT_EQ(app->State().showIndex, 2);
   EXPECT_TRUE(messages.errors.empty());  // no message box for the journal
   EXPECT_EQ(reports.size(), 1u);
-  ASSERT_TRUE(Form_Main->close());
+  ASSERT_TRUE(app->Show().close());
   EXPECT_EQ(dir.read("quadrel.LST"), "a.avi\r\nb.avi\r\nc.avi\r\n");
 }
 
 TEST_F(JournalUi, ItemTextAsStartedWhenTheListChangesWhileItPlays) {
   // The show list window stays usable by mouse while a continuous show plays under it.
-  shell.onOpen = [](const std::string&) {
-    Form_Setup->Items().Assign({std::string(200, 'x') + ".avi"});
+  shell.onOpen = [this](const std::string&) {
+    app->ListWindow().Items().Assign({std::string(200, 'x') + ".avi"});
   };
   Key(' ');
   const auto events = Events();

@@ -59,28 +59,29 @@ class Play : public UiFixture {
  protected:
   Play() {
     Activate();
-    Form_Setup->Items().Assign({"a.avi", "b.avi", "c.avi"});
+    app->ListWindow().Items().Assign({"a.avi", "b.avi", "c.avi"});
   }
-  void Key(int key) { Form_Main->FormKeyDown(key); }
-  void Tick() { Form_Main->PauseElapsed(); }
+  void Key(int key) { app->Show().FormKeyDown(key); }
+  void Tick() { app->Show().PauseElapsed(); }
   std::vector<std::string> Played() const {
     std::vector<std::string> names;
     for (const auto& launch : shell.launches)
       names.push_back(fs::path(launch.file).filename().string());
     return names;
   }
-  QString Number() const { return Form_Main->numberLabelLeft->text(); }
-  QTimer* Timer() const { return Form_Main->pauseTimer; }
+  QString Number() const { return app->Show().numberLabelLeft->text(); }
+  QTimer* Timer() const { return app->Show().pauseTimer; }
 };
 
-void PostKey(Qt::Key key) {
-  QCoreApplication::postEvent(Form_Main, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+void PostKey(QWidget& window, Qt::Key key) {
+  QCoreApplication::postEvent(&window, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
 }
 
 }  // namespace
 
 TEST_F(Play, HandsTheItemAndItsFolderToTheShell) {
-  Form_Setup->Items().Assign({"clips\\intro.sh", "..\\media\\b c.avi", "\\srv\\x.avi", "top.avi"});
+  app->ListWindow().Items().Assign(
+      {"clips\\intro.sh", "..\\media\\b c.avi", "\\srv\\x.avi", "top.avi"});
   for (int i = 0; i < 4; ++i) Key(VK_SPACE_KEY);
   ASSERT_EQ(shell.launches.size(), 4u);
   const std::string program = dir.path().string() + "/";
@@ -94,90 +95,90 @@ TEST_F(Play, HandsTheItemAndItsFolderToTheShell) {
 }
 
 TEST_F(Play, PlayStepOnAnItem) {
-  Form_Main->frameRectLeft->setVisible(true);
+  app->Show().frameRectLeft->setVisible(true);
   Key(VK_RETURN_KEY);
   EXPECT_EQ(Played(), std::vector<std::string>{"a.avi"});
-  EXPECT_EQ(ShowState.ShowIndex, 1);
-  EXPECT_FALSE(ShowState.InfoVisible);
-  EXPECT_FALSE(ShowState.HelpVisible);
+  EXPECT_EQ(app->State().showIndex, 1);
+  EXPECT_FALSE(app->State().infoVisible);
+  EXPECT_FALSE(app->State().helpVisible);
   EXPECT_EQ(Number(), "");
-  EXPECT_TRUE(Form_Main->helpLeft->isHidden());
-  EXPECT_TRUE(Form_Main->frameRectLeft->isHidden());
+  EXPECT_TRUE(app->Show().helpLeft->isHidden());
+  EXPECT_TRUE(app->Show().frameRectLeft->isHidden());
   EXPECT_FALSE(Timer()->isActive());  // not in continuous mode
 }
 
 TEST_F(Play, PlayStepAtTheEndOfShowStartsNothing) {
-  ShowState.ContinuousMode = true;
-  ShowState.Maximised = true;
+  app->State().continuousMode = true;
+  app->State().maximised = true;
   Key('0');
-  Form_Main->frameLineRight->setVisible(true);
+  app->Show().frameLineRight->setVisible(true);
   Key(VK_SPACE_KEY);
   EXPECT_TRUE(shell.launches.empty());
-  EXPECT_EQ(ShowState.ShowIndex, 3);
+  EXPECT_EQ(app->State().showIndex, 3);
   EXPECT_EQ(Number(), "END");
-  EXPECT_TRUE(Form_Main->helpLeft->isHidden());
-  EXPECT_TRUE(Form_Main->frameLineRight->isHidden());
-  EXPECT_FALSE(ShowState.PointerVisible);  // brought into maximised mode
+  EXPECT_TRUE(app->Show().helpLeft->isHidden());
+  EXPECT_TRUE(app->Show().frameLineRight->isHidden());
+  EXPECT_FALSE(app->State().pointerVisible);  // brought into maximised mode
   EXPECT_FALSE(Timer()->isActive());
 
-  Form_Setup->Items().Assign({});
+  app->ListWindow().Items().Assign({});
   Key(VK_SPACE_KEY);
   EXPECT_TRUE(shell.launches.empty());
-  EXPECT_EQ(ShowState.ShowIndex, 0);
+  EXPECT_EQ(app->State().showIndex, 0);
   EXPECT_FALSE(Timer()->isActive());
 }
 
 TEST_F(Play, ContinuousShowRunsToItsPurpleStop) {
-  ShowState.ContinuousMode = true;
+  app->State().continuousMode = true;
   Key(VK_SPACE_KEY);
   EXPECT_TRUE(Timer()->isActive());
   EXPECT_EQ(Timer()->interval(), 1500);
   Tick();
   EXPECT_TRUE(Timer()->isActive());
-  EXPECT_EQ(ShowState.ShowIndex, 2);
+  EXPECT_EQ(app->State().showIndex, 2);
   // The tick that plays the last item finds the end after it: the show stops there, purple,
   // without refreshing the labels.
   Tick();
   EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi", "c.avi"}));
   EXPECT_FALSE(Timer()->isActive());
   EXPECT_EQ(Timer()->interval(), 1500);
-  EXPECT_EQ(ShowState.ShowIndex, 3);
+  EXPECT_EQ(app->State().showIndex, 3);
   EXPECT_EQ(Number(), "");
-  EXPECT_EQ(Form_Main->cornerMarker->BrushColour(), kPurple);
+  EXPECT_EQ(app->Show().cornerMarker->BrushColour(), kPurple);
 }
 
 TEST_F(Play, ContinuousShowOnTheLastItemStopsAfterOneTick) {
-  ShowState.ContinuousMode = true;
+  app->State().continuousMode = true;
   Key('6');
   Key('6');
   Key(VK_SPACE_KEY);
   EXPECT_EQ(Played(), std::vector<std::string>{"c.avi"});
-  EXPECT_EQ(ShowState.ShowIndex, 3);
+  EXPECT_EQ(app->State().showIndex, 3);
   EXPECT_TRUE(Timer()->isActive());
   Tick();
   EXPECT_EQ(shell.launches.size(), 1u);
   EXPECT_FALSE(Timer()->isActive());
-  EXPECT_TRUE(ShowState.InfoVisible);
+  EXPECT_TRUE(app->State().infoVisible);
   EXPECT_EQ(Number(), "");  // as the play step left it: the tick refreshes nothing
-  EXPECT_EQ(Form_Main->cornerMarker->BrushColour(), kPurple);
+  EXPECT_EQ(app->Show().cornerMarker->BrushColour(), kPurple);
 }
 
 TEST_F(Play, LoopAllCirclesUntilA) {
-  ShowState.ContinuousMode = true;
-  ShowState.LoopAll = true;
+  app->State().continuousMode = true;
+  app->State().loopAll = true;
   Key('6');
   Key('6');
   Key(VK_SPACE_KEY);  // the last item leads back to the first
-  EXPECT_EQ(ShowState.ShowIndex, 0);
+  EXPECT_EQ(app->State().showIndex, 0);
   Tick();
   Tick();
   Tick();  // c.avi, then round again
   Tick();
   EXPECT_EQ(Played(), (std::vector<std::string>{"c.avi", "a.avi", "b.avi", "c.avi", "a.avi"}));
-  EXPECT_EQ(ShowState.ShowIndex, 1);
+  EXPECT_EQ(app->State().showIndex, 1);
   EXPECT_TRUE(Timer()->isActive());
   // Unticking Continuous does not stop a running show; A does.
-  ShowState.ContinuousMode = false;
+  app->State().continuousMode = false;
   Tick();
   EXPECT_TRUE(Timer()->isActive());
   Key('A');
@@ -187,13 +188,13 @@ TEST_F(Play, LoopAllCirclesUntilA) {
 }
 
 TEST_F(Play, AnItemThatCannotBeOpenedIsReportedAndTheShowGoesOn) {
-  ShowState.ContinuousMode = true;
+  app->State().continuousMode = true;
   shell.error = "Cannot open file \"/x/a.avi\". No such file or directory";
   Key(VK_SPACE_KEY);
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_EQ(messages.errors[0].first, "quadrel");  // the program's title
   EXPECT_EQ(messages.errors[0].second, shell.error + ".");
-  EXPECT_EQ(ShowState.ShowIndex, 1);
+  EXPECT_EQ(app->State().showIndex, 1);
   EXPECT_TRUE(Timer()->isActive());
   shell.error.clear();
   Tick();
@@ -210,23 +211,23 @@ TEST_F(PlayWhileWaiting, KeysDuringAnItemActAfterItInOrder) {
   bool repainted = false;
   playing.during = [&](int sliceLeft) {
     if (sliceLeft == 2) {
-      PostKey(Qt::Key_6);
-      PostKey(Qt::Key_1);
-      PostKey(Qt::Key_6);
-      PostKey(Qt::Key_H);
+      PostKey(app->Show(), Qt::Key_6);
+      PostKey(app->Show(), Qt::Key_1);
+      PostKey(app->Show(), Qt::Key_6);
+      PostKey(app->Show(), Qt::Key_H);
       QTimer::singleShot(0, [&] { repainted = true; });  // the event loop goes on meanwhile
     }
     if (sliceLeft == 1) {
-      EXPECT_EQ(ShowState.ShowIndex, 0);  // nothing handled yet
-      EXPECT_FALSE(ShowState.HelpVisible);
+      EXPECT_EQ(app->State().showIndex, 0);  // nothing handled yet
+      EXPECT_FALSE(app->State().helpVisible);
     }
   };
   Key(VK_SPACE_KEY);
   EXPECT_TRUE(repainted);
   EXPECT_EQ(playing.files, std::vector<std::string>{"a.avi"});
-  EXPECT_EQ(playing.closed, 1);       // the process handle is released after the wait
-  EXPECT_EQ(ShowState.ShowIndex, 1);  // the play step's +1, then 6, 1 and 6 in that order
-  EXPECT_TRUE(ShowState.HelpVisible);
+  EXPECT_EQ(playing.closed, 1);          // the process handle is released after the wait
+  EXPECT_EQ(app->State().showIndex, 1);  // the play step's +1, then 6, 1 and 6 in that order
+  EXPECT_TRUE(app->State().helpVisible);
 }
 
 TEST_F(PlayWhileWaiting, KeysPlayingItemsKeepTheirOrder) {
@@ -237,59 +238,59 @@ TEST_F(PlayWhileWaiting, KeysPlayingItemsKeepTheirOrder) {
     if (sliceLeft != 2) return;
     ++opened;
     if (opened == 1) {
-      PostKey(Qt::Key_Space);
-      PostKey(Qt::Key_1);
+      PostKey(app->Show(), Qt::Key_Space);
+      PostKey(app->Show(), Qt::Key_1);
     } else if (opened == 2) {
-      PostKey(Qt::Key_0);
+      PostKey(app->Show(), Qt::Key_0);
     }
   };
   Key(VK_SPACE_KEY);
   // a.avi, then SPACE plays b.avi (index 1 -> 2), then 1 (index 0), then 0 (end of show).
   EXPECT_EQ(playing.files, (std::vector<std::string>{"a.avi", "b.avi"}));
-  EXPECT_EQ(ShowState.ShowIndex, 3);
+  EXPECT_EQ(app->State().showIndex, 3);
 }
 
 TEST_F(PlayWhileWaiting, ATickDueDuringAnItemComesAfterTheKeys) {
   // A show runs; Continuous was unticked, so SPACE does not restart the timer.
-  Form_Main->pauseTimer->start(1500);
+  app->Show().pauseTimer->start(1500);
   playing.during = [&](int sliceLeft) {
     if (sliceLeft != 2 || playing.files.size() != 1) return;
-    PostKey(Qt::Key_6);
-    QTimerEvent due(Form_Main->pauseTimer->timerId());
-    QCoreApplication::sendEvent(Form_Main->pauseTimer, &due);
+    PostKey(app->Show(), Qt::Key_6);
+    QTimerEvent due(app->Show().pauseTimer->timerId());
+    QCoreApplication::sendEvent(app->Show().pauseTimer, &due);
   };
   Key(VK_SPACE_KEY);
   // a.avi plays; then 6 moves on to c.avi's place, and only then the tick plays it.
   EXPECT_EQ(playing.files, (std::vector<std::string>{"a.avi", "c.avi"}));
-  EXPECT_EQ(ShowState.ShowIndex, 3);
-  EXPECT_FALSE(Form_Main->pauseTimer->isActive());  // it played the last item: the show ends
+  EXPECT_EQ(app->State().showIndex, 3);
+  EXPECT_FALSE(app->Show().pauseTimer->isActive());  // it played the last item: the show ends
 }
 
 TEST_F(PlayWhileWaiting, AStopsAShowWhoseTickFellDueDuringTheItem) {
-  Form_Main->pauseTimer->start(1500);
+  app->Show().pauseTimer->start(1500);
   playing.during = [&](int sliceLeft) {
     if (sliceLeft != 2) return;
     // The tick falls due first, but keys come before ticks: A stops the show before it.
-    QTimerEvent due(Form_Main->pauseTimer->timerId());
-    QCoreApplication::sendEvent(Form_Main->pauseTimer, &due);
-    PostKey(Qt::Key_A);
+    QTimerEvent due(app->Show().pauseTimer->timerId());
+    QCoreApplication::sendEvent(app->Show().pauseTimer, &due);
+    PostKey(app->Show(), Qt::Key_A);
   };
   Key(VK_SPACE_KEY);
   EXPECT_EQ(playing.files, std::vector<std::string>{"a.avi"});
-  EXPECT_FALSE(Form_Main->pauseTimer->isActive());
+  EXPECT_FALSE(app->Show().pauseTimer->isActive());
 }
 
 TEST_F(PlayWhileWaiting, ClosingTheWindowDuringAnItemWaitsForIt) {
-  Form_Main->show();
+  app->Show().show();
   const std::string list = ProgramFile(".LST");
   playing.during = [&](int sliceLeft) {
     if (sliceLeft != 2) return;
-    Form_Main->close();
-    EXPECT_TRUE(Form_Main->isVisible());
+    app->Show().close();
+    EXPECT_TRUE(app->Show().isVisible());
     EXPECT_FALSE(fs::exists(list));
   };
   Key(VK_SPACE_KEY);
-  EXPECT_FALSE(Form_Main->isVisible());
+  EXPECT_FALSE(app->Show().isVisible());
   EXPECT_TRUE(fs::exists(list));
 }
 
@@ -305,20 +306,20 @@ void PostMouse(QWidget* widget, QEvent::Type type, Qt::MouseButtons buttons) {
 TEST_F(PlayWhileWaiting, ClicksDuringAnItemAreDroppedNotReplayed) {
   // The show list window is open during a continuous show: a click on "Load list" meanwhile
   // must not open the dialog inside the wait, nor after it.
-  Form_Setup->show();
+  app->ListWindow().show();
   std::vector<std::string> many;
   for (int i = 0; i < 200; ++i) many.push_back(std::to_string(i) + ".avi");
-  Form_Setup->Items().Assign(many);
-  QWidget* viewport = Form_Setup->listView->viewport();
+  app->ListWindow().Items().Assign(many);
+  QWidget* viewport = app->ListWindow().listView->viewport();
   QCoreApplication::processEvents();  // the view lays its items out
-  ASSERT_GT(Form_Setup->listView->verticalScrollBar()->maximum(), 0);
-  const int scrolled = Form_Setup->listView->verticalScrollBar()->value();
+  ASSERT_GT(app->ListWindow().listView->verticalScrollBar()->maximum(), 0);
+  const int scrolled = app->ListWindow().listView->verticalScrollBar()->value();
   playing.during = [&](int sliceLeft) {
     if (sliceLeft == 2) {
-      PostMouse(Form_Setup->loadListButton, QEvent::MouseButtonPress, Qt::LeftButton);
-      PostMouse(Form_Setup->loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
-      PostMouse(Form_Setup->loadListButton, QEvent::MouseButtonDblClick, Qt::LeftButton);
-      PostMouse(Form_Setup->loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
+      PostMouse(app->ListWindow().loadListButton, QEvent::MouseButtonPress, Qt::LeftButton);
+      PostMouse(app->ListWindow().loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
+      PostMouse(app->ListWindow().loadListButton, QEvent::MouseButtonDblClick, Qt::LeftButton);
+      PostMouse(app->ListWindow().loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
       const QPointF at(viewport->rect().center());
       QCoreApplication::postEvent(
           viewport, new QWheelEvent(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -600),
@@ -329,18 +330,19 @@ TEST_F(PlayWhileWaiting, ClicksDuringAnItemAreDroppedNotReplayed) {
   Key(VK_SPACE_KEY);
   QCoreApplication::processEvents();
   EXPECT_TRUE(dialogs.requests.empty());
-  EXPECT_EQ(Form_Setup->listView->verticalScrollBar()->value(), scrolled);
-  EXPECT_EQ(ShowState.ShowIndex, 1);
+  EXPECT_EQ(app->ListWindow().listView->verticalScrollBar()->value(), scrolled);
+  EXPECT_EQ(app->State().showIndex, 1);
 }
 
 TEST_F(PlayWhileWaiting, AClickBegunBeforeAnItemEndsAfterIt) {
-  Form_Setup->show();
-  QMouseEvent press(QEvent::MouseButtonPress, QPointF(Form_Setup->loadListButton->rect().center()),
-                    QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(Form_Setup->loadListButton, &press);
+  app->ListWindow().show();
+  QMouseEvent press(QEvent::MouseButtonPress,
+                    QPointF(app->ListWindow().loadListButton->rect().center()), QPointF(),
+                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(app->ListWindow().loadListButton, &press);
   playing.during = [&](int sliceLeft) {
     if (sliceLeft == 2)
-      PostMouse(Form_Setup->loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
+      PostMouse(app->ListWindow().loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
     if (sliceLeft == 1) EXPECT_TRUE(dialogs.requests.empty());
   };
   Key(VK_SPACE_KEY);

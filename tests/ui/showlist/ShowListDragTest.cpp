@@ -17,14 +17,15 @@ namespace {
 class ShowListMouse : public UiFixture {
  protected:
   ShowListMouse() {
-    Form_Setup->show();
+    app->ListWindow().show();
     List().Assign({"A", "B", "C", "D", "E", "F"});
   }
-  ShowListModel& List() { return Form_Setup->Items(); }
-  QWidget* Viewport() { return Form_Setup->listView->viewport(); }
-  QPoint At(int row) { return Form_Setup->listView->visualRect(List().index(row)).center(); }
+  ShowList& List() { return app->ListWindow().Items(); }
+  ShowListModel& Model() { return app->ListWindow().Model(); }
+  QWidget* Viewport() { return app->ListWindow().listView->viewport(); }
+  QPoint At(int row) { return app->ListWindow().listView->visualRect(Model().index(row)).center(); }
   QPoint BelowTheItems() {
-    const QRect last = Form_Setup->listView->visualRect(List().index(List().Count() - 1));
+    const QRect last = app->ListWindow().listView->visualRect(Model().index(List().Count() - 1));
     return QPoint(last.center().x(), last.bottom() + 40);
   }
   void Send(QEvent::Type type, QPoint point, Qt::MouseButtons buttons,
@@ -55,7 +56,7 @@ class ShowListMouse : public UiFixture {
     for (const auto& item : List().Items()) out += item;
     return out;
   }
-  Positions Selected() { return Form_Setup->SelectedPositions(); }
+  Positions Selected() { return app->ListWindow().SelectedPositions(); }
 };
 
 }  // namespace
@@ -64,20 +65,20 @@ TEST_F(ShowListMouse, DragMovesTheSelectionByTheClampedDistance) {
   Click(1);
   Click(3, Qt::ControlModifier);
   ASSERT_EQ(Selected(), (Positions{1, 3}));
-  const QPersistentModelIndex itemE(List().index(4));
+  const QPersistentModelIndex itemE(Model().index(4));
   Drag(At(1), At(4));
   EXPECT_EQ(Order(), "ACEBFD");
   EXPECT_TRUE(Selected().empty());
   EXPECT_EQ(itemE.row(), 2);  // references to items follow them
-  EXPECT_EQ(Form_Setup->listView->currentIndex().row(), 4);
-  EXPECT_FALSE(Form_Setup->Dragging());
+  EXPECT_EQ(app->ListWindow().listView->currentIndex().row(), 4);
+  EXPECT_FALSE(app->ListWindow().Dragging());
 
   // One item from position 5 up to position 2.
   List().Assign({"A", "B", "C", "D", "E", "F"});
   Click(5);
   Drag(At(5), At(2));
   EXPECT_EQ(Order(), "ABFCDE");
-  EXPECT_EQ(Form_Setup->PressPoint(), At(5));
+  EXPECT_EQ(app->ListWindow().PressPoint(), At(5));
 
   // The first selected item already at the top: an upward drag moves nothing.
   Click(0);
@@ -117,7 +118,7 @@ TEST_F(ShowListMouse, PressRulesDecideSelectionAndDrag) {
   Press(At(3));
   EXPECT_EQ(Selected(), (Positions{1, 3, 4}));
   Send(QEvent::MouseMove, At(3) + QPoint(4, 0), Qt::LeftButton);  // below the threshold
-  EXPECT_FALSE(Form_Setup->Dragging());
+  EXPECT_FALSE(app->ListWindow().Dragging());
   Release(At(3) + QPoint(4, 0));
   EXPECT_EQ(Selected(), Positions{3});
 
@@ -166,24 +167,24 @@ TEST_F(ShowListMouse, EveryPressIsRecorded) {
                     QPointF(Viewport()->mapToGlobal(right)), Qt::RightButton, Qt::RightButton,
                     Qt::NoModifier);
   QApplication::sendEvent(Viewport(), &press);
-  EXPECT_EQ(Form_Setup->PressPoint(), right);
+  EXPECT_EQ(app->ListWindow().PressPoint(), right);
   Press(At(4), Qt::ShiftModifier);
-  EXPECT_EQ(Form_Setup->PressPoint(), At(4));
+  EXPECT_EQ(app->ListWindow().PressPoint(), At(4));
   Release(At(4));
 }
 
 TEST_F(ShowListMouse, ShiftWithArrowKeysExtendsFromTheLastClickedItem) {
-  Form_Setup->listView->setFocus();
+  app->ListWindow().listView->setFocus();
   Click(2);
-  KeyClick(Form_Setup->listView, Qt::Key_Down, Qt::ShiftModifier);
-  KeyClick(Form_Setup->listView, Qt::Key_Down, Qt::ShiftModifier);
+  KeyClick(app->ListWindow().listView, Qt::Key_Down, Qt::ShiftModifier);
+  KeyClick(app->ListWindow().listView, Qt::Key_Down, Qt::ShiftModifier);
   EXPECT_EQ(Selected(), (Positions{2, 3, 4}));
-  KeyClick(Form_Setup->listView, Qt::Key_Up);
+  KeyClick(app->ListWindow().listView, Qt::Key_Up);
   EXPECT_EQ(Selected(), Positions{3});
-  KeyClick(Form_Setup->listView, Qt::Key_Up, Qt::ShiftModifier);
+  KeyClick(app->ListWindow().listView, Qt::Key_Up, Qt::ShiftModifier);
   EXPECT_EQ(Selected(), (Positions{2, 3}));
   Click(5);
-  KeyClick(Form_Setup->listView, Qt::Key_Home, Qt::ShiftModifier);
+  KeyClick(app->ListWindow().listView, Qt::Key_Home, Qt::ShiftModifier);
   EXPECT_EQ(Selected(), (Positions{0, 1, 2, 3, 4, 5}));
 }
 
@@ -191,10 +192,10 @@ TEST_F(ShowListMouse, EscapeDuringADragEndsItWithoutADrop) {
   Click(1);
   Press(At(1));
   Send(QEvent::MouseMove, At(3), Qt::LeftButton);
-  ASSERT_TRUE(Form_Setup->Dragging());
-  KeyClick(Form_Setup->listView, Qt::Key_Escape);
-  EXPECT_FALSE(Form_Setup->Dragging());
-  EXPECT_TRUE(Form_Setup->isVisible());
+  ASSERT_TRUE(app->ListWindow().Dragging());
+  KeyClick(app->ListWindow().listView, Qt::Key_Escape);
+  EXPECT_FALSE(app->ListWindow().Dragging());
+  EXPECT_TRUE(app->ListWindow().isVisible());
   Release(At(3));
   EXPECT_EQ(Order(), "ABCDEF");
 }
@@ -203,21 +204,21 @@ TEST_F(ShowListMouse, ClosingTheWindowEndsADragAndItsReleaseMovesNothing) {
   Click(0);
   Press(At(0));
   Send(QEvent::MouseMove, At(1), Qt::LeftButton);
-  ASSERT_TRUE(Form_Setup->Dragging());
-  KeyClick(Form_Setup->listView, Qt::Key_X);
-  EXPECT_FALSE(Form_Setup->isVisible());
-  EXPECT_FALSE(Form_Setup->Dragging());
+  ASSERT_TRUE(app->ListWindow().Dragging());
+  KeyClick(app->ListWindow().listView, Qt::Key_X);
+  EXPECT_FALSE(app->ListWindow().isVisible());
+  EXPECT_FALSE(app->ListWindow().Dragging());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   Release(At(1));
   EXPECT_EQ(Order(), "ABCDEF");
 
   // The same when the window is closed another way (its title bar) during a drag.
-  Form_Setup->show();
+  app->ListWindow().show();
   Click(2);
   Press(At(2));
   Send(QEvent::MouseMove, At(4), Qt::LeftButton);
-  ASSERT_TRUE(Form_Setup->Dragging());
-  Form_Setup->close();
+  ASSERT_TRUE(app->ListWindow().Dragging());
+  app->ListWindow().close();
   Release(At(4));
   EXPECT_EQ(Order(), "ABCDEF");
 }
@@ -226,10 +227,10 @@ TEST_F(ShowListMouse, KeysDuringADragDoNotChangeWhatIsMoved) {
   Click(0);
   Press(At(0));
   Send(QEvent::MouseMove, At(2), Qt::LeftButton);
-  ASSERT_TRUE(Form_Setup->Dragging());
-  KeyClick(Form_Setup->listView, Qt::Key_Down);
-  KeyClick(Form_Setup->listView, Qt::Key_Down, Qt::ShiftModifier);
-  KeyClick(Form_Setup->listView, Qt::Key_A, Qt::ControlModifier);
+  ASSERT_TRUE(app->ListWindow().Dragging());
+  KeyClick(app->ListWindow().listView, Qt::Key_Down);
+  KeyClick(app->ListWindow().listView, Qt::Key_Down, Qt::ShiftModifier);
+  KeyClick(app->ListWindow().listView, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(Selected(), (Positions{0}));
   Release(At(2));
   EXPECT_EQ(Order(), "BCADEF");
@@ -237,10 +238,10 @@ TEST_F(ShowListMouse, KeysDuringADragDoNotChangeWhatIsMoved) {
   // A key between the press and the drag's start: no drag comes of that press.
   Click(5);
   Press(At(5));
-  KeyClick(Form_Setup->listView, Qt::Key_Up);
+  KeyClick(app->ListWindow().listView, Qt::Key_Up);
   Send(QEvent::MouseMove, At(3), Qt::LeftButton);
   Send(QEvent::MouseMove, At(2), Qt::LeftButton);
-  EXPECT_FALSE(Form_Setup->Dragging());
+  EXPECT_FALSE(app->ListWindow().Dragging());
   Release(At(2));
   EXPECT_EQ(Order(), "BCADEF");
 }

@@ -20,11 +20,12 @@ namespace {
 
 class ShowListWindowTest : public UiFixture {
  protected:
-  ShowListModel& List() { return Form_Setup->Items(); }
+  ShowList& List() { return app->ListWindow().Items(); }
+  ShowListModel& Model() { return app->ListWindow().Model(); }
   void Select(std::initializer_list<int> rows) {
-    auto* selection = Form_Setup->listView->selectionModel();
+    auto* selection = app->ListWindow().listView->selectionModel();
     selection->clearSelection();
-    for (int row : rows) selection->select(List().index(row), QItemSelectionModel::Select);
+    for (int row : rows) selection->select(Model().index(row), QItemSelectionModel::Select);
   }
   std::string File(const std::string& name) { return dir.file(name); }
 };
@@ -32,7 +33,7 @@ class ShowListWindowTest : public UiFixture {
 }  // namespace
 
 TEST_F(ShowListWindowTest, DesignSizePlacesAndTabOrder) {
-  ShowListWindow& w = *Form_Setup;
+  ShowListWindow& w = app->ListWindow();
   EXPECT_EQ(w.windowTitle(), "File list");
   EXPECT_EQ(w.size(), QSize(835, 722));
   EXPECT_EQ(w.listView->geometry(), QRect(0, 0, 691, 722));
@@ -75,15 +76,15 @@ TEST_F(ShowListWindowTest, DesignSizePlacesAndTabOrder) {
 }
 
 TEST_F(ShowListWindowTest, ResizeKeepsTheRightEdgeDistances) {
-  Form_Setup->show();
-  Form_Setup->resize(1000, 800);
-  EXPECT_EQ(Form_Setup->listView->geometry(), QRect(0, 0, 856, 800));
-  EXPECT_EQ(Form_Setup->selectFilesButton->geometry(), QRect(863, 8, 129, 25));
-  EXPECT_EQ(Form_Setup->clearButton->geometry(), QRect(864, 41, 128, 25));
-  EXPECT_EQ(Form_Setup->playerGroup->geometry(), QRect(862, 408, 130, 82));
-  Form_Setup->resize(600, 500);
-  EXPECT_EQ(Form_Setup->listView->geometry(), QRect(0, 0, 456, 500));
-  EXPECT_EQ(Form_Setup->saveListButton->geometry(), QRect(463, 672, 129, 25));
+  app->ListWindow().show();
+  app->ListWindow().resize(1000, 800);
+  EXPECT_EQ(app->ListWindow().listView->geometry(), QRect(0, 0, 856, 800));
+  EXPECT_EQ(app->ListWindow().selectFilesButton->geometry(), QRect(863, 8, 129, 25));
+  EXPECT_EQ(app->ListWindow().clearButton->geometry(), QRect(864, 41, 128, 25));
+  EXPECT_EQ(app->ListWindow().playerGroup->geometry(), QRect(862, 408, 130, 82));
+  app->ListWindow().resize(600, 500);
+  EXPECT_EQ(app->ListWindow().listView->geometry(), QRect(0, 0, 456, 500));
+  EXPECT_EQ(app->ListWindow().saveListButton->geometry(), QRect(463, 672, 129, 25));
 }
 
 TEST_F(ShowListWindowTest, SelectAppendsEveryChosenFileInTheDialogsOrder) {
@@ -91,7 +92,7 @@ TEST_F(ShowListWindowTest, SelectAppendsEveryChosenFileInTheDialogsOrder) {
   std::filesystem::create_directories(dir.path() / "clips");
   dialogs.answers.push_back({File("b.avi"), (dir.path() / "clips" / "a.bat").string(),
                              File("b.avi"), File("missing.mpg")});
-  Form_Setup->selectFilesButton->click();
+  app->ListWindow().selectFilesButton->click();
   EXPECT_EQ(List().Items(),
             (Items{"first.avi", "b.avi", R"(clips\a.bat)", "b.avi", "missing.mpg"}));
   ASSERT_EQ(dialogs.requests.size(), 1u);
@@ -104,7 +105,7 @@ TEST_F(ShowListWindowTest, SelectAppendsEveryChosenFileInTheDialogsOrder) {
   EXPECT_FALSE(request.save);
 
   // Cancelled: nothing changes, and the dialog opens again where the last choice was.
-  Form_Setup->selectFilesButton->click();
+  app->ListWindow().selectFilesButton->click();
   ASSERT_EQ(dialogs.requests.size(), 2u);
   EXPECT_EQ(dialogs.requests[1].fileName, File("b.avi"));
   EXPECT_EQ(List().Count(), 5);
@@ -115,7 +116,7 @@ TEST_F(ShowListWindowTest, LoadReplacesTheListAndCancelKeepsIt) {
   dir.write("two.shl", "x.avi\r\n..\\y.bat\r\n");
   List().Assign({"1", "2", "3", "4", "5"});
   dialogs.answers.push_back({File("two.shl")});
-  Form_Setup->loadListButton->click();
+  app->ListWindow().loadListButton->click();
   EXPECT_EQ(List().Items(), (Items{"x.avi", R"(..\y.bat)"}));
   ASSERT_EQ(dialogs.requests.size(), 1u);
   EXPECT_EQ(dialogs.requests[0].filter, "3D show list (*.shl)|*.shl|All files (*.*)|*.*");
@@ -124,20 +125,20 @@ TEST_F(ShowListWindowTest, LoadReplacesTheListAndCancelKeepsIt) {
   EXPECT_FALSE(dialogs.requests[0].multiSelect);
   EXPECT_FALSE(dialogs.requests[0].save);
 
-  Form_Setup->loadListButton->click();  // cancelled
+  app->ListWindow().loadListButton->click();  // cancelled
   EXPECT_EQ(List().Items(), (Items{"x.avi", R"(..\y.bat)"}));
   EXPECT_EQ(dialogs.requests[1].fileName, File("two.shl"));
 
   // A name that cannot be opened: the error report, and the list as it was.
   dialogs.answers.push_back({File("gone.shl")});
-  Form_Setup->loadListButton->click();
+  app->ListWindow().loadListButton->click();
   EXPECT_EQ(List().Items(), (Items{"x.avi", R"(..\y.bat)"}));
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_EQ(messages.errors[0].first, "quadrel");
   EXPECT_NE(messages.errors[0].second.find("Cannot open file \"" + File("gone.shl") + "\""),
             std::string::npos);
   EXPECT_EQ(dialogs.requests[2].fileName, File("two.shl"));
-  Form_Setup->loadListButton->click();
+  app->ListWindow().loadListButton->click();
   EXPECT_EQ(dialogs.requests[3].fileName, File("gone.shl"));
 }
 
@@ -148,7 +149,7 @@ TEST_F(ShowListWindowTest, LoadRefusesWhatIsNoRegularFileWithoutBlocking) {
   for (const std::string& chosen : {fifo, std::string("/dev/zero")}) {
     messages.errors.clear();
     dialogs.answers.push_back({chosen});
-    Form_Setup->loadListButton->click();  // a blocking read would hang the suite here
+    app->ListWindow().loadListButton->click();  // a blocking read would hang the suite here
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_EQ(messages.errors[0].second,
               "Cannot open file \"" + chosen + "\". Not a regular file.");
@@ -164,7 +165,7 @@ TEST_F(ShowListWindowTest, SaveThenLoadGivesTheSameList) {
                     "  spaced  ", "intro.avi"};
   List().Assign(items);
   dialogs.answers.push_back({File("show.shl")});
-  Form_Setup->saveListButton->click();
+  app->ListWindow().saveListButton->click();
   EXPECT_EQ(dir.read("show.shl"), FormatShowList(items));
   ASSERT_EQ(dialogs.requests.size(), 1u);
   EXPECT_EQ(dialogs.requests[0].filter, "3D show list (*.shl)|*.shl");
@@ -174,26 +175,26 @@ TEST_F(ShowListWindowTest, SaveThenLoadGivesTheSameList) {
 
   List().Assign({"other"});
   dialogs.answers.push_back({File("show.shl")});
-  Form_Setup->loadListButton->click();
+  app->ListWindow().loadListButton->click();
   EXPECT_EQ(List().Items(), items);
 
   // Cancelled: nothing written; the dialog reopens with the name last chosen in it.
   const std::string before = dir.listing();
-  Form_Setup->saveListButton->click();
+  app->ListWindow().saveListButton->click();
   EXPECT_EQ(dir.listing(), before);
   EXPECT_EQ(dialogs.requests.back().fileName, File("show.shl"));
 
   // Saving over an existing file replaces it; an empty list gives zero bytes.
   List().Assign({});
   dialogs.answers.push_back({File("show.shl")});
-  Form_Setup->saveListButton->click();
+  app->ListWindow().saveListButton->click();
   EXPECT_EQ(dir.read("show.shl"), "");
 
   // A target that cannot be created: the error report; nothing else changes.
   std::filesystem::create_directory(dir.path() / "folder.shl");
   List().Assign({"kept"});
   dialogs.answers.push_back({File("folder.shl")});
-  Form_Setup->saveListButton->click();
+  app->ListWindow().saveListButton->click();
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_NE(messages.errors[0].second.find("Cannot create file"), std::string::npos);
   EXPECT_EQ(List().Items(), Items{"kept"});
@@ -202,21 +203,21 @@ TEST_F(ShowListWindowTest, SaveThenLoadGivesTheSameList) {
 
 TEST_F(ShowListWindowTest, ClearRemovesTheSelectedItems) {
   List().Assign({"A", "B", "C", "D", "E"});
-  Form_Setup->clearButton->click();  // nothing selected
+  app->ListWindow().clearButton->click();  // nothing selected
   EXPECT_EQ(List().Count(), 5);
   Select({1, 3});
-  Form_Setup->clearButton->click();
+  app->ListWindow().clearButton->click();
   EXPECT_EQ(List().Items(), (Items{"A", "C", "E"}));
-  EXPECT_TRUE(Form_Setup->SelectedPositions().empty());
+  EXPECT_TRUE(app->ListWindow().SelectedPositions().empty());
   Select({0, 1});
-  Form_Setup->clearButton->click();
+  app->ListWindow().clearButton->click();
   EXPECT_EQ(List().Items(), Items{"E"});
 
   List().Assign({"A", "B", "C"});
   Select({1});
-  Form_Setup->clearAllButton->click();
+  app->ListWindow().clearAllButton->click();
   EXPECT_EQ(List().Count(), 0);
-  Form_Setup->clearAllButton->click();
+  app->ListWindow().clearAllButton->click();
   EXPECT_EQ(List().Count(), 0);
 }
 
@@ -225,71 +226,72 @@ TEST_F(ShowListWindowTest, ClearOfAHalfMillionSelectedKeepsTheRest) {
   for (int i = 0; i < 1000000; ++i) items.push_back(std::to_string(i));
   List().Assign(std::move(items));
   // A Shift-range over the middle half.
-  Form_Setup->listView->selectionModel()->select(
-      QItemSelection(List().index(250000), List().index(749999)), QItemSelectionModel::Select);
-  Form_Setup->clearButton->click();
+  app->ListWindow().listView->selectionModel()->select(
+      QItemSelection(Model().index(250000), Model().index(749999)), QItemSelectionModel::Select);
+  app->ListWindow().clearButton->click();
   ASSERT_EQ(List().Count(), 500000);
   EXPECT_EQ(List().Item(249999), "249999");
   EXPECT_EQ(List().Item(250000), "750000");
 }
 
 TEST_F(ShowListWindowTest, CheckBoxesKeepTheShowStateEqual) {
-  Form_Setup->continuousBox->click();
-  EXPECT_TRUE(ShowState.ContinuousMode);
-  EXPECT_FALSE(ShowState.LoopAll);
-  Form_Setup->loopBox->setChecked(true);  // as the settings file sets it
-  EXPECT_TRUE(ShowState.LoopAll);
-  Form_Setup->continuousBox->setChecked(false);
-  EXPECT_FALSE(ShowState.ContinuousMode);
-  Form_Setup->loopBox->click();
-  EXPECT_FALSE(ShowState.LoopAll);
+  app->ListWindow().continuousBox->click();
+  EXPECT_TRUE(app->State().continuousMode);
+  EXPECT_FALSE(app->State().loopAll);
+  app->ListWindow().loopBox->setChecked(true);  // as the settings file sets it
+  EXPECT_TRUE(app->State().loopAll);
+  app->ListWindow().continuousBox->setChecked(false);
+  EXPECT_FALSE(app->State().continuousMode);
+  app->ListWindow().loopBox->click();
+  EXPECT_FALSE(app->State().loopAll);
 }
 
 TEST_F(ShowListWindowTest, MakeBatVbsOpensTheChosenPlayersWindow) {
   std::vector<QDialog*> shown;
-  Form_Setup->ShowModal = [&](QDialog& window) { shown.push_back(&window); };
-  Form_Setup->makeScriptsButton->click();  // "Bino" is chosen at start
-  Form_Setup->playerGroup->SetItemIndex(1);
-  Form_Setup->makeScriptsButton->click();
-  Form_Setup->playerGroup->SetItemIndex(2);
-  Form_Setup->makeScriptsButton->click();
-  Form_Setup->playerGroup->SetItemIndex(-1);
-  Form_Setup->makeScriptsButton->click();
-  EXPECT_EQ(shown, (std::vector<QDialog*>{Form_Bino, Form_SPlayer}));
+  app->ListWindow().ShowModal = [&](QDialog& window) { shown.push_back(&window); };
+  app->ListWindow().makeScriptsButton->click();  // "Bino" is chosen at start
+  app->ListWindow().playerGroup->SetItemIndex(1);
+  app->ListWindow().makeScriptsButton->click();
+  app->ListWindow().playerGroup->SetItemIndex(2);
+  app->ListWindow().makeScriptsButton->click();
+  app->ListWindow().playerGroup->SetItemIndex(-1);
+  app->ListWindow().makeScriptsButton->click();
+  EXPECT_EQ(shown, (std::vector<QDialog*>{&app->Bino(), &app->SPlayer()}));
 }
 
 TEST_F(ShowListWindowTest, XAndEscCloseOnlyFromTheList) {
   List().Assign({"A", "B"});
   Select({1});
   const auto close = [&](QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers) {
-    Form_Setup->show();
+    app->ListWindow().show();
     target->setFocus();
     KeyClick(target, key, modifiers);
-    return !Form_Setup->isVisible();
+    return !app->ListWindow().isVisible();
   };
-  EXPECT_TRUE(close(Form_Setup->listView, Qt::Key_X, Qt::NoModifier));
-  EXPECT_TRUE(close(Form_Setup->listView, Qt::Key_X, Qt::ShiftModifier | Qt::ControlModifier));
-  EXPECT_TRUE(close(Form_Setup->listView, Qt::Key_Escape, Qt::AltModifier));
-  EXPECT_TRUE(close(Form_Setup->listView, Qt::Key_Escape, Qt::NoModifier));
-  EXPECT_FALSE(close(Form_Setup->clearButton, Qt::Key_Escape, Qt::NoModifier));
-  EXPECT_FALSE(close(Form_Setup->loopBox, Qt::Key_Escape, Qt::NoModifier));
-  EXPECT_FALSE(close(Form_Setup->clearButton, Qt::Key_X, Qt::NoModifier));
-  EXPECT_FALSE(close(Form_Setup->listView, Qt::Key_Down, Qt::NoModifier));
+  EXPECT_TRUE(close(app->ListWindow().listView, Qt::Key_X, Qt::NoModifier));
+  EXPECT_TRUE(
+      close(app->ListWindow().listView, Qt::Key_X, Qt::ShiftModifier | Qt::ControlModifier));
+  EXPECT_TRUE(close(app->ListWindow().listView, Qt::Key_Escape, Qt::AltModifier));
+  EXPECT_TRUE(close(app->ListWindow().listView, Qt::Key_Escape, Qt::NoModifier));
+  EXPECT_FALSE(close(app->ListWindow().clearButton, Qt::Key_Escape, Qt::NoModifier));
+  EXPECT_FALSE(close(app->ListWindow().loopBox, Qt::Key_Escape, Qt::NoModifier));
+  EXPECT_FALSE(close(app->ListWindow().clearButton, Qt::Key_X, Qt::NoModifier));
+  EXPECT_FALSE(close(app->ListWindow().listView, Qt::Key_Down, Qt::NoModifier));
   Select({1});
   // Enter in the list clicks no button; on a button it clicks that one.
-  Form_Setup->show();
-  Form_Setup->listView->setFocus();
-  KeyClick(Form_Setup->listView, Qt::Key_Return);
+  app->ListWindow().show();
+  app->ListWindow().listView->setFocus();
+  KeyClick(app->ListWindow().listView, Qt::Key_Return);
   EXPECT_TRUE(dialogs.requests.empty());
-  EXPECT_TRUE(Form_Setup->isVisible());
-  Form_Setup->selectFilesButton->setFocus();
-  KeyClick(Form_Setup->selectFilesButton, Qt::Key_Return);
+  EXPECT_TRUE(app->ListWindow().isVisible());
+  app->ListWindow().selectFilesButton->setFocus();
+  KeyClick(app->ListWindow().selectFilesButton, Qt::Key_Return);
   EXPECT_EQ(dialogs.requests.size(), 1u);
   Select({1});
   // The close box closes too; closing changes nothing else.
-  Form_Setup->show();
-  Form_Setup->close();
-  EXPECT_FALSE(Form_Setup->isVisible());
+  app->ListWindow().show();
+  app->ListWindow().close();
+  EXPECT_FALSE(app->ListWindow().isVisible());
   EXPECT_EQ(List().Items(), (Items{"A", "B"}));
-  EXPECT_EQ(Form_Setup->SelectedPositions(), std::vector<std::size_t>{1});
+  EXPECT_EQ(app->ListWindow().SelectedPositions(), std::vector<std::size_t>{1});
 }

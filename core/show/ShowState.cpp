@@ -1,7 +1,0 @@
-#include "core/show/ShowState.h"
-
-TShowState ShowState;
-
-void ResetShowState() {
-  ShowState = TShowState{};
-}
