@@ -18,7 +18,7 @@ App::App(Services& services) : services_(services) {
   showWindow_ =
       std::make_unique<ShowWindow>(services_, state_, list_, *listWindow_, *floatingWindow_, store);
   floatingWindow_->onValueEntered = [this](const std::string& value) {
-    showWindow_->FloatingValueEntered(value);
+    showWindow_->Controller().FloatingValueEntered(value);
   };
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "core/Services.h"
 #include "core/show/SettingsStore.h"
@@ -22,6 +23,7 @@ class App : private SettingsStore {
   App(const App&) = delete;
   App& operator=(const App&) = delete;
 
+  const std::string& ExePath() const { return services_.exePath; }
   ShowState& State() { return state_; }
   ShowList& List() { return list_; }
   ShowWindow& Show() { return *showWindow_; }

@@ -18,7 +18,7 @@ namespace {
 App* gApp = nullptr;
 
 std::string LanguageFileName() {
-  return ProgramFileName(gApp->Show().services().exePath, ".LNG");
+  return ProgramFileName(gApp->ExePath(), ".LNG");
 }
 
 // The show list window's title or caption for each "Setup" text, with the property holding it.

@@ -25,7 +25,7 @@ App* gApp = nullptr;
 using S = Setting;
 
 std::string SettingsFileName() {
-  return ProgramFileName(gApp->Show().services().exePath, ".INI");
+  return ProgramFileName(gApp->ExePath(), ".INI");
 }
 
 // The show flags live in ShowState; every other flag is a check box.

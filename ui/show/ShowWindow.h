@@ -5,19 +5,24 @@
 
 #include "core/Services.h"
 #include "core/show/SettingsStore.h"
+#include "core/show/ShowController.h"
 #include "core/show/ShowState.h"
+#include "core/show/ShowView.h"
 #include "core/showlist/ShowList.h"
 
-class Label;
-class QTimer;
-class Memo;
-class Shape;
 class EyeCheckCard;
 class FloatingValueWindow;
+class ItemWait;
+class Label;
+class Memo;
+class QTimer;
+class Shape;
 class ShowListWindow;
 
-// The show window: black, split into a left and a right half, one per eye.
-class ShowWindow : public QWidget {
+// The show window: black, split into a left and a right half, one per eye. It draws what its
+// controller tells it and hands it the operator's keys, the pause timer's ticks, activations,
+// resizes and the close, each inside the error guard.
+class ShowWindow : public QWidget, private ShowView {
   Q_OBJECT
  public:
   ShowWindow(Services& services, ShowState& state, ShowList& list, ShowListWindow& listWindow,
@@ -39,45 +44,18 @@ class ShowWindow : public QWidget {
   // Under everything else, so the frame, texts and help stay drawn over it.
   EyeCheckCard* eyeCheckCard;
 
-  // Handlers.
-  void FormCreate();
-  void FormActivate();
-  void FormKeyDown(int key);
-  void FormResize();
-  bool FormCanResize(int& newWidth, int& newHeight);
-  // The three saves; false when one failed and the window must stay open.
-  bool FormClose();
+  ShowController& Controller() { return controller_; }
 
-  // Display operations.
-  void RefreshInfoDisplay();
-  void ApplyWindowMode();
-  void ShowPointer();
-  void HidePointer();
-  void UpdateCornerMarker();
-  void LayoutFloatingFrame();
-  // The eye check card (T): on or off; off whenever an item is started. Never saved.
-  void ToggleEyeCheckCard();
-  void HideEyeCheckCard();
-
-  // Playing items and the continuous show.
-  void PlayItem();
-  void PlayStep();
+  // Entry points, each run inside the error guard; what waited during an item follows.
+  void KeyDown(int key);
   void PauseElapsed();
-  void StopContinuousShow();
+  // The show window's own activation (the first one, or the keyboard back from the floating
+  // value window).
+  void Activate();
 
-  // The floating value window hands the keyboard back: this is an activation, run now so that
-  // what the caller does next (showing the frame) comes after it.
-  void ActivateFromFloating();
-  // Enter in the floating value window: the value is taken, the frame laid out and shown.
-  void FloatingValueEntered(const std::string& value);
-  ShowState& State() const { return state_; }
-
-  Services& services() const { return services_; }
   // The window's outer size, border and title bar included.
   int OuterWidth() const;
   int OuterHeight() const;
-  // The show list's item count, read at the moment of use.
-  int Count() const;
   // The four frame shapes in the order every show and hide goes through them.
   std::vector<Shape*> FrameShapes() const;
 
@@ -86,24 +64,42 @@ class ShowWindow : public QWidget {
   void Closed();
 
  protected:
-  bool event(QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:
-  void FirstActivationSteps();
-  void LoadAutomaticList();
+  // What the controller asks of the window.
+  void ClearInfo() override;
+  void ShowInfo(const InfoDisplay& info) override;
+  void ToggleFrame() override;
+  void SetFrameVisible(bool visible) override;
+  platform::ScreenSize OuterSize() const override;
+  void PlaceRightTexts(int half) override;
+  void PlaceFrame(const FloatingFrameGeometry& geometry) override;
+  void ToggleCornerMarker() override;
+  void SetMarkerColour(MarkerColour colour) override;
+  void ShowMaximised(platform::ScreenSize screen) override;
+  void ShowNormal(int outerWidth, int outerHeight) override;
+  void MoveToOrigin() override;
+  void Close() override;
+  void OpenShowList() override;
+  void ToggleFloatingValueWindow(const std::string& value) override;
+  void TakeKeyboardFromFloatingValue() override;
+  void ToggleEyeCheckCard() override;
+  void HideEyeCheckCard() override;
+  void StartPause(int milliseconds) override;
+  void StopPause() override;
+
   // Sizes the window so that its border and title bar included it has this size.
   void SetOuterSize(int outerWidth, int outerHeight);
 
   Services& services_;
   ShowState& state_;
-  ShowList& list_;
   ShowListWindow& listWindow_;
   FloatingValueWindow& floatingWindow_;
-  SettingsStore& store_;
-  bool layoutPending_ = false;
+  ItemWait* itemWait_;  // a child of the window
+  ShowController controller_;
   bool floatingHandOverDone_ = false;
 };

@@ -19,7 +19,7 @@
 #include "ui/controls/RadioGroup.h"
 #include "ui/players/BinoSettingsWindow.h"
 #include "ui/players/SPlayerSettingsWindow.h"
-#include "ui/show/VirtualKey.h"
+#include "ui/show/VirtualKeyFromQt.h"
 #include "ui/showlist/ShowListModel.h"
 
 namespace {

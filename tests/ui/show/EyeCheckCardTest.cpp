@@ -23,7 +23,7 @@ class EyeCheck : public UiFixture {
     app->ListWindow().Items().Assign({"a.avi", "b.avi"});
     if (app->State().helpVisible) Key('H');  // the help text would stand over the card's middle
   }
-  void Key(int key) { app->Show().FormKeyDown(key); }
+  void Key(int key) { app->Show().KeyDown(key); }
   // The show window as drawn, at `width` x `height` client pixels.
   QImage Drawn(int width, int height) {
     app->Show().resize(width, height);
@@ -158,7 +158,7 @@ TEST_F(EyeCheck, TogglesAndIsNeverSavedOrLeftOnDuringAnItem) {
   EXPECT_TRUE(app->Show().eyeCheckCard->isHidden());
 
   Key('T');
-  ASSERT_TRUE(app->Show().FormClose());
+  ASSERT_TRUE(app->Show().close());
   EXPECT_EQ(dir.read("quadrel.INI").find("EyeCheck"), std::string::npos);
 }
 

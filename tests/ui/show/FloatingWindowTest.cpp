@@ -77,9 +77,6 @@ TEST_F(FloatingWindow, FirstLayoutWaitsForTheFirstActivation) {
   EXPECT_EQ(app->Show().frameLineRight->geometry(), QRect(500, 0, 1, 600));
   EXPECT_EQ(app->Show().frameRectRight->geometry(), QRect(500, 0, 500, app->Show().height()));
   EXPECT_EQ(FrameVisibility(), hidden);
-  int w = 1, h = 2;
-  EXPECT_TRUE(app->Show().FormCanResize(w, h));
-  EXPECT_EQ(QSize(w, h), QSize(1, 2));
 }
 
 TEST_F(FloatingWindow, EnterLaysOutAndShowsTheFrame) {
@@ -197,7 +194,7 @@ TEST_F(FloatingWindow, AnInvalidValueDoesNotSwallowTheNextReturnToTheShowWindow)
   activated(&errorBox);
   activated(&app->Show());
 
-  app->Show().FormKeyDown('F');
+  app->Show().KeyDown('F');
   ASSERT_EQ(FrameVisibility(), shown);
   app->Floating().show();
   activated(&app->Floating());

@@ -24,7 +24,7 @@ class JournalUi : public UiFixture {
     Activate();
     app->ListWindow().Items().Assign({"a.avi", "b.avi", "c.avi"});
   }
-  void Key(int key) { app->Show().FormKeyDown(key); }
+  void Key(int key) { app->Show().KeyDown(key); }
   // "event position result" of every line, the time and duration left out.
   std::vector<std::string> Events() {
     std::vector<std::string> out;

@@ -14,7 +14,7 @@
 #include "ui/controls/Shape.h"
 #include "ui/show/FloatingValueWindow.h"
 #include "ui/show/ShowWindow.h"
-#include "ui/show/VirtualKey.h"
+#include "ui/show/VirtualKeyFromQt.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
 
@@ -30,14 +30,14 @@ class Keys : public UiFixture {
   Keys() {
     Activate();
     SetItems(3);
-    app->Show().RefreshInfoDisplay();
+    app->Show().Activate();  // draws the texts for the new list
   }
   void SetItems(int count) {
     std::vector<std::string> items;
     for (int i = 0; i < count; ++i) items.push_back("clip" + std::to_string(i) + ".avi");
     app->ListWindow().Items().Assign(items);
   }
-  void Key(int key) { app->Show().FormKeyDown(key); }
+  void Key(int key) { app->Show().KeyDown(key); }
   // A key as the keyboard sends it, with its modifiers.
   void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeat = false) {
     QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeat);

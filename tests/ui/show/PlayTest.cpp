@@ -17,7 +17,7 @@
 #include "ui/controls/Memo.h"
 #include "ui/controls/Shape.h"
 #include "ui/show/ShowWindow.h"
-#include "ui/show/VirtualKey.h"
+#include "ui/show/VirtualKeyFromQt.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
 
@@ -61,7 +61,7 @@ class Play : public UiFixture {
     Activate();
     app->ListWindow().Items().Assign({"a.avi", "b.avi", "c.avi"});
   }
-  void Key(int key) { app->Show().FormKeyDown(key); }
+  void Key(int key) { app->Show().KeyDown(key); }
   void Tick() { app->Show().PauseElapsed(); }
   std::vector<std::string> Played() const {
     std::vector<std::string> names;

@@ -2,7 +2,7 @@
 
 #include <QKeyEvent>
 
-#include "ui/show/VirtualKey.h"
+#include "ui/show/VirtualKeyFromQt.h"
 
 namespace {
 int Vk(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

@@ -3,52 +3,43 @@
 #include <QObject>
 #include <QPointer>
 #include <deque>
+#include <functional>
 #include <memory>
 
-#include "platform/Shell.h"
+#include "core/show/ItemRunner.h"
 
-class ShowWindow;
+class QTimer;
+class QWidget;
 
 // While a show item plays, the show window keeps repainting and answering the window manager,
 // but what the operator does meanwhile (keys, mouse button releases, closing the window) and the
 // continuous show's tick wait until the item has ended; then they are handled in the order they
 // came, the tick last, as a blocked message queue would deliver them. Mouse presses and wheel
 // turns meanwhile are dropped, so no dialog or list change can start inside the wait.
-class HeldInput : public QObject {
+class ItemWait : public QObject, public ItemRunner {
   Q_OBJECT
 
  public:
-  // The one for `form`, made on first use.
-  static HeldInput& Of(ShowWindow& form);
+  // `tick` runs a tick of `pauseTimer` that was held back.
+  ItemWait(QWidget& window, QTimer& pauseTimer, std::function<void()> tick);
 
-  // For its lifetime, ticks of pauseTimer are held back; with `input`, keys and closes too.
-  class Hold {
-   public:
-    Hold(HeldInput& owner, bool input);
-    ~Hold();
-    Hold(const Hold&) = delete;
-    Hold& operator=(const Hold&) = delete;
+  void ItemStarting() override;
+  void ItemDone() override;
+  // Returns when `process` has ended, handling paint and window events in short slices; then
+  // gives the keyboard back to the window.
+  void WaitFor(platform::Process& process) override;
 
-   private:
-    HeldInput& owner_;
-    bool input_;
-  };
-
-  // Returns when `process` has ended, handling paint and window events in short slices.
-  void WaitFor(platform::Process& process);
-
-  // Handles what was held back: keys and closes in order, then a tick that fell due (if pauseTimer
-  // still runs). Called at the end of every handler that may have waited.
+  // Handles what was held back: keys and closes in order, then a tick that fell due (if the
+  // pause still runs). Called at the end of every handler that may have waited.
   void Release();
 
-  // pauseTimer was started afresh or stopped: a tick held back from before no longer comes.
+  // The pause was started afresh or stopped: a tick held back from before no longer comes.
   void DropTick() { tickDue_ = false; }
 
  protected:
   bool eventFilter(QObject* object, QEvent* event) override;
 
  private:
-  explicit HeldInput(ShowWindow& form);
   void UpdateFilter();
 
   struct Entry {
@@ -56,7 +47,9 @@ class HeldInput : public QObject {
     std::unique_ptr<QEvent> event;  // none: the window's close
   };
 
-  ShowWindow& form_;
+  QWidget& window_;
+  QTimer& pauseTimer_;
+  std::function<void()> tick_;
   int timerHolds_ = 0;
   int inputHolds_ = 0;
   bool filtering_ = false;

@@ -1,4 +1,4 @@
-#include "ui/show/VirtualKey.h"
+#include "ui/show/VirtualKeyFromQt.h"
 
 #include <QKeyEvent>
 

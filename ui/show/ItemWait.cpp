@@ -1,4 +1,4 @@
-#include "ui/show/HeldInput.h"
+#include "ui/show/ItemWait.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -6,34 +6,29 @@
 #include <QThread>
 #include <QTimer>
 
-#include "ui/show/ShowWindow.h"
+#include <QWidget>
+
+#include "platform/Foreground.h"
 
 namespace {
 // Short enough that repainting never lags visibly, long enough to cost nothing while waiting.
 constexpr int kWaitSliceMs = 10;
 }  // namespace
 
-HeldInput::HeldInput(ShowWindow& form) : QObject(&form), form_(form) {}
+ItemWait::ItemWait(QWidget& window, QTimer& pauseTimer, std::function<void()> tick)
+    : QObject(&window), window_(window), pauseTimer_(pauseTimer), tick_(std::move(tick)) {}
 
-HeldInput& HeldInput::Of(ShowWindow& form) {
-  if (auto* found = form.findChild<HeldInput*>(QString(), Qt::FindDirectChildrenOnly))
-    return *found;
-  return *new HeldInput(form);
+void ItemWait::ItemStarting() {
+  ++timerHolds_;
+  UpdateFilter();
 }
 
-HeldInput::Hold::Hold(HeldInput& owner, bool input) : owner_(owner), input_(input) {
-  ++owner_.timerHolds_;
-  if (input_) ++owner_.inputHolds_;
-  owner_.UpdateFilter();
+void ItemWait::ItemDone() {
+  --timerHolds_;
+  UpdateFilter();
 }
 
-HeldInput::Hold::~Hold() {
-  --owner_.timerHolds_;
-  if (input_) --owner_.inputHolds_;
-  owner_.UpdateFilter();
-}
-
-void HeldInput::UpdateFilter() {
+void ItemWait::UpdateFilter() {
   const bool wanted = timerHolds_ > 0 || inputHolds_ > 0;
   if (wanted == filtering_) return;
   filtering_ = wanted;
@@ -43,17 +38,32 @@ void HeldInput::UpdateFilter() {
     QCoreApplication::instance()->removeEventFilter(this);
 }
 
-void HeldInput::WaitFor(platform::Process& process) {
-  Hold hold(*this, true);
-  while (!process.WaitFor(kWaitSliceMs)) QCoreApplication::processEvents(QEventLoop::AllEvents);
-  // Keys already on their way when the item ended belong before anything that follows.
-  QCoreApplication::processEvents(QEventLoop::AllEvents);
+void ItemWait::WaitFor(platform::Process& process) {
+  {
+    // Input is held for the wait alone, also when it ends by an error.
+    struct InputHold {
+      ItemWait& wait;
+      explicit InputHold(ItemWait& w) : wait(w) {
+        ++wait.inputHolds_;
+        wait.UpdateFilter();
+      }
+      ~InputHold() {
+        --wait.inputHolds_;
+        wait.UpdateFilter();
+      }
+    } hold(*this);
+    while (!process.WaitFor(kWaitSliceMs)) QCoreApplication::processEvents(QEventLoop::AllEvents);
+    // Keys already on their way when the item ended belong before anything that follows.
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+  }
+  // The next key must reach this window without a click, in front of the audience.
+  platform::TakeKeyboardBack(static_cast<std::uintptr_t>(window_.winId()));
 }
 
-bool HeldInput::eventFilter(QObject* object, QEvent* event) {
+bool ItemWait::eventFilter(QObject* object, QEvent* event) {
   switch (event->type()) {
     case QEvent::Timer:
-      if (object == form_.pauseTimer) {
+      if (object == &pauseTimer_) {
         tickDue_ = true;
         return true;
       }
@@ -88,7 +98,7 @@ bool HeldInput::eventFilter(QObject* object, QEvent* event) {
       }
       break;
     case QEvent::Close:
-      if (inputHolds_ > 0 && object == &form_) {
+      if (inputHolds_ > 0 && object == &window_) {
         event->ignore();
         held_.push_back({object, nullptr});
         return true;
@@ -100,7 +110,7 @@ bool HeldInput::eventFilter(QObject* object, QEvent* event) {
   return false;
 }
 
-void HeldInput::Release() {
+void ItemWait::Release() {
   // A release already draining this event loop's queue goes on with what is added meanwhile;
   // a modal window's own loop further in drains its part itself.
   const int level = QThread::currentThread()->loopLevel();
@@ -115,12 +125,12 @@ void HeldInput::Release() {
       if (entry.event)
         QCoreApplication::sendEvent(entry.receiver, entry.event.get());
       else
-        form_.close();
+        window_.close();
       continue;
     }
     if (tickDue_) {
       tickDue_ = false;
-      if (form_.pauseTimer->isActive()) form_.PauseElapsed();
+      if (pauseTimer_.isActive()) tick_();
       continue;
     }
     break;

@@ -1,0 +1,102 @@
+#include <chrono>
+
+#include "core/ErrorReport.h"
+#include "core/show/ItemLaunch.h"
+#include "core/show/ShowController.h"
+#include "core/show/ShowJournal.h"
+
+namespace {
+// Tells the runner an item is under way for as long as it lives, also when an error ends it.
+class ItemUnderWay {
+ public:
+  explicit ItemUnderWay(ItemRunner& runner) : runner_(runner) { runner_.ItemStarting(); }
+  ~ItemUnderWay() { runner_.ItemDone(); }
+  ItemUnderWay(const ItemUnderWay&) = delete;
+  ItemUnderWay& operator=(const ItemUnderWay&) = delete;
+
+ private:
+  ItemRunner& runner_;
+};
+}  // namespace
+
+void ShowController::PlayItem() {
+  // A tick must not start another item while this one is being opened or reported.
+  const ItemUnderWay underWay(runner_);
+  view_.HideEyeCheckCard();
+  // A copy: the show list window may change the list while the item plays.
+  const std::string item = list_.Item(state_.showIndex);
+  const int position = state_.showIndex + 1;
+  ShowJournal* journal = services_.journal;
+  const ItemLaunch launch = NativeItemLaunch(services_.exePath, item);
+  if (journal) journal->ItemStarted(position, item);
+  const auto started = std::chrono::steady_clock::now();
+  platform::OpenResult opened = services_.shell->Open(launch.file, launch.folder);
+  if (!opened.error.empty()) {
+    // Journalled before the message box, which may stay open for a while.
+    if (journal) journal->ItemFailed(position, item, opened.error);
+    services_.messages->ShowError(ErrorReportTitle(services_.exePath),
+                                  ErrorReportText(opened.error));
+  }
+  if (opened.process) runner_.WaitFor(*opened.process);
+  if (journal && (opened.process || opened.error.empty()))
+    journal->ItemEnded(position, item, opened.process ? opened.process->ExitStatus() : std::nullopt,
+                       opened.process != nullptr,
+                       std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now() - started));
+  // Releasing the process closes its handle.
+}
+
+void ShowController::PlayStep() {
+  view_.SetFrameVisible(false);
+  ApplyWindowMode();
+  state_.infoVisible = false;
+  state_.helpVisible = false;
+  if (state_.showIndex < list_.Count()) {
+    PlayItem();
+    if (state_.continuousMode) {
+      if (services_.journal && !pauseRunning_)
+        services_.journal->ContinuousStarted(state_.showIndex + 1);
+      StartPause();
+    }
+  } else {
+    state_.infoVisible = true;
+  }
+  state_.showIndex = state_.showIndex + 1;
+}
+
+void ShowController::PauseElapsed() {
+  // The pause runs from the end of one item to the start of the next.
+  view_.StopPause();
+  ApplyWindowMode();
+  state_.infoVisible = false;
+  state_.helpVisible = false;
+  if (state_.showIndex < list_.Count())
+    PlayItem();
+  else
+    state_.infoVisible = true;
+  state_.showIndex = state_.showIndex + 1;
+  StartPause();
+  if (state_.showIndex >= list_.Count()) {
+    if (state_.loopAll) {
+      state_.showIndex = 0;
+    } else {
+      state_.showIndex = list_.Count();
+      if (services_.journal) services_.journal->ContinuousStopped(0, "end of the list");
+      pauseRunning_ = false;  // so that the stop below is not journalled as one by A
+      StopContinuousShow();
+      view_.SetMarkerColour(MarkerColour::Purple);
+    }
+  }
+}
+
+void ShowController::StartPause() {
+  view_.StartPause(kPauseMs);
+  pauseRunning_ = true;
+}
+
+void ShowController::StopContinuousShow() {
+  if (services_.journal && pauseRunning_)
+    services_.journal->ContinuousStopped(state_.showIndex + 1, "A pressed");
+  view_.StopPause();
+  pauseRunning_ = false;
+}
