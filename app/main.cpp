@@ -35,7 +35,8 @@ int main(int argc, char** argv) {
   Services services;
   services.exePath = platform::ExecutablePath();
   services.pointer = pointer.get();
-  services.screen = &platform::SystemScreen();
+  const auto screen = platform::MakeSystemScreen();
+  services.screen = screen.get();
   services.dialogs = &dialogs;
   services.messages = &messages;
   services.decimalSeparator = &platform::DecimalSeparator;
@@ -47,9 +48,9 @@ int main(int argc, char** argv) {
   App program(services);
   ShowWindow& showWindow = program.Show();
   QObject::connect(&showWindow, &ShowWindow::Closed, &app, &QApplication::quit);
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+  if (const QScreen* primary = QGuiApplication::primaryScreen()) {
     QRect frame = showWindow.frameGeometry();
-    frame.moveCenter(screen->geometry().center());
+    frame.moveCenter(primary->geometry().center());
     showWindow.move(frame.topLeft());
   }
   showWindow.show();

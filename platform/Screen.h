@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 
 namespace platform {
 
@@ -15,6 +16,6 @@ class Screen {
 };
 
 // The screen of this system.
-Screen& SystemScreen();
+std::unique_ptr<Screen> MakeSystemScreen();
 
 }  // namespace platform

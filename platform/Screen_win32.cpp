@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <memory>
+
 #include "platform/Screen.h"
 
 namespace platform {
@@ -14,9 +16,8 @@ class WindowsScreen : public Screen {
 
 }  // namespace
 
-Screen& SystemScreen() {
-  static WindowsScreen screen;
-  return screen;
+std::unique_ptr<Screen> MakeSystemScreen() {
+  return std::make_unique<WindowsScreen>();
 }
 
 }  // namespace platform

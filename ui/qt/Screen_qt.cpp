@@ -1,5 +1,6 @@
 #include <QGuiApplication>
 #include <QScreen>
+#include <memory>
 
 #include "platform/Screen.h"
 
@@ -18,9 +19,8 @@ class QtScreen : public Screen {
 
 }  // namespace
 
-Screen& SystemScreen() {
-  static QtScreen screen;
-  return screen;
+std::unique_ptr<Screen> MakeSystemScreen() {
+  return std::make_unique<QtScreen>();
 }
 
 }  // namespace platform
