@@ -15,6 +15,7 @@ class Shape;
 class EyeCheckCard;
 class FloatingValueWindow;
 class ShowListWindow;
+struct LanguageValues;
 
 // The show window: black, split into a left and a right half, one per eye.
 class ShowWindow : public QWidget {
@@ -80,6 +81,10 @@ class ShowWindow : public QWidget {
   int Count() const;
   // The four frame shapes in the order every show and hide goes through them.
   std::vector<Shape*> FrameShapes() const;
+
+  // The help lines of both displays; the left one is saved (ShowWindowTexts.cpp).
+  void ApplyTexts(const LanguageValues& texts);
+  void CollectTexts(LanguageValues& texts) const;
 
  signals:
   // The close went through: the program ends.
