@@ -1,9 +1,12 @@
 #include "ui/App.h"
 
+#include "core/settings/LanguageFile.h"
+#include "core/settings/SettingsFile.h"
+#include "core/show/ShowStateSettings.h"
+#include "core/showlist/ItemPath.h"
+
 #include "ui/players/BinoSettingsWindow.h"
 #include "ui/players/SPlayerSettingsWindow.h"
-#include "ui/settings/LanguageFile.h"
-#include "ui/settings/SettingsFile.h"
 #include "ui/show/FloatingValueWindow.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"
@@ -31,11 +34,27 @@ App::~App() {
 }
 
 void App::Load() {
-  LoadSettings(*this);
-  LoadLanguage(*this);
+  settings_ = LoadSettings(ProgramFileName(services_.exePath, ".INI"));
+  ApplyShowSettings(settings_, state_);
+  listWindow_->Apply(settings_);
+  binoWindow_->Apply(settings_);
+  splayerWindow_->Apply(settings_);
+
+  const LanguageValues texts = LoadLanguage(ProgramFileName(services_.exePath, ".LNG"));
+  showWindow_->ApplyTexts(texts);
+  listWindow_->ApplyTexts(texts);
 }
 
 void App::Save() {
-  SaveSettings(*this);
-  SaveLanguage(*this);
+  // A failed settings save throws before the language file is touched.
+  CollectShowSettings(state_, settings_);
+  listWindow_->Collect(settings_);
+  binoWindow_->Collect(settings_);
+  splayerWindow_->Collect(settings_);
+  SaveSettings(ProgramFileName(services_.exePath, ".INI"), settings_);
+
+  LanguageValues texts;
+  showWindow_->CollectTexts(texts);
+  listWindow_->CollectTexts(texts);
+  SaveLanguage(ProgramFileName(services_.exePath, ".LNG"), texts);
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "core/Services.h"
+#include "core/settings/Settings.h"
 #include "core/show/SettingsStore.h"
 #include "core/show/ShowState.h"
 #include "core/showlist/ShowList.h"
@@ -13,9 +14,9 @@ class ShowListWindow;
 class ShowWindow;
 class SPlayerSettingsWindow;
 
-// The application: owns the show's state, its list and the five windows, and hands each window
-// what it needs. Nothing is read from disk when it is made; that waits for the show window's
-// first activation. The files are written when the show window closes.
+// The application: owns the show's state, its list, the settings and the five windows, and hands
+// each window what it needs. Nothing is read from disk when it is made; that waits for the show
+// window's first activation. The files are written when the show window closes.
 class App : private SettingsStore {
  public:
   explicit App(Services& services);
@@ -23,7 +24,6 @@ class App : private SettingsStore {
   App(const App&) = delete;
   App& operator=(const App&) = delete;
 
-  const std::string& ExePath() const { return services_.exePath; }
   ShowState& State() { return state_; }
   ShowList& List() { return list_; }
   ShowWindow& Show() { return *showWindow_; }
@@ -39,6 +39,7 @@ class App : private SettingsStore {
   Services& services_;
   ShowState state_;
   ShowList list_;
+  Settings settings_;
   // Made in this order, destroyed in the reverse one: each window gets those made before it.
   std::unique_ptr<BinoSettingsWindow> binoWindow_;
   std::unique_ptr<SPlayerSettingsWindow> splayerWindow_;

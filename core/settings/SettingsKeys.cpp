@@ -2,9 +2,6 @@
 
 namespace {
 
-constexpr auto kFlag = SettingType::Flag;
-constexpr auto kNumber = SettingType::Number;
-constexpr auto kText = SettingType::Text;
 constexpr const char* kIni = "Ini Parameters";
 // Key 6 spells its section with a small p; names match without case, so all three keys share
 // one section, and the first write (key 4) names it "Setup Parameters".
@@ -15,42 +12,44 @@ constexpr const char* kSPlayer = "SPlayer";
 
 using S = Setting;
 constexpr std::array<SettingKey, kSettingCount> kKeys{{
-    {S::InfoVisible, kIni, "File Info", kFlag, 1, ""},
-    {S::HelpVisible, kIni, "Help Info", kFlag, 1, ""},
-    {S::MonoInfo, kIni, "Mono Info Screen", kFlag, 1, ""},
-    {S::ContinuousMode, kSetup, "Continuous", kFlag, 0, ""},
-    {S::LoopAll, kSetup, "Loop", kFlag, 0, ""},
-    {S::ChosenPlayer, kSetupSmall, "VideoPlayer", kNumber, 0, ""},
-    {S::BinoLocation, kBino, "BinoLocation", kText, 0, ""},
-    {S::BinoFullScreen, kBino, "FullScreenCheck", kFlag, 1, ""},
-    {S::BinoFullScreenOption, kBino, "FullScreen", kNumber, 0, ""},
-    {S::BinoNoGui, kBino, "NoGUI", kFlag, 1, ""},
-    {S::BinoCenter, kBino, "Center", kFlag, 1, ""},
-    {S::BinoSwap, kBino, "Swap", kFlag, 0, ""},
-    {S::BinoVideoInput, kBino, "VideoInput", kNumber, 6, ""},
-    {S::BinoVideoOutput, kBino, "VideoOutput", kNumber, 4, ""},
-    {S::BinoCrossTalk, kBino, "CrossTalkEnable", kFlag, 0, ""},
-    {S::BinoCrossTalkR, kBino, "CrossTalkR", kText, 0, "0"},
-    {S::BinoCrossTalkG, kBino, "CrossTalkG", kText, 0, "0"},
-    {S::BinoCrossTalkB, kBino, "CrossTalkB", kText, 0, "0"},
-    {S::BinoGhostBusting, kBino, "Ghostbusting", kText, 0, "0"},
-    {S::BinoAddToList, kBino, "AddToList", kFlag, 1, ""},
-    {S::BinoSubtitles, kBino, "Subtitles", kFlag, 0, ""},
-    {S::BinoScriptKind, kBino, "BatOrVbs", kNumber, 1, ""},
-    {S::BinoSubtitleEncoding, kBino, "Sub_Encoding", kNumber, 0, ""},
-    {S::BinoSubtitleFont, kBino, "Sub_Font", kNumber, 0, ""},
-    {S::BinoSubtitleSize, kBino, "Sub_Font_Size", kText, 0, "12"},
-    {S::BinoSubtitleParallax, kBino, "Sub_Font_Parallax", kText, 0, "0"},
-    {S::SPlayerLocation, kSPlayer, "SPlayerLocation", kText, 0, ""},
-    {S::SPlayerFullScreen, kSPlayer, "FullScreenCheck", kFlag, 1, ""},
-    {S::SPlayerFullScreenOption, kSPlayer, "FullScreen", kNumber, 0, ""},
-    {S::SPlayerVideoInput, kSPlayer, "VideoInput", kNumber, 6, ""},
-    {S::SPlayerVideoOutput, kSPlayer, "VideoOutput", kNumber, 6, ""},
-    {S::SPlayerAddToList, kSPlayer, "AddToList", kFlag, 1, ""},
-    {S::SPlayerScriptKind, kSPlayer, "BatOrVbs", kNumber, 1, ""},
-    {S::SPlayerDeinterlace, kSPlayer, "Deinterlace", kFlag, 0, ""},
-    {S::SPlayerParallax, kSPlayer, "Parallax", kText, 0, "0"},
-    {S::FloatingValueText, "Floating", "Value", kText, 0, "0"},
+    {S::InfoVisible, kIni, "File Info", &Settings::infoVisible},
+    {S::HelpVisible, kIni, "Help Info", &Settings::helpVisible},
+    {S::MonoInfo, kIni, "Mono Info Screen", &Settings::monoInfo},
+    {S::ContinuousMode, kSetup, "Continuous", &Settings::continuousMode},
+    {S::LoopAll, kSetup, "Loop", &Settings::loopAll},
+    {S::ChosenPlayer, kSetupSmall, "VideoPlayer", &Settings::chosenPlayer},
+    {S::BinoLocation, kBino, "BinoLocation", &Settings::binoLocation},
+    {S::BinoFullScreen, kBino, "FullScreenCheck", &Settings::binoFullScreen},
+    {S::BinoFullScreenOption, kBino, "FullScreen", &Settings::binoFullScreenOption},
+    {S::BinoNoGui, kBino, "NoGUI", &Settings::binoNoGui},
+    {S::BinoCenter, kBino, "Center", &Settings::binoCenter},
+    {S::BinoSwap, kBino, "Swap", &Settings::binoSwap},
+    {S::BinoVideoInput, kBino, "VideoInput", &Settings::binoVideoInput},
+    {S::BinoVideoOutput, kBino, "VideoOutput", &Settings::binoVideoOutput},
+    {S::BinoCrossTalk, kBino, "CrossTalkEnable", &Settings::binoCrossTalk},
+    {S::BinoCrossTalkR, kBino, "CrossTalkR", &Settings::binoCrossTalkR},
+    {S::BinoCrossTalkG, kBino, "CrossTalkG", &Settings::binoCrossTalkG},
+    {S::BinoCrossTalkB, kBino, "CrossTalkB", &Settings::binoCrossTalkB},
+    {S::BinoGhostBusting, kBino, "Ghostbusting", &Settings::binoGhostBusting},
+    {S::BinoAddToList, kBino, "AddToList", &Settings::binoAddToList},
+    {S::BinoSubtitles, kBino, "Subtitles", &Settings::binoSubtitles},
+    {S::BinoScriptKind, kBino, "BatOrVbs", &Settings::binoScriptKind},
+    {S::BinoSubtitleEncoding, kBino, "Sub_Encoding", &Settings::binoSubtitleEncoding},
+    {S::BinoSubtitleFont, kBino, "Sub_Font", &Settings::binoSubtitleFont},
+    {S::BinoSubtitleSize, kBino, "Sub_Font_Size", &Settings::binoSubtitleSize},
+    {S::BinoSubtitleParallax, kBino, "Sub_Font_Parallax", &Settings::binoSubtitleParallax},
+    {S::SPlayerLocation, kSPlayer, "SPlayerLocation", &Settings::splayerLocation},
+    {S::SPlayerFullScreen, kSPlayer, "FullScreenCheck", &Settings::splayerFullScreen},
+    {S::SPlayerFullScreenOption, kSPlayer, "FullScreen", &Settings::splayerFullScreenOption},
+    {S::SPlayerVideoInput, kSPlayer, "VideoInput", &Settings::splayerVideoInput},
+    {S::SPlayerVideoOutput, kSPlayer, "VideoOutput", &Settings::splayerVideoOutput},
+    {S::SPlayerAddToList, kSPlayer, "AddToList", &Settings::splayerAddToList},
+    {S::SPlayerScriptKind, kSPlayer, "BatOrVbs", &Settings::splayerScriptKind},
+    {S::SPlayerDeinterlace, kSPlayer, "Deinterlace", &Settings::splayerDeinterlace},
+    {S::SPlayerParallax, kSPlayer, "Parallax", &Settings::splayerParallax},
+    {S::FloatingValueText, "Floating", "Value", &Settings::floatingValueText},
+    // Last, so that it follows the other Bino keys of a new file.
+    {S::BinoVersion, kBino, "BinoVersion", &Settings::binoVersion, true},
 }};
 
 constexpr bool TableIsIndexedByBinding() {
@@ -98,6 +97,7 @@ constexpr std::array<Setting, kSettingCount> kReadOrder{{
     S::SPlayerDeinterlace,
     S::SPlayerParallax,
     S::FloatingValueText,
+    S::BinoVersion,
 }};
 
 }  // namespace

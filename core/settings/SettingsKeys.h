@@ -2,15 +2,18 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
+#include <variant>
 
-// What each key of the settings file is read into and written from, named after the variable
-// or control it is bound to.
+#include "core/settings/Settings.h"
+
+// The keys of the settings file, named after the value they hold.
 enum class Setting : uint8_t {
   InfoVisible,
   HelpVisible,
   MonoInfo,
-  ContinuousMode,  // read into Form_Setup.CheckBox_continuous, written from ContinuousMode
-  LoopAll,         // read into Form_Setup.CheckBox_Loop, written from LoopAll
+  ContinuousMode,
+  LoopAll,
   ChosenPlayer,
   BinoLocation,
   BinoFullScreen,
@@ -42,23 +45,26 @@ enum class Setting : uint8_t {
   SPlayerDeinterlace,
   SPlayerParallax,
   FloatingValueText,
+  BinoVersion,
 };
 
-inline constexpr std::size_t kSettingCount = 36;
+inline constexpr std::size_t kSettingCount = 37;
 
-// Flags are check boxes and show flags, numbers are item indexes, texts are edit fields.
-enum class SettingType : uint8_t { Flag, Number, Text };
+// The field of Settings a key is read into and written from; its type is the key's: flags are
+// check boxes and show flags, numbers are item indexes, texts are edit fields.
+using SettingField = std::variant<bool Settings::*, int32_t Settings::*, std::string Settings::*>;
 
 struct SettingKey {
   Setting binding;
   const char* section;
   const char* key;
-  SettingType type;
-  int32_t defaultNumber;    // flags (0 or 1) and numbers
-  const char* defaultText;  // texts
+  SettingField field;
+  // Written only when it says something: when its value is not the default, or when the file
+  // holds the key already. A file that never knew the key stays byte for byte as it was.
+  bool onlyWhenSet = false;
 };
 
-// The 36 keys in the order SaveSettings writes them, which is also the layout of a new file.
+// The keys in the order SaveSettings writes them, which is also the layout of a new file.
 // The table is indexed by Setting: SettingsKeys()[i].binding == Setting(i).
 const std::array<SettingKey, kSettingCount>& SettingsKeys();
 

@@ -22,6 +22,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "TempDir.h"
@@ -29,7 +30,8 @@
 #include "core/settings/LanguageTexts.h"
 #include "core/settings/ProfileFile.h"
 #include "core/settings/ProfileValue.h"
-#include "core/settings/SettingsValues.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsKeys.h"
 
 namespace {
 
@@ -151,22 +153,24 @@ void ExpectSame(const std::optional<std::string>& initial, const std::vector<Op>
   }
 }
 
-// The writes of a settings save, then reads of every key in the order of a settings load.
-std::vector<Op> SettingsSaveAndLoad(const SettingsValues& values) {
+// The writes of a settings save, then reads of every key in the order of a settings load. Keys
+// written only when set are left out: the values here are those of a first run.
+std::vector<Op> SettingsSaveAndLoad(const Settings& settings) {
   std::vector<Op> ops;
   for (const SettingKey& key : SettingsKeys()) {
-    std::string text;
-    switch (key.type) {
-      case SettingType::Flag:
-        text = FormatProfileFlag(values.Flag(key.binding));
-        break;
-      case SettingType::Number:
-        text = FormatProfileNumber(values.Number(key.binding));
-        break;
-      case SettingType::Text:
-        text = values.Text(key.binding);
-        break;
-    }
+    if (key.onlyWhenSet) continue;
+    const std::string text = std::visit(
+        [&](auto member) {
+          const auto& value = settings.*member;
+          using Value = std::remove_cvref_t<decltype(value)>;
+          if constexpr (std::is_same_v<Value, bool>)
+            return FormatProfileFlag(value);
+          else if constexpr (std::is_same_v<Value, int32_t>)
+            return FormatProfileNumber(value);
+          else
+            return value;
+        },
+        key.field);
     ops.push_back(Write(key.section, key.key, text));
   }
   for (const Setting binding : SettingsReadOrder()) {
@@ -187,7 +191,7 @@ std::vector<Op> SettingsLoad() {
 
 TEST(ProfileAgainstSystem, FirstSettingsAndLanguageFiles) {
   ExpectSame(std::nullopt, SettingsLoad());
-  ExpectSame(std::nullopt, SettingsSaveAndLoad(SettingsValues()));
+  ExpectSame(std::nullopt, SettingsSaveAndLoad(Settings()));
 
   std::vector<Op> language;
   for (const LanguageText& text : ScreenTexts())
@@ -203,7 +207,7 @@ TEST(ProfileAgainstSystem, SectionNamesInAnyCase) {
       "[setup parameters]\r\nContinuous=1\r\nLoop=0\r\nVideoPlayer=1\r\n"
       "[FLOATING]\r\nvalue=abc\r\n";
   auto ops = SettingsLoad();
-  const auto save = SettingsSaveAndLoad(SettingsValues());
+  const auto save = SettingsSaveAndLoad(Settings());
   ops.insert(ops.end(), save.begin(), save.end());
   ExpectSame(file, ops);
 }

@@ -12,6 +12,7 @@ class QLineEdit;
 class QPushButton;
 class ComboBox;
 class RadioGroup;
+struct Settings;
 
 // The Bino settings window: the player's options and the script run for its videos.
 class BinoSettingsWindow : public QDialog {
@@ -67,6 +68,10 @@ class BinoSettingsWindow : public QDialog {
 
   void SelectLocation();
   void SelectVideos();
+
+  // The Bino keys and the version to and from the controls (BinoSettingsWindowSettings.cpp).
+  void Apply(const Settings& settings);
+  void Collect(Settings& settings) const;
 
  private:
   Services& services_;

@@ -10,6 +10,7 @@ class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class RadioGroup;
+struct Settings;
 
 // The Stereoscopic Player settings window: the player's options and the script run for its
 // videos.
@@ -45,6 +46,10 @@ class SPlayerSettingsWindow : public QDialog {
 
   void SelectLocation();
   void SelectVideos();
+
+  // The Stereoscopic Player keys to and from the controls (SPlayerSettingsWindowSettings.cpp).
+  void Apply(const Settings& settings);
+  void Collect(Settings& settings) const;
 
  private:
   Services& services_;

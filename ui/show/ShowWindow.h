@@ -18,6 +18,7 @@ class Memo;
 class QTimer;
 class Shape;
 class ShowListWindow;
+struct LanguageValues;
 
 // The show window: black, split into a left and a right half, one per eye. It draws what its
 // controller tells it and hands it the operator's keys, the pause timer's ticks, activations,
@@ -58,6 +59,10 @@ class ShowWindow : public QWidget, private ShowView {
   int OuterHeight() const;
   // The four frame shapes in the order every show and hide goes through them.
   std::vector<Shape*> FrameShapes() const;
+
+  // The help lines of both displays; the left one is saved (ShowWindowTexts.cpp).
+  void ApplyTexts(const LanguageValues& texts);
+  void CollectTexts(LanguageValues& texts) const;
 
  signals:
   // The close went through: the program ends.

@@ -19,6 +19,8 @@ class QMouseEvent;
 class QPushButton;
 class ShowListModel;
 class RadioGroup;
+struct LanguageValues;
+struct Settings;
 
 // The show list window, where the operator assembles the show list.
 class ShowListWindow : public QDialog {
@@ -71,6 +73,13 @@ class ShowListWindow : public QDialog {
   // The recorded point of the last press in the list, in the list's coordinates.
   QPoint PressPoint() const { return pressPoint_; }
   bool Dragging() const { return dragging_; }
+
+  // The play options and the chosen player, and the title and captions
+  // (ShowListWindowSettings.cpp). Collect leaves the play options to CollectShowSettings.
+  void Apply(const Settings& settings);
+  void Collect(Settings& settings) const;
+  void ApplyTexts(const LanguageValues& texts);
+  void CollectTexts(LanguageValues& texts) const;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

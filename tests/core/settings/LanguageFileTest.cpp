@@ -1,20 +1,21 @@
 #include <gtest/gtest.h>
 
-#include "TempDir.h"
-#include "core/settings/LanguageTexts.h"
-#include "core/settings/ProfileFile.h"
+#include <filesystem>
 
-TEST(LanguageTexts, NoFileGivesTheBuiltInTextsAndTheFirstSaveWritesAll23) {
+#include "TempDir.h"
+#include "core/AppError.h"
+#include "core/settings/LanguageFile.h"
+
+TEST(LanguageFile, NoFileGivesTheBuiltInTextsAndTheFirstSaveWritesAll23) {
   TempDir dir;
-  ProfileFile profile(dir.file("show.LNG"));
-  const LanguageValues values = LoadLanguageTexts(profile);
+  const std::string file = dir.file("show.LNG");
+  const LanguageValues values = LoadLanguage(file);
   EXPECT_EQ(values, BuiltInLanguage());
   EXPECT_EQ(values.help[0], "H : Toggle help");
   EXPECT_EQ(values.help[14], "C: Toggle corner indicator");
   EXPECT_EQ(values.Setup(SetupText::Window), "Quadrel File list");
   EXPECT_EQ(values.Setup(SetupText::Select), "Select File(s)");
-  SaveLanguageTexts(profile, values);
-  profile.Flush();
+  SaveLanguage(file, values);
   EXPECT_EQ(dir.read("show.LNG"),
             "[Screen]\r\n"
             "Help=H : Toggle help\r\n"
@@ -43,21 +44,36 @@ TEST(LanguageTexts, NoFileGivesTheBuiltInTextsAndTheFirstSaveWritesAll23) {
             "Loop=Loop All\r\n");
 }
 
-TEST(LanguageTexts, PresentKeysWinAndMissingOnesGetTheirBuiltInText) {
+TEST(LanguageFile, PresentKeysWinAndMissingOnesGetTheirBuiltInText) {
+  TempDir dir;
+  const std::string file = dir.file("show.LNG");
   const std::string longText(2100, 'w');
-  ProfileFile profile(
-      "x.LNG", "[SCREEN]\r\nPlay=Leertaste : Abspielen\r\nhelp=\r\nExit=" + longText + "\r\n");
-  const LanguageValues values = LoadLanguageTexts(profile);
+  dir.write("show.LNG",
+            "[SCREEN]\r\nPlay=Leertaste : Abspielen\r\nhelp=\r\nExit=" + longText + "\r\n");
+  const LanguageValues values = LoadLanguage(file);
   EXPECT_EQ(values.help[8], "Leertaste : Abspielen");
   EXPECT_EQ(values.help[0], "");
   EXPECT_EQ(values.help[11], longText.substr(0, 2047));
   EXPECT_EQ(values.help[1], "L : Load File list");
   EXPECT_EQ(values.setup, BuiltInLanguage().setup);
-  SaveLanguageTexts(profile, values);
-  const std::string text = profile.Text();
+  SaveLanguage(file, values);
+  const std::string text = dir.read("show.LNG");
   EXPECT_EQ(text.find("[SCREEN]\r\nPlay=Leertaste : Abspielen\r\nhelp=\r\nExit=" +
                       longText.substr(0, 2047) + "\r\nLoad list=L : Load File list\r\n"),
             0u);
   EXPECT_NE(text.find("\r\n\r\n[Setup]\r\nWindow=Quadrel File list\r\n"), std::string::npos);
-  EXPECT_EQ(LoadLanguageTexts(ProfileFile("x.LNG", text)), values);
+  EXPECT_EQ(LoadLanguage(file), values);
+}
+
+TEST(LanguageFile, RefusedWriteThrowsAndLeavesWhatStandsThere) {
+  TempDir dir;
+  std::filesystem::create_directory(dir.path() / "show.LNG");
+  const std::string file = dir.file("show.LNG");
+  try {
+    SaveLanguage(file, BuiltInLanguage());
+    ADD_FAILURE() << "no error";
+  } catch (const AppError& e) {
+    EXPECT_EQ(std::string(e.what()), "Unable to write to " + file);
+  }
+  EXPECT_TRUE(std::filesystem::is_directory(file));
 }
