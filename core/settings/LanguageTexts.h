@@ -21,7 +21,7 @@ inline constexpr std::size_t kSetupTextCount = 8;
 
 // The show list window's texts, in the order of the "Setup" section.
 enum class SetupText : uint8_t {
-  Window,      // Form_Setup window title
+  Window,      // the show list window's title
   Select,      // selectFilesButton
   Clear,       // clearButton
   ClearAll,    // clearAllButton
