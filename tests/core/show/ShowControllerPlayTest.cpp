@@ -1,0 +1,207 @@
+// Playing an item, its failures, the continuous show's pause, and what the journal says of them.
+#include <algorithm>
+#include <stdexcept>
+
+#include "ShowControllerFixture.h"
+#include "core/show/VirtualKey.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Play : public ShowControllerTest {
+ protected:
+  Play() { Start({"a.avi", "b.avi", "c.avi"}); }
+  void Tick() { controller.PauseElapsed(); }
+};
+
+}  // namespace
+
+TEST_F(Play, HandsTheItemAndItsFolderToTheShell) {
+  list.Assign({"clips\\intro.sh", "top.avi"});
+  Key(VK_SPACE_KEY);
+  Key(VK_SPACE_KEY);
+  ASSERT_EQ(shell.launches.size(), 2u);
+  EXPECT_EQ(fs::path(shell.launches[0].file), dir.path() / "clips" / "intro.sh");
+  EXPECT_EQ(fs::path(shell.launches[0].folder), dir.path() / "clips" / "");
+  EXPECT_EQ(fs::path(shell.launches[1].folder), dir.path() / "");  // the program's folder
+}
+
+TEST_F(Play, PlayStepRunsItsStepsInOrder) {
+  state.helpVisible = true;
+  Key(VK_RETURN_KEY);
+  EXPECT_EQ(Calls(),
+            (CallLog{"clear", "frame hidden", "normal 800x600", "item starting", "hide card",
+                     "open a.avi", "wait", "item done", "info - | -", "marker gray"}));
+  EXPECT_EQ(state.showIndex, 1);
+  EXPECT_FALSE(state.infoVisible);
+  EXPECT_FALSE(state.helpVisible);
+  EXPECT_FALSE(view.pausing);  // not in continuous mode
+  EXPECT_FALSE(controller.Continuing());
+
+  state.maximised = true;
+  Key(VK_SPACE_KEY);
+  EXPECT_EQ(Calls()[2], "maximised 1920x1080");  // the mode is applied afresh before each item
+  EXPECT_FALSE(state.pointerVisible);
+  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi"}));
+}
+
+TEST_F(Play, PlayStepAtTheEndOfShowStartsNothing) {
+  state.continuousMode = true;
+  state.maximised = true;
+  Key('0');
+  Calls();
+  Key(VK_SPACE_KEY);
+  EXPECT_EQ(Calls(), (CallLog{"clear", "frame hidden", "maximised 1920x1080", "info END | END",
+                              "marker purple"}));
+  EXPECT_EQ(state.showIndex, 3);
+  EXPECT_FALSE(view.pausing);
+
+  list.Assign({});
+  Key(VK_SPACE_KEY);
+  EXPECT_EQ(state.showIndex, 0);
+  EXPECT_TRUE(shell.launches.empty());
+  EXPECT_FALSE(view.pausing);
+}
+
+TEST_F(Play, ContinuousShowRunsToItsPurpleStop) {
+  state.continuousMode = true;
+  Key(VK_SPACE_KEY);
+  EXPECT_TRUE(view.pausing);
+  CallLog calls = Calls();
+  EXPECT_EQ(std::find(calls.begin(), calls.end(), "pause 1500") - calls.begin(), 8)
+      << "the pause starts after the item, before the texts";
+  Tick();
+  EXPECT_EQ(Calls(), (CallLog{"pause stop", "normal 800x600", "item starting", "hide card",
+                              "open b.avi", "wait", "item done", "pause 1500"}));
+  EXPECT_EQ(state.showIndex, 2);
+  // The tick that plays the last item finds the end after it: the show stops there, purple,
+  // without drawing the texts afresh.
+  Tick();
+  EXPECT_EQ(Calls(),
+            (CallLog{"pause stop", "normal 800x600", "item starting", "hide card", "open c.avi",
+                     "wait", "item done", "pause 1500", "pause stop", "marker purple"}));
+  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi", "c.avi"}));
+  EXPECT_EQ(state.showIndex, 3);
+  EXPECT_FALSE(view.pausing);
+  EXPECT_FALSE(controller.Continuing());
+}
+
+TEST_F(Play, ContinuousShowOnTheLastItemStopsAfterOneTick) {
+  state.continuousMode = true;
+  state.showIndex = 2;
+  Key(VK_SPACE_KEY);
+  EXPECT_EQ(Played(), std::vector<std::string>{"c.avi"});
+  EXPECT_EQ(state.showIndex, 3);
+  EXPECT_TRUE(view.pausing);
+  Calls();
+  Tick();
+  EXPECT_EQ(Calls(),
+            (CallLog{"pause stop", "normal 800x600", "pause 1500", "pause stop", "marker purple"}));
+  EXPECT_EQ(shell.launches.size(), 1u);
+  EXPECT_TRUE(state.infoVisible);  // for the next key's texts: END
+  EXPECT_FALSE(view.pausing);
+}
+
+TEST_F(Play, LoopAllCirclesUntilA) {
+  state.continuousMode = true;
+  state.loopAll = true;
+  state.showIndex = 2;
+  Key(VK_SPACE_KEY);  // the last item leads back to the first
+  EXPECT_EQ(state.showIndex, 0);
+  for (int i = 0; i < 4; ++i) Tick();  // a, b, c, then round again
+  EXPECT_EQ(Played(), (std::vector<std::string>{"c.avi", "a.avi", "b.avi", "c.avi", "a.avi"}));
+  EXPECT_EQ(state.showIndex, 1);
+  EXPECT_TRUE(view.pausing);
+  // Unticking Continuous does not stop a running show; A does.
+  state.continuousMode = false;
+  Tick();
+  EXPECT_TRUE(view.pausing);
+  Key('A');
+  EXPECT_FALSE(view.pausing);
+  EXPECT_FALSE(controller.Continuing());
+  EXPECT_EQ(shell.launches.size(), 6u);
+}
+
+TEST_F(Play, AnItemThatCannotBeOpenedIsReportedAndTheShowGoesOn) {
+  state.continuousMode = true;
+  shell.error = "Cannot open file \"/x/a.avi\". No such file or directory";
+  Key(VK_SPACE_KEY);
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(messages.errors[0].first, "quadrel");  // the program's title
+  EXPECT_EQ(messages.errors[0].second, shell.error + ".");
+  const CallLog calls = Calls();
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "wait"), 0);  // nothing to wait for
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "item done"), 1);
+  EXPECT_EQ(state.showIndex, 1);
+  EXPECT_TRUE(view.pausing);
+  shell.error.clear();
+  Tick();
+  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi"}));
+
+  // An error that ends the play step still ends the item, or no tick would come again.
+  shell.onOpen = [](const std::string&) { throw std::runtime_error("broken"); };
+  Calls();
+  EXPECT_THROW(Key(VK_SPACE_KEY), std::runtime_error);
+  EXPECT_EQ(Calls().back(), "item done");
+}
+
+TEST_F(Play, JournalOfAContinuousShowWithAFailingItem) {
+  UseJournal();
+  state.continuousMode = true;
+  shell.onOpen = [this](const std::string& file) {
+    shell.error = file.ends_with("b.avi") ? "Cannot open file \"b.avi\". Gone" : "";
+  };
+  Key(VK_SPACE_KEY);
+  Tick();
+  Tick();  // the last item, then the end of the list
+  EXPECT_FALSE(view.pausing);
+  EXPECT_EQ(Events(), (std::vector<std::string>{
+                          "item started|1||a.avi",
+                          "item ended|1|exit unknown|a.avi",
+                          "continuous show started|1||",
+                          "item started|2||b.avi",
+                          "item failed|2|Cannot open file \"b.avi\". Gone|b.avi",
+                          "item started|3||c.avi",
+                          "item ended|3|exit unknown|c.avi",
+                          "continuous show stopped||end of the list|",
+                      }));
+  EXPECT_EQ(messages.errors.size(), 1u);  // the failure is shown to the operator once
+}
+
+TEST_F(Play, JournalStopByAOnlyWhenTheShowRan) {
+  UseJournal();
+  state.continuousMode = true;
+  Key(VK_SPACE_KEY);
+  Key(VK_SPACE_KEY);  // a second SPACE restarts the pause; the show was started once
+  Key('A');
+  Key('A');  // nothing runs any more: nothing to journal
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 6u);
+  EXPECT_EQ(events[2], "continuous show started|1||");
+  EXPECT_EQ(events[5], "continuous show stopped|3|A pressed|");
+}
+
+TEST_F(Play, UnwritableJournalLeavesTheShowAlone) {
+  fs::create_directory(ProgramFile(".log"));
+  UseJournal();
+  state.continuousMode = true;
+  Key(VK_SPACE_KEY);
+  Tick();
+  Key('A');
+  EXPECT_EQ(shell.launches.size(), 2u);
+  EXPECT_EQ(state.showIndex, 2);
+  EXPECT_TRUE(messages.errors.empty());  // no message box for the journal
+  EXPECT_EQ(journalReports.size(), 1u);  // reported once, not at every event
+  controller.Close();
+  EXPECT_EQ(dir.read("quadrel.LST"), "a.avi\r\nb.avi\r\nc.avi\r\n");
+}
+
+TEST_F(Play, ItemKeepsItsTextWhenTheListChangesWhileItPlays) {
+  // The show list window stays usable by mouse while a continuous show plays under it.
+  UseJournal();
+  runner.whilePlaying = [this] { list.Assign({std::string(200, 'x') + ".avi"}); };
+  Key(VK_SPACE_KEY);
+  EXPECT_EQ(Events(),
+            (std::vector<std::string>{"item started|1||a.avi", "item ended|1|exit unknown|a.avi"}));
+}

@@ -1,0 +1,188 @@
+// The show window's life: its first and later activations, the floating frame's layout, the close.
+#include <fstream>
+
+#include "ShowControllerFixture.h"
+#include "core/AppError.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+using Window = ShowControllerTest;
+
+std::string Message(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const AppError& error) {
+    return error.what();
+  }
+  return "(nothing thrown)";
+}
+
+}  // namespace
+
+TEST_F(Window, FirstActivationReadsTheFilesInItsOrder) {
+  UseJournal();
+  dir.write("quadrel.LST", "a\r\nb\xff\r\n");
+  state.showIndex = 5;
+  state.maximised = true;
+  state.cursorDisplayCount = -3;
+  store.onLoad = [&] {
+    // Before the settings: the journal line and the position; the list and the pointer after.
+    EXPECT_EQ(Events(), std::vector<std::string>{"show window opened|||"});
+    EXPECT_EQ(state.showIndex, 0);
+    EXPECT_FALSE(state.maximised);
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(state.cursorDisplayCount, -3);
+    state.infoVisible = true;
+    state.monoInfo = true;
+  };
+  controller.Activated();
+  EXPECT_EQ(Calls(), (CallLog{"load", "move to origin", "frame hidden", "info 1 a | -"}));
+  EXPECT_EQ(list.Items(), (std::vector<std::string>{"a", "b\xff"}));
+  EXPECT_EQ(state.cursorDisplayCount, 0);
+  EXPECT_FALSE(state.firstActivation);
+  EXPECT_EQ(Events().back(), "list loaded||2 items|" + ProgramFile(".LST"));
+  EXPECT_TRUE(pointer.calls.empty());
+
+  // Later activations read nothing and keep the position; they hide the frame and redraw.
+  dir.write("quadrel.LST", "x\r\n");
+  state.showIndex = 1;
+  state.maximised = true;
+  controller.Activated();
+  EXPECT_EQ(Calls(), (CallLog{"frame hidden", "info 2 b\xff | -"}));
+  EXPECT_EQ(store.loads, 1);
+  EXPECT_EQ(list.Count(), 2);
+  EXPECT_TRUE(state.maximised);
+  EXPECT_EQ(Events().size(), 2u);
+}
+
+TEST_F(Window, MissingAutomaticListOrAFolderInItsPlaceLeavesTheListAlone) {
+  list.Assign({"kept"});
+  fs::create_directory(ProgramFile(".LST"));
+  state.infoVisible = true;
+  controller.Activated();
+  EXPECT_EQ(list.Count(), 1);
+  fs::remove(ProgramFile(".LST"));
+  state.firstActivation = true;  // as at another program start
+  controller.Activated();
+  EXPECT_EQ(list.Count(), 1);
+  EXPECT_TRUE(messages.errors.empty());
+}
+
+TEST_F(Window, UnreadableAutomaticListIsReportedAndNotTriedAgain) {
+  dir.write("quadrel.LST", "a\r\n");
+  fs::permissions(ProgramFile(".LST"), fs::perms::none);
+  if (std::ifstream(ProgramFile(".LST")).is_open()) GTEST_SKIP() << "the file stays readable here";
+  const std::string message = Message([&] { controller.Activated(); });
+  EXPECT_EQ(message.rfind("Cannot open file \"" + ProgramFile(".LST") + "\".", 0), 0u) << message;
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_FALSE(state.firstActivation);
+  controller.Activated();
+  EXPECT_EQ(store.loads, 1);
+}
+
+TEST_F(Window, LayoutBeforeTheFirstActivationWaitsForIt) {
+  // Before the settings are read the value is empty: a resize then must not report it.
+  controller.Resized();
+  controller.LayoutIfPending();
+  EXPECT_EQ(Calls(), CallLog{});
+  store.onLoad = [&] { state.floatingValueText = "0"; };
+  controller.Activated();
+  controller.LayoutIfPending();
+  EXPECT_EQ(Calls(), (CallLog{"load", "move to origin", "frame hidden", "info - | -",
+                              "right texts +500", "place frame"}));
+  EXPECT_EQ(view.frame.lineLeftL, 499);
+  EXPECT_EQ(view.frame.rectangleLeftR, 500);
+  controller.LayoutIfPending();  // once only
+  controller.Activated();
+  EXPECT_EQ(Calls(), (CallLog{"frame hidden", "info - | -"}));
+}
+
+TEST_F(Window, EnteredValueLaysOutAndShowsTheFrameAfterTheHandOver) {
+  Start({});
+  view.onKeyboardBack = [&] { controller.Activated(); };  // the activation hides the frame
+  controller.FloatingValueEntered(" -5 ");
+  EXPECT_EQ(Calls(), (CallLog{"keyboard back", "frame hidden", "info END | END", "right texts +500",
+                              "place frame", "frame shown"}));
+  EXPECT_EQ(state.floatingValueText, " -5 ");  // the text as typed
+  EXPECT_EQ(state.floatingPercent, -5.0);
+  EXPECT_EQ(view.frame.rectangleLeftL, 25);
+
+  view.outer = {800, 500};
+  controller.Resized();  // lays the frame out for the new size, leaves its visibility alone
+  EXPECT_EQ(Calls(), (CallLog{"right texts +400", "place frame"}));
+  EXPECT_EQ(view.frame.lineLeftR, 799);
+  EXPECT_EQ(view.frame.lineHeight, 500);
+}
+
+TEST_F(Window, ValueThatIsNoNumberIsReportedAtEveryLayoutUntilAValidOne) {
+  Start({});
+  controller.FloatingValueEntered("5");
+  Calls();
+  EXPECT_EQ(Message([&] { controller.FloatingValueEntered("abc"); }),
+            "'abc' is not a valid floating point value");
+  EXPECT_EQ(Calls(), (CallLog{"keyboard back", "right texts +500"}));  // the frame stays hidden
+  EXPECT_EQ(state.floatingValueText, "abc");
+  EXPECT_EQ(state.floatingPercent, 5.0);
+
+  view.outer = {800, 600};
+  EXPECT_EQ(Message([&] { controller.Resized(); }), "'abc' is not a valid floating point value");
+  EXPECT_EQ(Calls(), CallLog{"right texts +400"});  // the texts still follow the width
+  EXPECT_EQ(Message([&] { controller.FloatingValueEntered(""); }),
+            "'' is not a valid floating point value");
+  EXPECT_NE(Message([&] { controller.FloatingValueEntered("1e400"); }), "(nothing thrown)");
+
+  controller.FloatingValueEntered("0");
+  EXPECT_EQ(Message([&] { controller.Resized(); }), "(nothing thrown)");
+  EXPECT_EQ(view.frame.lineLeftR, 400);
+}
+
+TEST_F(Window, ValueIsReadWithTheSystemsDecimalSeparator) {
+  Start({});
+  separator = ',';
+  controller.FloatingValueEntered("0,5");  // 5 tenths of 1000 pixels: 2.5 goes to the even 2
+  EXPECT_EQ(view.frame.rectangleLeftR, 502);
+  EXPECT_EQ(Message([&] { controller.FloatingValueEntered("0.5"); }),
+            "'0.5' is not a valid floating point value");
+}
+
+TEST_F(Window, CloseSavesTheSettingsThenTheList) {
+  UseJournal();
+  dir.write("quadrel.LST", "a\r\nb\xff\r\n");
+  controller.Activated();
+  list.Append("c d");
+  Calls();
+  controller.Close();
+  EXPECT_EQ(Calls(), CallLog{"save"});
+  EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nb\xff\r\nc d\r\n");
+  controller.Closed();
+  const auto events = Events();
+  ASSERT_EQ(events.size(), 4u);
+  EXPECT_EQ(events[2], "list saved||3 items|" + ProgramFile(".LST"));
+  EXPECT_EQ(events[3], "program closed|||");
+}
+
+TEST_F(Window, AFailedSaveSkipsTheSavesAfterItAndTheNextCloseStartsOver) {
+  UseJournal();
+  Start({"a"});
+  dir.write("quadrel.LST", "old\r\n");
+  store.saveError = "Unable to write to " + ProgramFile(".INI") + ".";
+  EXPECT_EQ(Message([&] { controller.Close(); }), store.saveError);
+  EXPECT_EQ(dir.read("quadrel.LST"), "old\r\n");  // the list save did not run
+
+  store.saveError.clear();
+  fs::remove(ProgramFile(".LST"));
+  fs::create_directory(ProgramFile(".LST"));
+  const std::string message = Message([&] { controller.Close(); });
+  EXPECT_EQ(message.rfind("Cannot create file \"" + ProgramFile(".LST") + "\".", 0), 0u) << message;
+  EXPECT_EQ(store.saves, 2);
+
+  fs::remove(ProgramFile(".LST"));
+  controller.Close();
+  EXPECT_EQ(store.saves, 3);
+  EXPECT_EQ(dir.read("quadrel.LST"), "a\r\n");
+  // Only the save that went through is journalled.
+  EXPECT_EQ(Events(), (std::vector<std::string>{"show window opened|||",
+                                                "list saved||1 items|" + ProgramFile(".LST")}));
+}
