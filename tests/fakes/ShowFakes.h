@@ -24,18 +24,6 @@ inline std::string Describe(const InfoDisplay& info) {
          half(info.numberRight, info.descriptionRight, info.helpRight);
 }
 
-inline const char* Describe(MarkerColour colour) {
-  switch (colour) {
-    case MarkerColour::HotLight:
-      return "hotlight";
-    case MarkerColour::GrayText:
-      return "gray";
-    case MarkerColour::Purple:
-      break;
-  }
-  return "purple";
-}
-
 // The show window as a log of what it was told, with what it would show now.
 class RecordingView : public ShowView {
  public:
@@ -47,9 +35,7 @@ class RecordingView : public ShowView {
     log_.push_back("info " + Describe(shown));
   }
   void ToggleFrame() override { log_.push_back("toggle frame"); }
-  void SetFrameVisible(bool visible) override {
-    log_.push_back(visible ? "frame shown" : "frame hidden");
-  }
+  void SetFrameVisible(bool on) override { log_.push_back(on ? "frame shown" : "frame hidden"); }
   platform::ScreenSize OuterSize() const override { return outer; }
   void PlaceRightTexts(int half) override {
     log_.push_back("right texts +" + std::to_string(half));
@@ -60,14 +46,14 @@ class RecordingView : public ShowView {
   }
   void ToggleCornerMarker() override { log_.push_back("toggle marker"); }
   void SetMarkerColour(MarkerColour colour) override {
-    log_.push_back(std::string("marker ") + Describe(colour));
+    const char* const names[] = {"hotlight", "gray", "purple"};
+    log_.push_back(std::string("marker ") + names[static_cast<int>(colour)]);
   }
-  void ShowMaximised(platform::ScreenSize screen) override {
-    log_.push_back("maximised " + std::to_string(screen.width) + "x" +
-                   std::to_string(screen.height));
+  void ShowMaximised(platform::ScreenSize s) override {
+    log_.push_back("maximised " + std::to_string(s.width) + "x" + std::to_string(s.height));
   }
-  void ShowNormal(int outerWidth, int outerHeight) override {
-    log_.push_back("normal " + std::to_string(outerWidth) + "x" + std::to_string(outerHeight));
+  void ShowNormal(int width, int height) override {
+    log_.push_back("normal " + std::to_string(width) + "x" + std::to_string(height));
   }
   void MoveToOrigin() override { log_.push_back("move to origin"); }
   void Close() override { log_.push_back("close"); }
