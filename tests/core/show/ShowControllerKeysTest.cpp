@@ -149,12 +149,4 @@ TEST_F(Keys, ShowListWindowGetsThePointerAndTheListIsBoundAfterIt) {
   Key('L');
   EXPECT_EQ(Calls(), (CallLog{"clear", "open list", "info END | END", "marker purple"}));
   EXPECT_EQ(state.showIndex, 1);  // brought back to the end-of-show position
-
-  state.loopAll = true;
-  list.Assign({"1", "2", "3", "4", "5"});
-  state.showIndex = 4;
-  view.whileListOpen = [&] { list.Assign({"1", "2"}); };
-  Key('L');
-  EXPECT_EQ(state.showIndex, 0);  // or to the first item with Loop All
-  EXPECT_EQ(Info(), "1 1 | 1 1");
 }

@@ -1,4 +1,6 @@
 // The show window's life: its first and later activations, the floating frame's layout, the close.
+#include <gmock/gmock.h>
+
 #include <fstream>
 
 #include "ShowControllerFixture.h"
@@ -6,20 +8,10 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
+using testing::StartsWith;
+using testing::ThrowsMessage;
 using Window = ShowControllerTest;
-
-std::string Message(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const AppError& error) {
-    return error.what();
-  }
-  return "(nothing thrown)";
-}
-
-}  // namespace
+const char* const kNoNumber = "'abc' is not a valid floating point value";
 
 TEST_F(Window, FirstActivationReadsTheFilesInItsOrder) {
   UseJournal();
@@ -69,8 +61,8 @@ TEST_F(Window, UnreadableAutomaticListIsReportedAndNotTriedAgain) {
   dir.write("quadrel.LST", "a\r\n");
   fs::permissions(ProgramFile(".LST"), fs::perms::none);
   if (std::ifstream(ProgramFile(".LST")).is_open()) GTEST_SKIP() << "the file stays readable here";
-  const std::string message = Message([&] { controller.Activated(); });
-  EXPECT_EQ(message.rfind("Cannot open file \"" + ProgramFile(".LST") + "\".", 0), 0u) << message;
+  EXPECT_THAT([&] { controller.Activated(); },
+              ThrowsMessage<AppError>(StartsWith("Cannot open file \"" + ProgramFile(".LST"))));
   EXPECT_EQ(list.Count(), 0);
   EXPECT_FALSE(state.firstActivation);
   controller.Activated();
@@ -115,66 +107,49 @@ TEST_F(Window, ValueThatIsNoNumberIsReportedAtEveryLayoutUntilAValidOne) {
   Start({});
   controller.FloatingValueEntered("5");
   Calls();
-  EXPECT_EQ(Message([&] { controller.FloatingValueEntered("abc"); }),
-            "'abc' is not a valid floating point value");
+  EXPECT_THAT([&] { controller.FloatingValueEntered("abc"); }, ThrowsMessage<AppError>(kNoNumber));
   EXPECT_EQ(Calls(), (CallLog{"keyboard back", "right texts +500"}));  // the frame stays hidden
   EXPECT_EQ(state.floatingValueText, "abc");
   EXPECT_EQ(state.floatingPercent, 5.0);
 
   view.outer = {800, 600};
-  EXPECT_EQ(Message([&] { controller.Resized(); }), "'abc' is not a valid floating point value");
+  EXPECT_THAT([&] { controller.Resized(); }, ThrowsMessage<AppError>(kNoNumber));
   EXPECT_EQ(Calls(), CallLog{"right texts +400"});  // the texts still follow the width
 
   controller.FloatingValueEntered("0");
-  EXPECT_EQ(Message([&] { controller.Resized(); }), "(nothing thrown)");
+  controller.Resized();
   EXPECT_EQ(view.frame.lineLeftR, 400);
-}
 
-TEST_F(Window, ValueIsReadWithTheSystemsDecimalSeparator) {
-  Start({});
+  // The value is read with the system's decimal separator.
   separator = ',';
-  controller.FloatingValueEntered("0,5");  // 5 tenths of 1000 pixels: 2.5 goes to the even 2
-  EXPECT_EQ(view.frame.rectangleLeftR, 502);
-  EXPECT_EQ(Message([&] { controller.FloatingValueEntered("0.5"); }),
-            "'0.5' is not a valid floating point value");
+  controller.FloatingValueEntered("0,5");  // 5 tenths of 800 pixels: 2 at the inner edges
+  EXPECT_EQ(view.frame.rectangleLeftR, 402);
+  EXPECT_THROW(controller.FloatingValueEntered("0.5"), AppError);
 }
 
-TEST_F(Window, CloseSavesTheSettingsThenTheList) {
+TEST_F(Window, CloseSavesSettingsThenListAndAFailedSaveSkipsTheRestUntilTheNext) {
   UseJournal();
-  dir.write("quadrel.LST", "a\r\nb\xff\r\n");
-  controller.Activated();
-  list.Append("c d");
-  Calls();
-  controller.Close();
-  EXPECT_EQ(Calls(), CallLog{"save"});
-  EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nb\xff\r\nc d\r\n");
-  controller.Closed();
-  const auto events = Events();
-  ASSERT_EQ(events.size(), 4u);
-  EXPECT_EQ(events[2], "list saved||3 items|" + ProgramFile(".LST"));
-  EXPECT_EQ(events[3], "program closed|||");
-}
-
-TEST_F(Window, AFailedSaveSkipsTheSavesAfterItAndTheNextCloseStartsOver) {
-  UseJournal();
-  Start({"a"});
+  Start({"a", "b\xff"});
   dir.write("quadrel.LST", "old\r\n");
   store.saveError = "Unable to write to " + ProgramFile(".INI") + ".";
-  EXPECT_EQ(Message([&] { controller.Close(); }), store.saveError);
+  EXPECT_THAT([&] { controller.Close(); }, ThrowsMessage<AppError>(store.saveError));
   EXPECT_EQ(dir.read("quadrel.LST"), "old\r\n");  // the list save did not run
 
   store.saveError.clear();
   fs::remove(ProgramFile(".LST"));
   fs::create_directory(ProgramFile(".LST"));
-  const std::string message = Message([&] { controller.Close(); });
-  EXPECT_EQ(message.rfind("Cannot create file \"" + ProgramFile(".LST") + "\".", 0), 0u) << message;
+  EXPECT_THAT([&] { controller.Close(); },
+              ThrowsMessage<AppError>(StartsWith("Cannot create file \"" + ProgramFile(".LST"))));
   EXPECT_EQ(store.saves, 2);
 
   fs::remove(ProgramFile(".LST"));
+  Calls();
   controller.Close();
-  EXPECT_EQ(store.saves, 3);
-  EXPECT_EQ(dir.read("quadrel.LST"), "a\r\n");
+  controller.Closed();
+  EXPECT_EQ(Calls(), CallLog{"save"});
+  EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nb\xff\r\n");
   // Only the save that went through is journalled.
   EXPECT_EQ(Events(), (std::vector<std::string>{"show window opened|||",
-                                                "list saved||1 items|" + ProgramFile(".LST")}));
+                                                "list saved||2 items|" + ProgramFile(".LST"),
+                                                "program closed|||"}));
 }

@@ -6,8 +6,6 @@
 #include "ui/controls/Shape.h"
 #include "ui/show/EyeCheckCard.h"
 #include "ui/show/ShowWindow.h"
-#include "ui/showlist/ShowListModel.h"
-#include "ui/showlist/ShowListWindow.h"
 
 namespace {
 
@@ -20,7 +18,7 @@ class EyeCheck : public UiFixture {
  protected:
   EyeCheck() {
     Activate();
-    app->ListWindow().Items().Assign({"a.avi", "b.avi"});
+    app->List().Assign({"a.avi", "b.avi"});
     if (app->State().helpVisible) Key('H');  // the help text would stand over the card's middle
   }
   void Key(int key) { app->Show().KeyDown(key); }
