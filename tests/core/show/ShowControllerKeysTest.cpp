@@ -25,6 +25,7 @@ TEST_F(Keys, EachCommandStandsBetweenTheCommonSteps) {
       {'T', {"clear", "toggle card", "info 1 a.avi | 1 a.avi", "marker hotlight"}},
       {'V', {"clear", "floating window 12.5", "info 1 a.avi | 1 a.avi", "marker hotlight"}},
       {'S', {"clear", "info 1 a.avi | -", "marker hotlight"}},
+      {'S', {"clear", "info 1 a.avi | 1 a.avi", "marker hotlight"}},
       {'I', {"clear", "info - | -", "marker hotlight"}},
       // The texts are drawn afresh before the close, the corner indicator after it.
       {VK_ESCAPE_KEY, {"clear", "info - | -", "close", "marker hotlight"}},
