@@ -55,11 +55,9 @@ TEST_F(Keys, TextsShowThePositionInMonoOrStereo) {
       {1, true, false, false, "2 clips\\\xe9t\xe9.bat | 2 clips\\\xe9t\xe9.bat"},
       {9, true, false, true, "10 item10 | -"},
       {0, true, true, true, "1 item1 help | -"},
-      {0, true, true, false, "1 item1 help | 1 item1 help"},
       {12, true, false, false, "END | END"},  // the end-of-show position
       {12, true, false, true, "END | -"},
       {0, false, true, false, "help | help"},
-      {12, false, false, false, "- | -"},
   };
   for (const auto& c : cases) {
     state.showIndex = c.index;

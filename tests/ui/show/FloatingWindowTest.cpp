@@ -103,27 +103,21 @@ TEST_F(FloatingWindow, FrameIsLaidOutForTheWindowsSize) {
   EXPECT_EQ(FrameVisibility(), hidden);
 }
 
-TEST_F(FloatingWindow, VShowsTheStoredValueAndHidesTheWindow) {
-  Activate();
+TEST_F(FloatingWindow, VShowsTheStoredValueOnlyEnterTakesAValueAndVHidesIt) {
+  Start(1000, 600);
   app->State().floatingValueText = "12.5";
   app->Floating().valueEdit->setText("99");
   app->Show().KeyDown('V');
   EXPECT_EQ(app->Floating().valueEdit->text(), "12.5");
   EXPECT_TRUE(app->Floating().isVisible());
-  app->Floating().valueEdit->setText("unconfirmed");
+  app->Floating().valueEdit->setText("7");
+  app->Floating().ValueKeyPress('7');  // other keys are editing
+  EXPECT_TRUE(app->Floating().isVisible());
+  EXPECT_EQ(app->State().floatingValueText, "12.5");
+  EXPECT_EQ(FrameVisibility(), hidden);
   app->Show().KeyDown('V');
   EXPECT_EQ(app->Floating().valueEdit->text(), "12.5");  // a value not confirmed is lost
   EXPECT_FALSE(app->Floating().isVisible());
-}
-
-TEST_F(FloatingWindow, OtherKeysAreEditing) {
-  Start(1000, 600);
-  app->Floating().show();
-  app->Floating().valueEdit->setText("7");
-  app->Floating().ValueKeyPress('7');
-  EXPECT_TRUE(app->Floating().isVisible());
-  EXPECT_EQ(app->State().floatingValueText, "0");
-  EXPECT_EQ(FrameVisibility(), hidden);
 }
 
 TEST_F(FloatingWindow, AnInvalidValueDoesNotSwallowTheNextReturnToTheShowWindow) {
