@@ -1,6 +1,5 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -12,20 +11,13 @@
 
 #include "UiFixture.h"
 #include "core/show/ShowState.h"
-#include "platform/SystemColours.h"
-#include "ui/controls/Label.h"
-#include "ui/controls/Memo.h"
-#include "ui/controls/Shape.h"
+#include "core/show/VirtualKey.h"
 #include "ui/show/ShowWindow.h"
-#include "ui/show/VirtualKeyFromQt.h"
-#include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-const QColor kPurple(0x80, 0x00, 0x80);
 
 // A shell whose items play for a number of wait slices, running `during` in each of them as
 // if the operator or the system acted while the item plays.
@@ -55,22 +47,16 @@ class PlayingShell : public platform::Shell {
   int closed = 0;
 };
 
-class Play : public UiFixture {
+// What the operator does while an item plays waits until it has ended (ItemWait).
+class PlayWhileWaiting : public UiFixture {
  protected:
-  Play() {
+  PlayWhileWaiting() {
+    services.shell = &playing;
     Activate();
-    app->ListWindow().Items().Assign({"a.avi", "b.avi", "c.avi"});
+    app->List().Assign({"a.avi", "b.avi", "c.avi"});
   }
   void Key(int key) { app->Show().KeyDown(key); }
-  void Tick() { app->Show().PauseElapsed(); }
-  std::vector<std::string> Played() const {
-    std::vector<std::string> names;
-    for (const auto& launch : shell.launches)
-      names.push_back(fs::path(launch.file).filename().string());
-    return names;
-  }
-  QString Number() const { return app->Show().numberLabelLeft->text(); }
-  QTimer* Timer() const { return app->Show().pauseTimer; }
+  PlayingShell playing;
 };
 
 void PostKey(QWidget& window, Qt::Key key) {
@@ -78,134 +64,6 @@ void PostKey(QWidget& window, Qt::Key key) {
 }
 
 }  // namespace
-
-TEST_F(Play, HandsTheItemAndItsFolderToTheShell) {
-  app->ListWindow().Items().Assign(
-      {"clips\\intro.sh", "..\\media\\b c.avi", "\\srv\\x.avi", "top.avi"});
-  for (int i = 0; i < 4; ++i) Key(VK_SPACE_KEY);
-  ASSERT_EQ(shell.launches.size(), 4u);
-  const std::string program = dir.path().string() + "/";
-  EXPECT_EQ(shell.launches[0].file, program + "clips/intro.sh");
-  EXPECT_EQ(shell.launches[0].folder, program + "clips/");
-  EXPECT_EQ(shell.launches[1].file, program + "../media/b c.avi");
-  EXPECT_EQ(shell.launches[1].folder, program + "../media/");
-  EXPECT_EQ(shell.launches[2].file, "/srv/x.avi");  // a full path starts as it stands
-  EXPECT_EQ(shell.launches[2].folder, "/srv/");
-  EXPECT_EQ(shell.launches[3].folder, program);  // an item in the program's folder
-}
-
-TEST_F(Play, PlayStepOnAnItem) {
-  app->Show().frameRectLeft->setVisible(true);
-  Key(VK_RETURN_KEY);
-  EXPECT_EQ(Played(), std::vector<std::string>{"a.avi"});
-  EXPECT_EQ(app->State().showIndex, 1);
-  EXPECT_FALSE(app->State().infoVisible);
-  EXPECT_FALSE(app->State().helpVisible);
-  EXPECT_EQ(Number(), "");
-  EXPECT_TRUE(app->Show().helpLeft->isHidden());
-  EXPECT_TRUE(app->Show().frameRectLeft->isHidden());
-  EXPECT_FALSE(Timer()->isActive());  // not in continuous mode
-}
-
-TEST_F(Play, PlayStepAtTheEndOfShowStartsNothing) {
-  app->State().continuousMode = true;
-  app->State().maximised = true;
-  Key('0');
-  app->Show().frameLineRight->setVisible(true);
-  Key(VK_SPACE_KEY);
-  EXPECT_TRUE(shell.launches.empty());
-  EXPECT_EQ(app->State().showIndex, 3);
-  EXPECT_EQ(Number(), "END");
-  EXPECT_TRUE(app->Show().helpLeft->isHidden());
-  EXPECT_TRUE(app->Show().frameLineRight->isHidden());
-  EXPECT_FALSE(app->State().pointerVisible);  // brought into maximised mode
-  EXPECT_FALSE(Timer()->isActive());
-
-  app->ListWindow().Items().Assign({});
-  Key(VK_SPACE_KEY);
-  EXPECT_TRUE(shell.launches.empty());
-  EXPECT_EQ(app->State().showIndex, 0);
-  EXPECT_FALSE(Timer()->isActive());
-}
-
-TEST_F(Play, ContinuousShowRunsToItsPurpleStop) {
-  app->State().continuousMode = true;
-  Key(VK_SPACE_KEY);
-  EXPECT_TRUE(Timer()->isActive());
-  EXPECT_EQ(Timer()->interval(), 1500);
-  Tick();
-  EXPECT_TRUE(Timer()->isActive());
-  EXPECT_EQ(app->State().showIndex, 2);
-  // The tick that plays the last item finds the end after it: the show stops there, purple,
-  // without refreshing the labels.
-  Tick();
-  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi", "c.avi"}));
-  EXPECT_FALSE(Timer()->isActive());
-  EXPECT_EQ(Timer()->interval(), 1500);
-  EXPECT_EQ(app->State().showIndex, 3);
-  EXPECT_EQ(Number(), "");
-  EXPECT_EQ(app->Show().cornerMarker->BrushColour(), kPurple);
-}
-
-TEST_F(Play, ContinuousShowOnTheLastItemStopsAfterOneTick) {
-  app->State().continuousMode = true;
-  Key('6');
-  Key('6');
-  Key(VK_SPACE_KEY);
-  EXPECT_EQ(Played(), std::vector<std::string>{"c.avi"});
-  EXPECT_EQ(app->State().showIndex, 3);
-  EXPECT_TRUE(Timer()->isActive());
-  Tick();
-  EXPECT_EQ(shell.launches.size(), 1u);
-  EXPECT_FALSE(Timer()->isActive());
-  EXPECT_TRUE(app->State().infoVisible);
-  EXPECT_EQ(Number(), "");  // as the play step left it: the tick refreshes nothing
-  EXPECT_EQ(app->Show().cornerMarker->BrushColour(), kPurple);
-}
-
-TEST_F(Play, LoopAllCirclesUntilA) {
-  app->State().continuousMode = true;
-  app->State().loopAll = true;
-  Key('6');
-  Key('6');
-  Key(VK_SPACE_KEY);  // the last item leads back to the first
-  EXPECT_EQ(app->State().showIndex, 0);
-  Tick();
-  Tick();
-  Tick();  // c.avi, then round again
-  Tick();
-  EXPECT_EQ(Played(), (std::vector<std::string>{"c.avi", "a.avi", "b.avi", "c.avi", "a.avi"}));
-  EXPECT_EQ(app->State().showIndex, 1);
-  EXPECT_TRUE(Timer()->isActive());
-  // Unticking Continuous does not stop a running show; A does.
-  app->State().continuousMode = false;
-  Tick();
-  EXPECT_TRUE(Timer()->isActive());
-  Key('A');
-  EXPECT_FALSE(Timer()->isActive());
-  EXPECT_EQ(Timer()->interval(), 1500);
-  EXPECT_EQ(shell.launches.size(), 6u);
-}
-
-TEST_F(Play, AnItemThatCannotBeOpenedIsReportedAndTheShowGoesOn) {
-  app->State().continuousMode = true;
-  shell.error = "Cannot open file \"/x/a.avi\". No such file or directory";
-  Key(VK_SPACE_KEY);
-  ASSERT_EQ(messages.errors.size(), 1u);
-  EXPECT_EQ(messages.errors[0].first, "quadrel");  // the program's title
-  EXPECT_EQ(messages.errors[0].second, shell.error + ".");
-  EXPECT_EQ(app->State().showIndex, 1);
-  EXPECT_TRUE(Timer()->isActive());
-  shell.error.clear();
-  Tick();
-  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi"}));
-}
-
-class PlayWhileWaiting : public Play {
- protected:
-  PlayWhileWaiting() { services.shell = &playing; }
-  PlayingShell playing;
-};
 
 TEST_F(PlayWhileWaiting, KeysDuringAnItemActAfterItInOrder) {
   bool repainted = false;

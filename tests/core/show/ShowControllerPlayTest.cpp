@@ -1,0 +1,174 @@
+// Playing an item, its failures, the continuous show's pause, and what the journal says of them.
+#include <algorithm>
+#include <stdexcept>
+
+#include "ShowControllerFixture.h"
+#include "core/show/VirtualKey.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class Play : public ShowControllerTest {
+ protected:
+  Play() { Start({"a.avi", "b.avi", "c.avi"}); }
+  void Tick() { controller.PauseElapsed(); }
+};
+
+}  // namespace
+
+TEST_F(Play, HandsTheItemAndItsFolderToTheShell) {
+  list.Assign({"clips\\intro.sh", "top.avi"});
+  Key(VK_SPACE_KEY);
+  Key(VK_SPACE_KEY);
+  ASSERT_EQ(shell.launches.size(), 2u);
+  EXPECT_EQ(fs::path(shell.launches[0].file), dir.path() / "clips" / "intro.sh");
+  EXPECT_EQ(fs::path(shell.launches[0].folder), dir.path() / "clips" / "");
+  EXPECT_EQ(fs::path(shell.launches[1].folder), dir.path() / "");  // the program's folder
+}
+
+TEST_F(Play, PlayStepRunsItsStepsInOrder) {
+  state.helpVisible = true;
+  Key(VK_RETURN_KEY);
+  EXPECT_EQ(Calls(),
+            (CallLog{"clear", "frame hidden", "normal 800x600", "item starting", "hide card",
+                     "open a.avi", "wait", "item done", "info - | -", "marker gray"}));
+  EXPECT_EQ(state.showIndex, 1);
+  EXPECT_FALSE(view.pausing);  // not in continuous mode
+
+  state.maximised = true;
+  screen.size = {1280, 1024};
+  Key(VK_SPACE_KEY);
+  EXPECT_EQ(Calls()[2], "maximised 1280x1024");  // the mode is applied afresh before each item
+  EXPECT_FALSE(state.pointerVisible);
+}
+
+TEST_F(Play, PlayStepAtTheEndOfShowStartsNothing) {
+  state.continuousMode = true;
+  state.maximised = true;
+  Key('0');
+  Calls();
+  Key(VK_SPACE_KEY);
+  EXPECT_EQ(Calls(), (CallLog{"clear", "frame hidden", "maximised 1920x1080", "info END | END",
+                              "marker purple"}));
+  EXPECT_EQ(state.showIndex, 3);
+  EXPECT_FALSE(view.pausing);
+}
+
+TEST_F(Play, ContinuousShowRunsToItsPurpleStop) {
+  state.continuousMode = true;
+  Key(VK_SPACE_KEY);
+  EXPECT_TRUE(view.pausing);
+  CallLog calls = Calls();
+  EXPECT_EQ(std::find(calls.begin(), calls.end(), "pause 1500") - calls.begin(), 8)
+      << "the pause starts after the item, before the texts";
+  Tick();
+  EXPECT_EQ(Calls(), (CallLog{"pause stop", "normal 800x600", "item starting", "hide card",
+                              "open b.avi", "wait", "item done", "pause 1500"}));
+  EXPECT_EQ(state.showIndex, 2);
+  // The tick that plays the last item finds the end after it: the show stops there, purple,
+  // without drawing the texts afresh.
+  Tick();
+  EXPECT_EQ(Calls(),
+            (CallLog{"pause stop", "normal 800x600", "item starting", "hide card", "open c.avi",
+                     "wait", "item done", "pause 1500", "pause stop", "marker purple"}));
+  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi", "c.avi"}));
+  EXPECT_EQ(state.showIndex, 3);
+  EXPECT_FALSE(view.pausing);
+  EXPECT_FALSE(controller.Continuing());
+
+  // Started on the last item, the first tick finds nothing to play and stops the show.
+  state.showIndex = 2;
+  Key(VK_SPACE_KEY);
+  Calls();
+  Tick();
+  EXPECT_EQ(Calls(),
+            (CallLog{"pause stop", "normal 800x600", "pause 1500", "pause stop", "marker purple"}));
+  EXPECT_TRUE(state.infoVisible);  // for the next key's texts: END
+}
+
+TEST_F(Play, LoopAllCirclesUntilAAndTheJournalTellsStartAndStopOnce) {
+  UseJournal();
+  state.continuousMode = true;
+  state.loopAll = true;
+  state.showIndex = 2;
+  Key(VK_SPACE_KEY);  // the last item leads back to the first
+  EXPECT_EQ(state.showIndex, 0);
+  for (int i = 0; i < 4; ++i) Tick();  // a, b, c, then round again
+  EXPECT_EQ(Played(), (std::vector<std::string>{"c.avi", "a.avi", "b.avi", "c.avi", "a.avi"}));
+  EXPECT_EQ(state.showIndex, 1);
+  Key(VK_SPACE_KEY);  // plays b and restarts the pause of the show that runs
+  // Unticking Continuous does not stop a running show; A does.
+  state.continuousMode = false;
+  Tick();
+  EXPECT_TRUE(view.pausing);
+  Key('A');
+  EXPECT_FALSE(view.pausing);
+  EXPECT_FALSE(controller.Continuing());
+  Key('A');  // nothing runs any more: nothing to journal
+  EXPECT_EQ(shell.launches.size(), 7u);
+  const auto events = Events();
+  EXPECT_EQ(std::count(events.begin(), events.end(), "continuous show started|3||"), 1);
+  EXPECT_EQ(events.back(), "continuous show stopped|1|A pressed|");
+  EXPECT_EQ(events.size(), 16u);  // 7 items started and ended
+}
+
+TEST_F(Play, AnItemThatCannotBeOpenedIsReportedAndJournalledAndTheShowGoesOn) {
+  UseJournal();
+  state.continuousMode = true;
+  const std::string error = "Cannot open file \"b.avi\". Gone";
+  shell.onOpen = [&](const std::string& file) {
+    log.push_back("open " + Name(file));
+    shell.error = file.ends_with("b.avi") ? error : "";
+  };
+  Key(VK_SPACE_KEY);
+  Calls();
+  Tick();
+  EXPECT_EQ(Calls(), (CallLog{"pause stop", "normal 800x600", "item starting", "hide card",
+                              "open b.avi", "item done", "pause 1500"}));  // nothing to wait for
+  ASSERT_EQ(messages.errors.size(), 1u);           // shown to the operator once
+  EXPECT_EQ(messages.errors[0].first, "quadrel");  // the program's title
+  EXPECT_EQ(messages.errors[0].second, error + ".");
+  Tick();  // the last item, then the end of the list
+  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi", "c.avi"}));
+  EXPECT_EQ(Events(), (std::vector<std::string>{
+                          "item started|1||a.avi",
+                          "item ended|1|exit unknown|a.avi",
+                          "continuous show started|1||",
+                          "item started|2||b.avi",
+                          "item failed|2|" + error + "|b.avi",
+                          "item started|3||c.avi",
+                          "item ended|3|exit unknown|c.avi",
+                          "continuous show stopped||end of the list|",
+                      }));
+
+  // An error that ends the play step still ends the item, or no tick would come again.
+  shell.onOpen = [](const std::string&) { throw std::runtime_error("broken"); };
+  state.showIndex = 0;
+  Calls();
+  EXPECT_THROW(Key(VK_SPACE_KEY), std::runtime_error);
+  EXPECT_EQ(Calls().back(), "item done");
+}
+
+TEST_F(Play, UnwritableJournalLeavesTheShowAlone) {
+  fs::create_directory(ProgramFile(".log"));
+  UseJournal();
+  state.continuousMode = true;
+  Key(VK_SPACE_KEY);
+  Tick();
+  Key('A');
+  EXPECT_EQ(shell.launches.size(), 2u);
+  EXPECT_TRUE(messages.errors.empty());  // no message box for the journal
+  EXPECT_EQ(journalReports.size(), 1u);  // reported once, not at every event
+  controller.Close();
+  EXPECT_EQ(dir.read("quadrel.LST"), "a.avi\r\nb.avi\r\nc.avi\r\n");
+}
+
+TEST_F(Play, ItemKeepsItsTextWhenTheListChangesWhileItPlays) {
+  // The show list window stays usable by mouse while a continuous show plays under it.
+  UseJournal();
+  runner.whilePlaying = [this] { list.Assign({std::string(200, 'x') + ".avi"}); };
+  Key(VK_SPACE_KEY);
+  EXPECT_EQ(Events(),
+            (std::vector<std::string>{"item started|1||a.avi", "item ended|1|exit unknown|a.avi"}));
+}

@@ -1,0 +1,155 @@
+// The show window's life: its first and later activations, the floating frame's layout, the close.
+#include <gmock/gmock.h>
+
+#include <fstream>
+
+#include "ShowControllerFixture.h"
+#include "core/AppError.h"
+
+namespace fs = std::filesystem;
+
+using testing::StartsWith;
+using testing::ThrowsMessage;
+using Window = ShowControllerTest;
+const char* const kNoNumber = "'abc' is not a valid floating point value";
+
+TEST_F(Window, FirstActivationReadsTheFilesInItsOrder) {
+  UseJournal();
+  dir.write("quadrel.LST", "a\r\nb\xff\r\n");
+  state.showIndex = 5;
+  state.maximised = true;
+  state.cursorDisplayCount = -3;
+  store.onLoad = [&] {
+    // Before the settings: the journal line and the position; the list and the pointer after.
+    EXPECT_EQ(Events(), std::vector<std::string>{"show window opened|||"});
+    EXPECT_EQ(state.showIndex, 0);
+    EXPECT_FALSE(state.maximised);
+    EXPECT_EQ(list.Count(), 0);
+    EXPECT_EQ(state.cursorDisplayCount, -3);
+    state.infoVisible = true;
+    state.monoInfo = true;
+  };
+  controller.Activated();
+  EXPECT_EQ(Calls(), (CallLog{"load", "move to origin", "frame hidden", "info 1 a | -"}));
+  EXPECT_EQ(list.Items(), (std::vector<std::string>{"a", "b\xff"}));
+  EXPECT_EQ(state.cursorDisplayCount, 0);
+  EXPECT_FALSE(state.firstActivation);
+  EXPECT_EQ(Events().back(), "list loaded||2 items|" + ProgramFile(".LST"));
+
+  // Later activations read nothing and keep the position; they hide the frame and redraw.
+  dir.write("quadrel.LST", "x\r\n");
+  state.showIndex = 1;
+  state.maximised = true;
+  controller.Activated();
+  EXPECT_EQ(Calls(), (CallLog{"frame hidden", "info 2 b\xff | -"}));
+  EXPECT_EQ(store.loads, 1);
+  EXPECT_EQ(list.Count(), 2);
+  EXPECT_TRUE(state.maximised);
+}
+
+TEST_F(Window, MissingAutomaticListOrAFolderInItsPlaceLeavesTheListAlone) {
+  list.Assign({"kept"});
+  fs::create_directory(ProgramFile(".LST"));
+  controller.Activated();
+  fs::remove(ProgramFile(".LST"));
+  state.firstActivation = true;  // as at another program start
+  controller.Activated();
+  EXPECT_EQ(list.Items(), std::vector<std::string>{"kept"});
+}
+
+TEST_F(Window, UnreadableAutomaticListIsReportedAndNotTriedAgain) {
+  dir.write("quadrel.LST", "a\r\n");
+  fs::permissions(ProgramFile(".LST"), fs::perms::none);
+  if (std::ifstream(ProgramFile(".LST")).is_open()) GTEST_SKIP() << "the file stays readable here";
+  EXPECT_THAT([&] { controller.Activated(); },
+              ThrowsMessage<AppError>(StartsWith("Cannot open file \"" + ProgramFile(".LST"))));
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_FALSE(state.firstActivation);
+  controller.Activated();
+  EXPECT_EQ(store.loads, 1);
+}
+
+TEST_F(Window, LayoutBeforeTheFirstActivationWaitsForIt) {
+  // Before the settings are read the value is empty: a resize then must not report it.
+  controller.Resized();
+  controller.LayoutIfPending();
+  EXPECT_EQ(Calls(), CallLog{});
+  store.onLoad = [&] { state.floatingValueText = "0"; };
+  controller.Activated();
+  controller.LayoutIfPending();
+  EXPECT_EQ(Calls(), (CallLog{"load", "move to origin", "frame hidden", "info - | -",
+                              "right texts +500", "place frame"}));
+  EXPECT_EQ(view.frame.lineLeftL, 499);
+  EXPECT_EQ(view.frame.rectangleLeftR, 500);
+  controller.LayoutIfPending();  // once only
+  controller.Activated();
+  EXPECT_EQ(Calls(), (CallLog{"frame hidden", "info - | -"}));
+}
+
+TEST_F(Window, EnteredValueLaysOutAndShowsTheFrameAfterTheHandOver) {
+  Start({});
+  view.onKeyboardBack = [&] { controller.Activated(); };  // the activation hides the frame
+  controller.FloatingValueEntered(" -5 ");
+  EXPECT_EQ(Calls(), (CallLog{"keyboard back", "frame hidden", "info END | END", "right texts +500",
+                              "place frame", "frame shown"}));
+  EXPECT_EQ(state.floatingValueText, " -5 ");  // the text as typed
+  EXPECT_EQ(state.floatingPercent, -5.0);
+  EXPECT_EQ(view.frame.rectangleLeftL, 25);
+
+  view.outer = {800, 500};
+  controller.Resized();  // lays the frame out for the new size, leaves its visibility alone
+  EXPECT_EQ(Calls(), (CallLog{"right texts +400", "place frame"}));
+  EXPECT_EQ(view.frame.lineLeftR, 799);
+  EXPECT_EQ(view.frame.lineHeight, 500);
+}
+
+TEST_F(Window, ValueThatIsNoNumberIsReportedAtEveryLayoutUntilAValidOne) {
+  Start({});
+  controller.FloatingValueEntered("5");
+  Calls();
+  EXPECT_THAT([&] { controller.FloatingValueEntered("abc"); }, ThrowsMessage<AppError>(kNoNumber));
+  EXPECT_EQ(Calls(), (CallLog{"keyboard back", "right texts +500"}));  // the frame stays hidden
+  EXPECT_EQ(state.floatingValueText, "abc");
+  EXPECT_EQ(state.floatingPercent, 5.0);
+
+  view.outer = {800, 600};
+  EXPECT_THAT([&] { controller.Resized(); }, ThrowsMessage<AppError>(kNoNumber));
+  EXPECT_EQ(Calls(), CallLog{"right texts +400"});  // the texts still follow the width
+
+  controller.FloatingValueEntered("0");
+  controller.Resized();
+  EXPECT_EQ(view.frame.lineLeftR, 400);
+
+  // The value is read with the system's decimal separator.
+  separator = ',';
+  controller.FloatingValueEntered("0,5");  // 5 tenths of 800 pixels: 2 at the inner edges
+  EXPECT_EQ(view.frame.rectangleLeftR, 402);
+  EXPECT_THROW(controller.FloatingValueEntered("0.5"), AppError);
+}
+
+TEST_F(Window, CloseSavesSettingsThenListAndAFailedSaveSkipsTheRestUntilTheNext) {
+  UseJournal();
+  Start({"a", "b\xff"});
+  dir.write("quadrel.LST", "old\r\n");
+  store.saveError = "Unable to write to " + ProgramFile(".INI") + ".";
+  EXPECT_THAT([&] { controller.Close(); }, ThrowsMessage<AppError>(store.saveError));
+  EXPECT_EQ(dir.read("quadrel.LST"), "old\r\n");  // the list save did not run
+
+  store.saveError.clear();
+  fs::remove(ProgramFile(".LST"));
+  fs::create_directory(ProgramFile(".LST"));
+  EXPECT_THAT([&] { controller.Close(); },
+              ThrowsMessage<AppError>(StartsWith("Cannot create file \"" + ProgramFile(".LST"))));
+  EXPECT_EQ(store.saves, 2);
+
+  fs::remove(ProgramFile(".LST"));
+  Calls();
+  controller.Close();
+  controller.Closed();
+  EXPECT_EQ(Calls(), CallLog{"save"});
+  EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nb\xff\r\n");
+  // Only the save that went through is journalled.
+  EXPECT_EQ(Events(), (std::vector<std::string>{"show window opened|||",
+                                                "list saved||2 items|" + ProgramFile(".LST"),
+                                                "program closed|||"}));
+}

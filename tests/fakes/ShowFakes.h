@@ -1,0 +1,131 @@
+#pragma once
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/AppError.h"
+#include "core/show/ItemRunner.h"
+#include "core/show/SettingsStore.h"
+#include "core/show/ShowView.h"
+
+// One line per call the show's fakes were given, shared by them so that a test sees the order
+// across the window, the item wait and the files.
+using CallLog = std::vector<std::string>;
+
+// An info display as one line: "1 a.avi | 1 a.avi", "END help | -" ("-": nothing drawn there).
+inline std::string Describe(const InfoDisplay& info) {
+  auto half = [](const std::string& number, const std::string& description, bool help) {
+    std::string text = number;
+    if (!description.empty()) text += " " + description;
+    if (help) text += text.empty() ? "help" : " help";
+    return text.empty() ? std::string("-") : text;
+  };
+  return half(info.numberLeft, info.descriptionLeft, info.helpLeft) + " | " +
+         half(info.numberRight, info.descriptionRight, info.helpRight);
+}
+
+// The show window as a log of what it was told, with what it would show now.
+class RecordingView : public ShowView {
+ public:
+  explicit RecordingView(CallLog& log) : log_(log) {}
+
+  void ClearInfo() override { log_.push_back("clear"); }
+  void ShowInfo(const InfoDisplay& shown) override {
+    info = shown;
+    log_.push_back("info " + Describe(shown));
+  }
+  void ToggleFrame() override { log_.push_back("toggle frame"); }
+  void SetFrameVisible(bool on) override { log_.push_back(on ? "frame shown" : "frame hidden"); }
+  platform::ScreenSize OuterSize() const override { return outer; }
+  void PlaceRightTexts(int half) override {
+    log_.push_back("right texts +" + std::to_string(half));
+  }
+  void PlaceFrame(const FloatingFrameGeometry& geometry) override {
+    frame = geometry;
+    log_.push_back("place frame");
+  }
+  void ToggleCornerMarker() override { log_.push_back("toggle marker"); }
+  void SetMarkerColour(MarkerColour colour) override {
+    const char* const names[] = {"hotlight", "gray", "purple"};
+    log_.push_back(std::string("marker ") + names[static_cast<int>(colour)]);
+  }
+  void ShowMaximised(platform::ScreenSize s) override {
+    log_.push_back("maximised " + std::to_string(s.width) + "x" + std::to_string(s.height));
+  }
+  void ShowNormal(int width, int height) override {
+    log_.push_back("normal " + std::to_string(width) + "x" + std::to_string(height));
+  }
+  void MoveToOrigin() override { log_.push_back("move to origin"); }
+  void Close() override { log_.push_back("close"); }
+  void OpenShowList() override {
+    log_.push_back("open list");
+    if (whileListOpen) whileListOpen();
+  }
+  void ToggleFloatingValueWindow(const std::string& value) override {
+    log_.push_back("floating window " + value);
+  }
+  void TakeKeyboardFromFloatingValue() override {
+    log_.push_back("keyboard back");
+    if (onKeyboardBack) onKeyboardBack();
+  }
+  void ToggleEyeCheckCard() override { log_.push_back("toggle card"); }
+  void HideEyeCheckCard() override { log_.push_back("hide card"); }
+  void StartPause(int milliseconds) override {
+    pausing = true;
+    log_.push_back("pause " + std::to_string(milliseconds));
+  }
+  void StopPause() override {
+    pausing = false;
+    log_.push_back("pause stop");
+  }
+
+  platform::ScreenSize outer{1000, 600};
+  InfoDisplay info;                      // as last shown
+  FloatingFrameGeometry frame;           // as last placed
+  bool pausing = false;                  // the pause timer runs
+  std::function<void()> whileListOpen;   // the operator's work in the modal list window
+  std::function<void()> onKeyboardBack;  // the show window's activation that the hand-over runs
+
+ private:
+  CallLog& log_;
+};
+
+// The item wait: logs its calls and runs `whilePlaying` inside the wait.
+class FakeItemRunner : public ItemRunner {
+ public:
+  explicit FakeItemRunner(CallLog& log) : log_(log) {}
+  void ItemStarting() override { log_.push_back("item starting"); }
+  void ItemDone() override { log_.push_back("item done"); }
+  void WaitFor(platform::Process& process) override {
+    log_.push_back("wait");
+    if (whilePlaying) whilePlaying();
+    process.WaitFor(-1);
+  }
+  std::function<void()> whilePlaying;
+
+ private:
+  CallLog& log_;
+};
+
+// The settings and language files: counts their reads and writes; a write can fail.
+class FakeSettingsStore : public SettingsStore {
+ public:
+  explicit FakeSettingsStore(CallLog& log) : log_(log) {}
+  void Load() override {
+    ++loads;
+    log_.push_back("load");
+    if (onLoad) onLoad();
+  }
+  void Save() override {
+    ++saves;
+    log_.push_back("save");
+    if (!saveError.empty()) throw AppError(saveError);
+  }
+  int loads = 0;
+  int saves = 0;
+  std::string saveError;         // when set, Save throws it
+  std::function<void()> onLoad;  // what the settings set, as the real files would
+
+ private:
+  CallLog& log_;
+};

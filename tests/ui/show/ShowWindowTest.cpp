@@ -1,0 +1,169 @@
+// The show window itself: its design, what it draws for its controller, the keyboard reaching
+// the controller, the modal show list window, and its close.
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <filesystem>
+
+#include "UiFixture.h"
+#include "core/show/JournalSummary.h"
+#include "core/show/ShowJournal.h"
+#include "core/show/ShowState.h"
+#include "core/show/VirtualKey.h"
+#include "core/showlist/TextLines.h"
+#include "platform/SystemColours.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/Memo.h"
+#include "ui/controls/Shape.h"
+#include "ui/show/ShowWindow.h"
+#include "ui/showlist/ShowListWindow.h"
+
+namespace {
+
+QColor Colour(platform::SystemColour role) {
+  return QColor::fromRgb(platform::SystemColourRgb(role));
+}
+
+class ShowWindowTest : public UiFixture {
+ protected:
+  void Key(int key) { app->Show().KeyDown(key); }
+  // A key as the keyboard sends it, with its modifiers.
+  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeat = false) {
+    QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeat);
+    QCoreApplication::sendEvent(&app->Show(), &event);
+  }
+  std::string Labels() const {
+    const ShowWindow& w = app->Show();
+    std::string text;
+    for (Label* label :
+         {w.numberLabelLeft, w.descriptionLabelLeft, w.numberLabelRight, w.descriptionLabelRight})
+      text += "[" + label->text().toStdString() + "]";
+    return text;
+  }
+  QColor Marker() const { return app->Show().cornerMarker->BrushColour(); }
+};
+
+}  // namespace
+
+TEST_F(ShowWindowTest, Design) {
+  ShowWindow& w = app->Show();
+  EXPECT_EQ(w.windowTitle(), "Quadrel V0.38");
+  EXPECT_EQ(w.size(), QSize(792, 573));
+  EXPECT_EQ(w.helpLeft->geometry(), QRect(24, 86, 281, 339));
+  EXPECT_EQ(w.helpRight->geometry(), QRect(456, 86, 281, 339));
+  EXPECT_EQ(w.helpLeft->LineCount(), 15);
+  EXPECT_EQ(w.helpLeft->Line(0), "H: Toggle Help");
+  EXPECT_EQ(w.helpRight->Line(14), "C: Toggle corner indicator");
+  EXPECT_EQ(w.numberLabelLeft->pos(), QPoint(24, 16));
+  EXPECT_EQ(w.descriptionLabelRight->pos(), QPoint(456, 56));
+  EXPECT_EQ(w.numberLabelLeft->font().pixelSize(), 21);
+  EXPECT_TRUE(w.numberLabelLeft->font().bold());
+  EXPECT_EQ(w.helpLeft->font().pixelSize(), 19);
+  EXPECT_EQ(w.font().pixelSize(), 11);
+  EXPECT_EQ(w.cornerMarker->geometry(), QRect(0, 0, 16, 16));
+  EXPECT_EQ(Marker(), Colour(platform::SystemColour::HotLight));
+  // No control takes the keyboard, so every key reaches the window.
+  for (QWidget* child : w.findChildren<QWidget*>()) EXPECT_EQ(child->focusPolicy(), Qt::NoFocus);
+}
+
+TEST_F(ShowWindowTest, DrawsWhatItsControllerTellsIt) {
+  Activate();  // without files: the texts on the left only, help shown
+  EXPECT_EQ(Labels(), "[END][][][]");
+  EXPECT_FALSE(app->Show().helpLeft->isHidden());
+  EXPECT_TRUE(app->Show().helpRight->isHidden());
+  for (Shape* shape : app->Show().FrameShapes()) EXPECT_TRUE(shape->isHidden());
+
+  app->List().Assign({"clip0.avi", "clip1.avi"});
+  Key('S');
+  EXPECT_EQ(Labels(), "[1][clip0.avi][1][clip0.avi]");
+  EXPECT_FALSE(app->Show().helpRight->isHidden());
+  EXPECT_EQ(Marker(), Colour(platform::SystemColour::HotLight));
+  Key('6');
+  EXPECT_EQ(Marker(), Colour(platform::SystemColour::GrayText));
+  Key('6');
+  EXPECT_EQ(Labels(), "[END][][END][]");
+  EXPECT_EQ(Marker(), QColor(0x80, 0x00, 0x80));
+  Key('I');
+  EXPECT_EQ(Labels(), "[][][][]");
+  EXPECT_EQ(app->Show().numberLabelLeft->size(), QSize(0, 0));  // an empty text takes no room
+  Key('C');
+  EXPECT_TRUE(app->Show().cornerMarker->isHidden());
+
+  // F flips each frame shape on its own.
+  app->Show().frameLineLeft->setVisible(true);
+  Key('F');
+  for (Shape* shape : app->Show().FrameShapes())
+    EXPECT_EQ(shape->isHidden(), shape == app->Show().frameLineLeft);
+
+  app->Show().show();
+  Key('M');
+  EXPECT_EQ(app->Show().OuterWidth(), 1920);
+  EXPECT_EQ(app->Show().OuterHeight(), 1080);
+  Key('M');
+  EXPECT_EQ(app->Show().OuterWidth(), 800);
+  EXPECT_EQ(app->Show().OuterHeight(), 600);
+}
+
+TEST_F(ShowWindowTest, KeyboardKeysReachTheControllerModifiersIgnoredRepeatsRepeated) {
+  Activate();
+  app->List().Assign({"a", "b", "c"});
+  Press(Qt::Key_H, Qt::ShiftModifier);
+  EXPECT_FALSE(app->State().helpVisible);
+  Press(Qt::Key_6, Qt::ControlModifier);
+  EXPECT_EQ(app->State().showIndex, 1);
+  Press(Qt::Key_Right, Qt::AltModifier);
+  Press(Qt::Key_Right, Qt::NoModifier, true);
+  EXPECT_EQ(app->State().showIndex, 3);
+}
+
+TEST_F(ShowWindowTest, ShowListWindowOpensModallyAtTheCorner) {
+  Activate();
+  app->List().Assign({"a", "b"});
+  app->ListWindow().move(300, 200);
+  bool checked = false;
+  QTimer::singleShot(0, &app->ListWindow(), [&] {
+    checked = true;
+    EXPECT_TRUE(app->ListWindow().isModal() || app->ListWindow().isVisible());
+    EXPECT_EQ(app->ListWindow().pos(), QPoint(0, 0));
+    EXPECT_EQ(Labels(), "[][][][]");  // the show window's labels are empty meanwhile
+    app->List().Assign({});           // items removed meanwhile
+    app->ListWindow().reject();
+  });
+  Key('L');
+  EXPECT_TRUE(checked);
+  EXPECT_EQ(Labels(), "[END][][][]");
+}
+
+TEST_F(ShowWindowTest, EscapeClosesAFailedSaveKeepsItOpenAndTheJournalTellsTheLists) {
+  ShowJournal journal(ProgramFile(".log"));
+  services.journal = &journal;
+  Activate();
+  dir.write("evening.shl", "a\r\nc d\r\n");
+  dialogs.answers.push_back({dir.file("evening.shl")});
+  app->ListWindow().LoadList();
+  dialogs.answers.push_back({dir.file("copy.shl")});
+  app->ListWindow().SaveList();
+  std::filesystem::create_directory(dir.path() / "quadrel.LST");
+  app->Show().show();
+
+  Key(VK_ESCAPE_KEY);
+  EXPECT_TRUE(app->Show().isVisible());
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(
+      messages.errors[0].second.rfind("Cannot create file \"" + ProgramFile(".LST") + "\".", 0),
+      0u);
+
+  std::filesystem::remove(dir.path() / "quadrel.LST");
+  Key('X');
+  EXPECT_FALSE(app->Show().isVisible());
+  EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nc d\r\n");
+  std::vector<std::string> events;
+  for (const std::string_view line : SplitTextLines(dir.read("quadrel.log"))) {
+    const std::vector<std::string> f = SplitJournalFields(line);
+    events.push_back(f[1] + "|" + f[3] + "|" + f[5]);
+  }
+  EXPECT_EQ(events, (std::vector<std::string>{
+                        "show window opened||", "list loaded|2 items|" + dir.file("evening.shl"),
+                        "list saved|2 items|" + dir.file("copy.shl"),
+                        "list saved|2 items|" + ProgramFile(".LST"), "program closed||"}));
+}
