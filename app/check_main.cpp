@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "core/AppError.h"
-#include "platform/ExePath.h"
-#include "platform/FileSystem.h"
-#include "platform/PathStyle.h"
 #include "core/show/JournalSummary.h"
 #include "core/showlist/ItemPath.h"
 #include "core/showlist/ShowCheck.h"
 #include "core/showlist/ShowCheckReport.h"
 #include "core/showlist/ShowListFile.h"
+#include "platform/ExePath.h"
+#include "platform/FileSystem.h"
+#include "platform/PathStyle.h"
 
 namespace {
 

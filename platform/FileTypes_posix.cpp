@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "core/players/LaunchScriptReader.h"
 #include "platform/FileTypes.h"
 #include "platform/FileTypes_posix.h"
-#include "core/players/LaunchScriptReader.h"
 
 extern char** environ;
 

@@ -15,10 +15,10 @@
 #include <thread>
 
 #include "core/AppError.h"
+#include "core/players/LaunchScriptReader.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTypes.h"
 #include "platform/FileTypes_posix.h"
-#include "core/players/LaunchScriptReader.h"
 #include "platform/Shell.h"
 
 extern char** environ;

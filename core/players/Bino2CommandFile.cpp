@@ -1,8 +1,8 @@
 #include "core/players/Bino2CommandFile.h"
 
 #include "core/AppError.h"
-#include "platform/TextEncoding.h"
 #include "core/players/LaunchScript.h"
+#include "platform/TextEncoding.h"
 
 namespace {
 

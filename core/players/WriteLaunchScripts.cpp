@@ -1,10 +1,10 @@
 #include "core/players/WriteLaunchScripts.h"
 
 #include "core/AppError.h"
-#include "platform/BatchText.h"
-#include "platform/FileSystem.h"
 #include "core/players/LaunchScript.h"
 #include "core/showlist/MakeShowItemPath.h"
+#include "platform/BatchText.h"
+#include "platform/FileSystem.h"
 
 void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std::string>& leftFiles,
                               const std::vector<std::string>& rightFiles) {

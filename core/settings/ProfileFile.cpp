@@ -1,8 +1,8 @@
 #include "core/settings/ProfileFile.h"
 
 #include "core/AppError.h"
-#include "platform/FileSystem.h"
 #include "core/settings/ProfileValue.h"
+#include "platform/FileSystem.h"
 
 namespace {
 

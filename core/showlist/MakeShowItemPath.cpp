@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/PathStyle.h"
 #include "core/showlist/ItemPath.h"
+#include "platform/PathStyle.h"
 
 namespace {
 

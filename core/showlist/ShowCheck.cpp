@@ -5,9 +5,9 @@
 #include <unordered_map>
 
 #include "core/AppError.h"
+#include "core/show/ItemLaunch.h"
 #include "platform/FileSystem.h"
 #include "platform/TextEncoding.h"
-#include "core/show/ItemLaunch.h"
 
 namespace {
 

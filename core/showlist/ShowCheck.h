@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/FileTypes.h"
 #include "core/players/LaunchScriptReader.h"
+#include "platform/FileTypes.h"
 
 // What can stop an item from playing, or is worth knowing before the show.
 enum class CheckKind {

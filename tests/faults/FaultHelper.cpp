@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "core/AppError.h"
-#include "platform/Process.h"
 #include "core/settings/ProfileFile.h"
 #include "core/showlist/ShowListFile.h"
+#include "platform/Process.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "FuzzCheck.h"
-#include "core/players/LaunchScriptReader.h"
 #include "core/players/BinoCommandLine.h"
 #include "core/players/LaunchScript.h"
+#include "core/players/LaunchScriptReader.h"
 #include "core/players/SPlayerCommandLine.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "platform/ExePath.h"
 #include "core/showlist/ItemPath.h"
+#include "platform/ExePath.h"
 
 TEST(ExecutablePath, NamesThisTestProgramInFull) {
   const std::string exe = platform::ExecutablePath();

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "TempDir.h"
-#include "platform/Shell.h"
 #include "core/show/ItemLaunch.h"
+#include "platform/Shell.h"
 
 namespace fs = std::filesystem;
 

@@ -13,9 +13,9 @@
 #include <string>
 
 #include "core/AppError.h"
-#include "platform/Shell.h"
 #include "core/players/BinoCommandLine.h"
 #include "core/players/WriteLaunchScripts.h"
+#include "platform/Shell.h"
 
 int main(int argc, char** argv) {
   if (argc == 2 && std::string(argv[1]) == "--code-pages") {

@@ -3,9 +3,9 @@
 
 #include "TempDir.h"
 #include "core/AppError.h"
-#include "platform/TextEncoding.h"
 #include "core/players/Bino2CommandFile.h"
 #include "core/players/WriteLaunchScripts.h"
+#include "platform/TextEncoding.h"
 
 using testing::HasSubstr;
 

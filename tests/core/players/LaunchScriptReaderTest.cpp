@@ -5,8 +5,8 @@
 #include <set>
 
 #include "core/AppError.h"
-#include "core/players/LaunchScriptReader.h"
 #include "core/players/LaunchScript.h"
+#include "core/players/LaunchScriptReader.h"
 
 using platform::ParseBatScript;
 using platform::ParseVbsScript;

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "platform/PathStyle.h"
 #include "core/players/BinoCommandLine.h"
 #include "core/players/LaunchScript.h"
+#include "platform/PathStyle.h"
 
 namespace {
 // A native full path from a '\' form, so the cases read the same on both systems.

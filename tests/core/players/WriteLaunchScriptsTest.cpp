@@ -6,11 +6,11 @@
 
 #include "TempDir.h"
 #include "core/AppError.h"
-#include "platform/PathStyle.h"
 #include "core/players/Bino2CommandFile.h"
 #include "core/players/BinoCommandLine.h"
 #include "core/players/SPlayerCommandLine.h"
 #include "core/players/WriteLaunchScripts.h"
+#include "platform/PathStyle.h"
 
 namespace {
 

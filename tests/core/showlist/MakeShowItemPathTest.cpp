@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/PathStyle.h"
 #include "core/showlist/MakeShowItemPath.h"
+#include "platform/PathStyle.h"
 
 TEST(MakeShowItemPath, FollowsTheProgramFolder) {
   const std::string exe = R"(C:\Shows\show.exe)";

@@ -7,9 +7,9 @@
 #include <tuple>
 
 #include "TempDir.h"
+#include "core/showlist/ShowCheck.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
-#include "core/showlist/ShowCheck.h"
 
 namespace fs = std::filesystem;
 using testing::HasSubstr;
