@@ -1,4 +1,4 @@
-#include "core/showlist/ShowCheckReport.h"
+#include "core/check/ShowCheckReport.h"
 
 namespace {
 

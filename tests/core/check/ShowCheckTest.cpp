@@ -7,7 +7,7 @@
 #include <tuple>
 
 #include "TempDir.h"
-#include "core/showlist/ShowCheck.h"
+#include "core/check/ShowCheck.h"
 #include "platform/FileSystem.h"
 #include "platform/PathStyle.h"
 

@@ -3,7 +3,7 @@
 #include <set>
 #include <string>
 
-#include "core/showlist/ShowCheckReport.h"
+#include "core/check/ShowCheckReport.h"
 
 using namespace std::string_literals;
 

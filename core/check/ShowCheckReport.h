@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/showlist/ShowCheck.h"
+#include "core/check/ShowCheck.h"
 
 // `bytes` as a JSON string literal, quotes included. Valid UTF-8 stays as it is; quotes,
 // backslashes and control characters are escaped; every byte that is not part of valid UTF-8

@@ -1,4 +1,4 @@
-#include "core/showlist/ShowCheck.h"
+#include "core/check/ShowCheck.h"
 
 #include "core/showlist/TextLines.h"
 
