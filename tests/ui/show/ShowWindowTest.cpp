@@ -158,7 +158,8 @@ TEST_F(ShowWindowTest, EscapeClosesAFailedSaveKeepsItOpenAndTheJournalTellsTheLi
   EXPECT_FALSE(app->Show().isVisible());
   EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nc d\r\n");
   std::vector<std::string> events;
-  for (const std::string_view line : SplitTextLines(dir.read("quadrel.log"))) {
+  const std::string log = dir.read("quadrel.log");  // the lines below are views into it
+  for (const std::string_view line : SplitTextLines(log)) {
     const std::vector<std::string> f = SplitJournalFields(line);
     events.push_back(f[1] + "|" + f[3] + "|" + f[5]);
   }
