@@ -8,6 +8,7 @@ The Windows program under Wine, to compare with them:
 import os
 import subprocess
 import sys
+import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
 from quadrel_e2e import Program, Screenshot, Xvfb, wait_for  # noqa: E402
@@ -17,26 +18,66 @@ if os.environ.get("QUADREL_WIN_PACKAGE"):
     from quadrel_wine import WineProgram as Program, prepare_prefix  # noqa: E402
 
 LIST = b"intro.avi\r\nclips\\demo.bat\r\nclips\\finale.vbs\r\n..\\media\\trailer.mpg\r\n"
+SETTLE = 1.5  # seconds of grabs that must show at most two alternating images
+PARK = (1279, 1023)  # inside the 1280x1024 screen below, outside every window
 OUT = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "docs")
 
 
 def grab(program, window, name):
-    """Saves the window's own pixels once it has painted something other than black."""
-    def painted():
+    """Saves the window's own pixels once its painting has settled.
+
+    A single grab as soon as something other than black shows can catch a window
+    half painted or a text caret in either phase of its blink. Grab repeatedly instead until,
+    over the last SETTLE seconds (more than one whole blink cycle of Qt's default 1000 ms), the
+    grabs show one image, or two that change into each other and back; keep the darker of the
+    two: with a blinking caret that is always the phase with the caret shown.
+    """
+    park_pointer(program)
+
+    def grab_once():
         raw = subprocess.run(["xwd", "-id", window, "-silent"], env=program.env(),
                              capture_output=True, check=True).stdout
-        shot = Screenshot(raw)
+        return raw
+
+    def painted():
+        shot = Screenshot(grab_once())
         step = max(1, shot.width // 40)
         colours = {shot.pixel(x, y) for x in range(0, shot.width, step)
                    for y in range(0, shot.height, step)}
-        return len(colours) > 2 and shot
-    wait_for(painted, what=f"{name} to paint").save_png(os.path.join(OUT, name))
-    print("wrote", os.path.join(OUT, name))
+        return len(colours) > 2
+    wait_for(painted, what=f"{name} to paint")
+
+    grabs = []  # (monotonic time, raw xwd dump)
+
+    def settled():
+        now = time.monotonic()
+        grabs.append((now, grab_once()))
+        if now - grabs[0][0] < SETTLE:
+            return None
+        recent = [raw for t, raw in grabs if now - t <= SETTLE]
+        distinct = list(dict.fromkeys(recent))
+        changes = sum(a != b for a, b in zip(recent, recent[1:]))
+        # one image, or two that have swapped back and forth (a blink), not a paint in progress
+        if len(distinct) > 2 or (len(distinct) == 2 and changes < 2):
+            return None
+        # the darker image (smaller byte sum); ties broken by the bytes themselves
+        return min(distinct, key=lambda raw: (sum(Screenshot(raw).data), raw))
+    raw = wait_for(settled, timeout=60, interval=0.05, what=f"{name} to settle")
+    seen = len(set(raw2 for _, raw2 in grabs))
+    Screenshot(raw).save_png(os.path.join(OUT, name))
+    print("wrote", os.path.join(OUT, name), f"({len(grabs)} grabs, {seen} distinct)")
+
+
+def park_pointer(program):
+    """The pointer to the screen's bottom-right corner, off every window: no hover highlight
+    and no tool tip can depend on where the last click left it."""
+    program.xdotool("mousemove", "--sync", str(PARK[0]), str(PARK[1]))
 
 
 def click(program, x, y):
     program.xdotool("mousemove", "--sync", str(x), str(y))
     program.xdotool("click", "1")
+    park_pointer(program)
 
 
 def run(xvfb, player, shots, bino_version=0):
