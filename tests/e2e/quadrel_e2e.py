@@ -40,9 +40,11 @@ class Xvfb:
         # The server picks a free display number itself and writes it to a pipe: tests run in
         # parallel (and other users' servers) can never take the same number.
         read_end, write_end = os.pipe()
+        # No auto-repeat: xdotool stalled between a key's press and its release on a loaded
+        # machine would otherwise type the key again, and a held SPACE plays the next items.
         proc = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             f"{self.width}x{self.height}x24", "-nolisten", "tcp", "-noreset"],
+             f"{self.width}x{self.height}x24", "-nolisten", "tcp", "-noreset", "-r"],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
         os.close(write_end)
         number = b""
