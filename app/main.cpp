@@ -1,11 +1,15 @@
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <cstdio>
 
+#include "core/AppError.h"
+#include "core/ErrorReport.h"
 #include "core/show/ShowJournal.h"
 #include "core/showlist/ItemPath.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/ExePath.h"
+#include "platform/InstanceLock.h"
 #include "platform/Process.h"
 #include "platform/Shell.h"
 #include "ui/App.h"
@@ -34,6 +38,15 @@ int main(int argc, char** argv) {
 
   Services services;
   services.exePath = platform::ExecutablePath();
+  // Two copies on one folder's files would write one journal and, at close, each other's list:
+  // the second says so before it reads or writes anything.
+  const auto instanceLock = platform::LockProgramFiles(ProgramFileName(services.exePath, ""));
+  if (!instanceLock) {
+    const std::string text = AlreadyRunningText(services.exePath);
+    std::fprintf(stderr, "%s\n", text.c_str());
+    messages.ShowError(ErrorReportTitle(services.exePath), ErrorReportText(text));
+    return 1;
+  }
   services.pointer = pointer.get();
   const auto screen = platform::MakeSystemScreen();
   services.screen = screen.get();

@@ -23,3 +23,9 @@ std::string InvalidFloatText(const std::string& text) {
 std::string ListIndexOutOfBoundsText(long long index) {
   return "List index out of bounds (" + std::to_string(index) + ")";
 }
+
+std::string AlreadyRunningText(const std::string& exePath) {
+  return "\"" + exePath +
+         "\" is already running. A second copy would share its show list, settings and journal "
+         "and overwrite them, so it does not start";
+}

@@ -16,3 +16,5 @@ std::string StreamWriteErrorText();
 std::string UnableToWriteText(const std::string& file);
 std::string InvalidFloatText(const std::string& text);
 std::string ListIndexOutOfBoundsText(long long index);
+// A second copy started on the files of `exePath` while the first still runs.
+std::string AlreadyRunningText(const std::string& exePath);

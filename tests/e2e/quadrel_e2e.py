@@ -76,6 +76,36 @@ class Xvfb:
                 self.proc.kill()
 
 
+class Openbox:
+    """A real window manager (openbox) on an Xvfb display, ready once it manages the screen."""
+
+    def __init__(self, xvfb):
+        self.xvfb = xvfb
+        self.proc = None
+
+    def env(self):
+        return dict(os.environ, DISPLAY=self.xvfb.display)
+
+    def managing(self):
+        out = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], env=self.env(),
+                             capture_output=True, text=True, timeout=30).stdout
+        return "window id" in out
+
+    def __enter__(self):
+        self.proc = subprocess.Popen(["openbox", "--sm-disable"], env=self.env(),
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(self.managing, timeout=60, what="openbox to manage the screen")
+        return self
+
+    def __exit__(self, *exc):
+        if self.proc:
+            self.proc.terminate()
+            try:
+                self.proc.wait(10)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+
+
 class Program:
     """The built presenter copied into a fresh folder, started on an X display."""
 
@@ -111,9 +141,13 @@ class Program:
 
     def start(self):
         self.log = open(self.log_path, "wb")
-        self.proc = subprocess.Popen([self.exe], cwd="/", env=self.env(),
-                                     stdout=self.log, stderr=subprocess.STDOUT)
+        self.proc = self.start_copy(self.log)
         return self
+
+    def start_copy(self, output):
+        """Starts the program from its folder once more, as an operator's second start would."""
+        return subprocess.Popen([self.exe], cwd="/", env=self.env(),
+                                stdout=output, stderr=subprocess.STDOUT)
 
     def running(self):
         return self.proc is not None and self.proc.poll() is None
@@ -149,6 +183,18 @@ class Program:
         values = dict(line.split("=", 1) for line in out.splitlines() if "=" in line)
         return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
 
+    def absolute_geometry(self, window):
+        """(x, y, width, height) of the client area on the screen, as the X server has it.
+        Unlike xdotool's, right also where a window manager has put the window in a frame."""
+        out = subprocess.run(["xwininfo", "-id", window], env=self.env(), capture_output=True,
+                             text=True, timeout=30, check=True).stdout
+        values = {}
+        for line in out.splitlines():
+            key, _, value = line.strip().partition(":")
+            values[key] = value.strip()
+        return tuple(int(values[key]) for key in ("Absolute upper-left X",
+                                                   "Absolute upper-left Y", "Width", "Height"))
+
     def focus(self, window):
         self.xdotool("windowfocus", "--sync", window, check=False)
         wait_for(lambda: self.xdotool("getwindowfocus", "-f", check=False) == window, timeout=10,
@@ -161,6 +207,19 @@ class Program:
     def type(self, window, text):
         self.focus(window)
         self.xdotool("type", "--delay", "30", text)
+
+    def property(self, window, name):
+        """An X property of `window` as xprop prints it (empty when it is not set)."""
+        out = subprocess.run(["xprop", "-id", window, name], env=self.env(),
+                             capture_output=True, text=True, timeout=30).stdout.strip()
+        return "" if "not found" in out or "no such atom" in out else out
+
+    def frame_extents(self, window):
+        """(left, right, top, bottom) of the window manager's frame; zeros without one."""
+        out = self.property(window, "_NET_FRAME_EXTENTS")
+        if "=" not in out:
+            return (0, 0, 0, 0)
+        return tuple(int(v) for v in out.split("=", 1)[1].split(","))
 
     def screenshot(self):
         """The screen as (width, height, pixel(x, y) -> (r, g, b))."""
@@ -210,14 +269,27 @@ class Screenshot:
 
 
 class E2ETestCase(unittest.TestCase):
-    """Starts one Xvfb per test case class; each test makes its own Program."""
+    """Starts one Xvfb per test case class; each test makes its own Program. A class that sets
+    `window_manager` runs its tests under openbox on that server."""
+
+    window_manager = False
+    screen = (1280, 1024)
 
     @classmethod
     def setUpClass(cls):
-        cls.xvfb = Xvfb().__enter__()
+        cls.xvfb = Xvfb(*cls.screen).__enter__()
+        cls.wm = None
+        if cls.window_manager:
+            try:
+                cls.wm = Openbox(cls.xvfb).__enter__()
+            except BaseException:
+                cls.xvfb.__exit__(None, None, None)
+                raise
 
     @classmethod
     def tearDownClass(cls):
+        if cls.wm:
+            cls.wm.__exit__(None, None, None)
         cls.xvfb.__exit__(None, None, None)
 
     def program(self, files=None, name="quadrel"):

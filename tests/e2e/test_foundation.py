@@ -19,6 +19,25 @@ class Foundation(E2ETestCase):
         self.assertEqual(program.proc.returncode, 0)
         self.assertEqual(program.read("quadrel.LST"), THREE_ITEMS)
 
+    def test_a_second_start_on_the_same_files_says_so_and_runs_no_show(self):
+        program = self.program(files={"quadrel.LST": THREE_ITEMS})
+        window = self.start_show(program)
+        wait_for(lambda: os.path.isfile(program.path("quadrel.log")), what="the journal")
+        journal_before = program.read("quadrel.log")
+        with open(program.path("second.out"), "wb") as output:
+            second = program.start_copy(output)
+            box = program.find_window("^quadrel$")
+            program.key(box, "Return")
+            self.assertEqual(second.wait(30), 1)
+        self.assertIn(b"is already running", program.read("second.out"))
+        # The second copy touched nothing: the first one's journal and list are its own.
+        self.assertEqual(program.read("quadrel.log"), journal_before)
+        self.assertTrue(program.running())
+        program.write("quadrel.LST", b"")
+        program.key(window, "Escape")
+        wait_for(lambda: not program.running(), what="the first copy to end")
+        self.assertEqual(program.read("quadrel.LST"), THREE_ITEMS)
+
     def test_failed_save_shows_the_error_and_keeps_running(self):
         program = self.program(files={"quadrel.LST": THREE_ITEMS})
         window = self.start_show(program)
