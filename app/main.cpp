@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
 
   App program(services);
   ShowWindow& showWindow = program.Show();
+  messages.PlaceWithin([&showWindow] { return showWindow.MessageArea(); });
   QObject::connect(&showWindow, &ShowWindow::Closed, &app, &QApplication::quit);
   if (const QScreen* primary = QGuiApplication::primaryScreen()) {
     QRect frame = showWindow.frameGeometry();

@@ -9,4 +9,15 @@ class Label : public QLabel {
   explicit Label(QWidget* parent) : QLabel(parent) {}
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
+
+  // Shows `text` sized to it, cut in the middle (with an ellipsis) where it would pass
+  // `maxWidth`: the beginning and the file name at the end stay readable.
+  void SetTextWithin(const QString& text, int maxWidth);
+  // Cuts the last text given anew for another width.
+  void FitWithin(int maxWidth);
+  // The text as given, before any cut.
+  const QString& FullText() const { return fullText_; }
+
+ private:
+  QString fullText_;
 };

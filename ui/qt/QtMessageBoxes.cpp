@@ -2,14 +2,42 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <algorithm>
 
 #include "ui/qt/TextCodec.h"
 
 namespace platform {
+namespace {
+
+// A message box moved into its area as it is shown, after it has taken its final size and
+// before it is on the screen, so it never appears elsewhere first.
+class PlacedMessageBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+  QRect area;
+
+ protected:
+  void showEvent(QShowEvent* event) override {
+    QMessageBox::showEvent(event);
+    if (!area.isNull()) move(PlaceCentred(frameGeometry().size(), area));
+  }
+};
+
+}  // namespace
+
+QPoint PlaceCentred(const QSize& size, const QRect& area) {
+  QRect box(QPoint(), size);
+  box.moveCenter(area.center());
+  // Too wide or too high for the area: its left or top edge stays in it.
+  box.moveLeft(std::max(area.left(), std::min(box.left(), area.right() + 1 - box.width())));
+  box.moveTop(std::max(area.top(), std::min(box.top(), area.bottom() + 1 - box.height())));
+  return box.topLeft();
+}
 
 void QtMessageBoxes::ShowError(const std::string& title, const std::string& text) {
-  QMessageBox box(QMessageBox::Critical, FromBytes(title), FromBytes(text), QMessageBox::Ok,
-                  QApplication::activeWindow());
+  PlacedMessageBox box(QMessageBox::Critical, FromBytes(title), FromBytes(text), QMessageBox::Ok,
+                       QApplication::activeWindow());
+  if (area_) box.area = area_();
   box.exec();
 }
 

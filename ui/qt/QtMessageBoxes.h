@@ -1,4 +1,7 @@
 #pragma once
+#include <QRect>
+#include <functional>
+
 #include "platform/MessageBoxes.h"
 
 namespace platform {
@@ -6,6 +9,17 @@ namespace platform {
 class QtMessageBoxes : public MessageBoxes {
  public:
   void ShowError(const std::string& title, const std::string& text) override;
+
+  // Where boxes are to stand, in screen coordinates: centred inside the rectangle it gives, or
+  // where Qt puts them when it gives a null one. Over a maximised show each eye has its own
+  // half of the screen, and a box across the middle would be half seen by each.
+  void PlaceWithin(std::function<QRect()> area) { area_ = std::move(area); }
+
+ private:
+  std::function<QRect()> area_;
 };
+
+// The top left corner for a box of `size` centred in `area`, kept inside it where it fits.
+QPoint PlaceCentred(const QSize& size, const QRect& area);
 
 }  // namespace platform

@@ -73,7 +73,7 @@ Memo* MakeHelpMemo(QWidget* parent, int left) {
   memo->setFont(PixelFont("Arial", 19, true));
   SetWhiteOnBlack(memo);
   memo->setAutoFillBackground(true);
-  memo->setGeometry(left, 86, 281, 339);
+  memo->setGeometry(left, 86, ShowWindow::kHelpWidth, 339);
   return memo;
 }
 
@@ -196,10 +196,12 @@ void ShowWindow::PauseElapsed() {
 }
 
 int ShowWindow::OuterWidth() const {
-  return frameGeometry().width();
+  const QMargins m = FrameMargins();
+  return width() + m.left() + m.right();
 }
 int ShowWindow::OuterHeight() const {
-  return frameGeometry().height();
+  const QMargins m = FrameMargins();
+  return height() + m.top() + m.bottom();
 }
 
 std::vector<Shape*> ShowWindow::FrameShapes() const {
@@ -216,7 +218,15 @@ void ShowWindow::resizeEvent(QResizeEvent* event) {
   for (Shape* shape : {frameRectLeft, frameRectRight})
     shape->SetBounds(shape->x(), 0, shape->width(), height());
   eyeCheckCard->setGeometry(rect());
+  KeepOuterSize();
   RunGuarded(services_, [this] { controller_.Resized(); });
+  FitTextsToHalves();
+}
+
+void ShowWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  // The window manager's frame arrives with a move of the client inside it.
+  KeepOuterSize();
 }
 
 void ShowWindow::closeEvent(QCloseEvent* event) {

@@ -1,5 +1,9 @@
 #pragma once
+#include <QMargins>
+#include <QRect>
+#include <QSize>
 #include <QWidget>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +51,9 @@ class ShowWindow : public QWidget, private ShowView {
 
   ShowController& Controller() { return controller_; }
 
+  // The help displays' designed width; narrower only where a half has less room.
+  static constexpr int kHelpWidth = 281;
+
   // Entry points, each run inside the error guard; what waited during an item follows.
   void KeyDown(int key);
   void PauseElapsed();
@@ -57,6 +64,9 @@ class ShowWindow : public QWidget, private ShowView {
   // The window's outer size, border and title bar included.
   int OuterWidth() const;
   int OuterHeight() const;
+  // Where a message box is to stand, in screen coordinates: the left half while the window is
+  // maximised, so that one eye sees all of it; null (Qt's own place) while windowed.
+  QRect MessageArea() const;
   // The four frame shapes in the order every show and hide goes through them.
   std::vector<Shape*> FrameShapes() const;
 
@@ -71,6 +81,7 @@ class ShowWindow : public QWidget, private ShowView {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
@@ -99,6 +110,17 @@ class ShowWindow : public QWidget, private ShowView {
 
   // Sizes the window so that its border and title bar included it has this size.
   void SetOuterSize(int outerWidth, int outerHeight);
+  // Sets the wanted outer size again when the frame's margins have changed since.
+  void KeepOuterSize();
+  // The frame's margins around the client area; none while the window is maximised.
+  QMargins FrameMargins() const;
+  // The margins as Qt knows them at the moment, possibly from before a change of mode.
+  QMargins QtFrameMargins() const;
+  // Each half's texts end inside that half: a left text where the right half begins, a right
+  // text at the window's edge; long ones are cut, help lines wrap.
+  void FitTextsToHalves();
+  int HalfWidth() const;
+  int RoomInHalf(const QWidget* text) const;
 
   Services& services_;
   ShowState& state_;
@@ -107,4 +129,10 @@ class ShowWindow : public QWidget, private ShowView {
   ItemWait* itemWait_;  // a child of the window
   ShowController controller_;
   bool floatingHandOverDone_ = false;
+  // The windowed mode's outer size, and the frame margins it was last set with.
+  std::optional<QSize> outerSizeWanted_;
+  QMargins marginsUsed_;
+  // The windowed mode's frame corner and margins when full screen was last entered.
+  QPoint windowedFramePosition_;
+  QMargins windowedMargins_;
 };

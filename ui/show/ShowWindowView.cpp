@@ -2,6 +2,8 @@
 // decided.
 #include <QLineEdit>
 #include <QTimer>
+#include <QWindow>
+#include <algorithm>
 
 #include "ui/controls/Label.h"
 #include "ui/controls/Memo.h"
@@ -27,13 +29,33 @@ void ShowWindow::ShowInfo(const InfoDisplay& info) {
       {numberLabelRight, QString::fromStdString(info.numberRight)},
       {descriptionLabelRight, FromBytes(info.descriptionRight)},
   };
-  for (const auto& [label, text] : texts) {
-    label->setText(text);
-    label->adjustSize();
-    if (text.isEmpty()) label->resize(0, 0);
-  }
+  for (const auto& [label, text] : texts) label->SetTextWithin(text, RoomInHalf(label));
   helpLeft->setVisible(info.helpLeft);
   helpRight->setVisible(info.helpRight);
+}
+
+int ShowWindow::HalfWidth() const {
+  // The same half the right texts are placed by.
+  return OuterWidth() / 2;
+}
+
+int ShowWindow::RoomInHalf(const QWidget* text) const {
+  // A left text ends where the right half begins; a right text at the window's edge.
+  const bool left = text == numberLabelLeft || text == descriptionLabelLeft || text == helpLeft;
+  return std::max(0, (left ? HalfWidth() : width()) - text->x());
+}
+
+QRect ShowWindow::MessageArea() const {
+  if (!state_.maximised || !isVisible()) return {};
+  return QRect(mapToGlobal(QPoint(0, 0)), QSize(HalfWidth(), height()));
+}
+
+void ShowWindow::FitTextsToHalves() {
+  for (Label* label :
+       {numberLabelLeft, descriptionLabelLeft, numberLabelRight, descriptionLabelRight})
+    label->FitWithin(RoomInHalf(label));
+  for (Memo* help : {helpLeft, helpRight})
+    help->resize(std::min(kHelpWidth, RoomInHalf(help)), help->height());
 }
 
 void ShowWindow::ToggleFrame() {
@@ -52,6 +74,7 @@ void ShowWindow::PlaceRightTexts(int half) {
   numberLabelRight->move(numberLabelLeft->x() + half, numberLabelRight->y());
   descriptionLabelRight->move(descriptionLabelLeft->x() + half, descriptionLabelRight->y());
   helpRight->move(helpLeft->x() + half, helpRight->y());
+  FitTextsToHalves();
 }
 
 void ShowWindow::PlaceFrame(const FloatingFrameGeometry& g) {
@@ -71,28 +94,78 @@ void ShowWindow::SetMarkerColour(MarkerColour colour) {
 }
 
 void ShowWindow::ShowMaximised(platform::ScreenSize screen) {
-  if (!(windowFlags() & Qt::FramelessWindowHint)) setWindowFlag(Qt::FramelessWindowHint, true);
-  // Also ask the window manager for the full-screen state, so panels stay below the show.
+  outerSizeWanted_.reset();
+  const QRect whole(0, 0, screen.width, screen.height);
+  if (isFullScreen() && geometry() == whole) return;
+  if (!isFullScreen()) {
+    // Where to come back to: a window manager's own memory of it is overwritten below.
+    windowedFramePosition_ = frameGeometry().topLeft();
+    if (!QtFrameMargins().isNull()) windowedMargins_ = QtFrameMargins();
+  }
+  // The screen's size for a desktop without a window manager, where nobody else sizes the
+  // window; set before the full-screen state, as a later resize would drop that state again.
+  setGeometry(whole);
+  // The full-screen state: a window manager then gives the window exactly the screen, without
+  // its frame and above panels. The window's flags stay as they are: changing them hides and
+  // maps the window again, and a window manager then lost the full-screen request.
   showFullScreen();
-  setGeometry(0, 0, screen.width, screen.height);
-  SetOuterSize(screen.width, screen.height);
 }
 
 void ShowWindow::ShowNormal(int outerWidth, int outerHeight) {
-  if (windowFlags() & Qt::FramelessWindowHint) setWindowFlag(Qt::FramelessWindowHint, false);
-  if (isFullScreen()) showNormal();
-  if (!isVisible()) show();
-  SetOuterSize(outerWidth, outerHeight);
+  if (!isFullScreen()) {
+    if (!isVisible()) show();
+    SetOuterSize(outerWidth, outerHeight);
+    return;
+  }
+  showNormal();
+  // Back where the window stood, at the outer size asked for. The frame it had then is the one
+  // it gets again; the window manager tells Qt so only later, if at all, and a size taken from
+  // the margins Qt knows now would be the frame's size off.
+  const QMargins m = windowedMargins_;
+  setGeometry(QRect(windowedFramePosition_ + QPoint(m.left(), m.top()),
+                    QSize(outerWidth - m.left() - m.right(), outerHeight - m.top() - m.bottom())));
+  outerSizeWanted_ = QSize(outerWidth, outerHeight);
+  marginsUsed_ = m;
+}
+
+QMargins ShowWindow::QtFrameMargins() const {
+  const QRect outer = frameGeometry();
+  const QRect inner = geometry();
+  return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+          outer.bottom() - inner.bottom()};
+}
+
+QMargins ShowWindow::FrameMargins() const {
+  // Maximised means no frame, also in the moment between the show's switch and the window
+  // manager's, when Qt still reports the old frame and the halves would be laid out by it.
+  if (state_.maximised || isFullScreen()) return {};
+  // Coming back from full screen Qt may report no frame for a while; the one the window had
+  // before is the one it has again.
+  const QMargins margins = QtFrameMargins();
+  return margins.isNull() ? windowedMargins_ : margins;
 }
 
 void ShowWindow::SetOuterSize(int outerWidth, int outerHeight) {
-  const int frameWidth = frameGeometry().width() - width();
-  const int frameHeight = frameGeometry().height() - height();
-  resize(outerWidth - frameWidth, outerHeight - frameHeight);
+  // A window manager adds its frame only after the window is first shown; until it has, the
+  // margins are not known. The size wanted is kept, and set anew once they are (moveEvent).
+  outerSizeWanted_ = QSize(outerWidth, outerHeight);
+  marginsUsed_ = FrameMargins();
+  resize(outerWidth - marginsUsed_.left() - marginsUsed_.right(),
+         outerHeight - marginsUsed_.top() - marginsUsed_.bottom());
+}
+
+void ShowWindow::KeepOuterSize() {
+  if (outerSizeWanted_ && FrameMargins() != marginsUsed_)
+    SetOuterSize(outerSizeWanted_->width(), outerSizeWanted_->height());
 }
 
 void ShowWindow::MoveToOrigin() {
-  move(0, 0);
+  // The window's outer corner, frame and title bar included: placed by the frame's corner, a
+  // window manager keeps the title bar on the screen even before the frame's size is known.
+  if (QWindow* native = windowHandle())
+    native->setFramePosition(QPoint(0, 0));
+  else
+    move(0, 0);
 }
 
 void ShowWindow::Close() {

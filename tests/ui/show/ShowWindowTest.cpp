@@ -168,3 +168,45 @@ TEST_F(ShowWindowTest, EscapeClosesAFailedSaveKeepsItOpenAndTheJournalTellsTheLi
                         "list saved|2 items|" + dir.file("copy.shl"),
                         "list saved|2 items|" + ProgramFile(".LST"), "program closed||"}));
 }
+
+TEST_F(ShowWindowTest, EachHalfsTextsStayInsideThatHalfAtEverySize) {
+  ShowWindow& w = app->Show();
+  w.show();
+  Activate();
+  std::string name;
+  while (name.size() < 240) name += "a long folder name\\";
+  name += "the show's last clip.avi";
+  app->List().Assign({name});
+  Key('1');
+  ASSERT_EQ(w.descriptionLabelLeft->FullText().toStdString(), name);
+
+  for (const QSize size : {QSize(792, 573), QSize(1920, 1080), QSize(500, 300), QSize(90, 60)}) {
+    w.resize(size);
+    QCoreApplication::sendPostedEvents();
+    const int half = w.OuterWidth() / 2;
+    for (const bool mono : {false, true}) {
+      if (app->State().monoInfo != mono) Key('S');
+      Key('H');  // help on and off again: both states are drawn
+      for (int help = 0; help < 2; ++help, Key('H')) {
+        SCOPED_TRACE(std::to_string(size.width()) + (mono ? " mono" : " stereo") + " pass " +
+                     std::to_string(help));
+        for (QWidget* left :
+             std::initializer_list<QWidget*>{w.numberLabelLeft, w.descriptionLabelLeft, w.helpLeft})
+          EXPECT_LE(left->x() + left->width(), half);
+        for (QWidget* right : std::initializer_list<QWidget*>{
+                 w.numberLabelRight, w.descriptionLabelRight, w.helpRight}) {
+          if (right->isHidden() || right->width() == 0) continue;
+          EXPECT_GE(right->x(), half);
+          EXPECT_LE(right->x() + right->width(), w.width());
+        }
+      }
+    }
+  }
+  // Cut in the middle: the file name at its end is still there, and the whole text is kept.
+  w.resize(792, 573);
+  QCoreApplication::sendPostedEvents();
+  const QString shown = w.descriptionLabelLeft->text();
+  EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+  EXPECT_TRUE(shown.endsWith("clip.avi")) << shown.toStdString();
+  EXPECT_EQ(w.descriptionLabelLeft->FullText().toStdString(), name);
+}
