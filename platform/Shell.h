@@ -16,11 +16,13 @@ class Process {
   virtual std::optional<int> ExitStatus() const { return std::nullopt; }
 };
 
-// What opening an item gave: the process to wait for, or none. `error` holds the message for the
-// operator when the system could not open the item and has not shown one itself.
+// What opening an item gave: the process to wait for, or none. `error` holds why the system
+// could not open the item; `shownBySystem` says the system has already told the operator so
+// (the Windows shell shows its own box), so no second box is due.
 struct OpenResult {
   std::unique_ptr<Process> process;
   std::string error;
+  bool shownBySystem = false;
 };
 
 // Opens files by their type, as the system's shell does.

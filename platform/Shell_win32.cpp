@@ -2,10 +2,28 @@
 // After windows.h, which it builds on.
 #include <shellapi.h>
 
+#include <string>
+
+#include "core/AppError.h"
 #include "platform/Shell.h"
 
 namespace platform {
 namespace {
+
+// The system's own text for an error code, without its trailing line end.
+std::string SystemErrorText(DWORD code) {
+  char* buffer = nullptr;
+  const DWORD length = FormatMessageA(
+      FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+      nullptr, code, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
+  std::string text = length && buffer ? std::string(buffer, length) : std::string();
+  if (buffer) LocalFree(buffer);
+  while (!text.empty() &&
+         (text.back() == '\r' || text.back() == '\n' || text.back() == ' ' || text.back() == '.'))
+    text.pop_back();
+  if (text.empty()) text = "System error " + std::to_string(code);
+  return text;
+}
 
 // The process handle the shell returned; closed once nobody waits for it any more.
 class ShellProcess : public Process {
@@ -42,10 +60,15 @@ class Win32Shell : public Shell {
     launch.lpParameters = nullptr;
     launch.lpDirectory = folder.c_str();
     launch.nShow = SW_SHOWMAXIMIZED;
-    // The shell reports a failure to the operator itself, and starts no process when it hands
-    // the item to a program that is already running: both leave no handle to wait for.
-    ShellExecuteExA(&launch);
+    // The shell reports a failure to the operator itself; the show still has to know of it, so
+    // the journal does not count a failed start as a played item. Handing the item to a program
+    // that is already running succeeds without a process: nothing to wait for then.
     OpenResult result;
+    if (!ShellExecuteExA(&launch)) {
+      result.error = CannotOpenFileText(file, SystemErrorText(GetLastError()));
+      result.shownBySystem = true;
+      return result;
+    }
     if (launch.hProcess) result.process = std::make_unique<ShellProcess>(launch.hProcess);
     return result;
   }

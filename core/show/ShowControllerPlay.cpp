@@ -34,8 +34,9 @@ void ShowController::PlayItem() {
   if (!opened.error.empty()) {
     // Journalled before the message box, which may stay open for a while.
     if (journal) journal->ItemFailed(position, item, opened.error);
-    services_.messages->ShowError(ErrorReportTitle(services_.exePath),
-                                  ErrorReportText(opened.error));
+    if (!opened.shownBySystem)
+      services_.messages->ShowError(ErrorReportTitle(services_.exePath),
+                                    ErrorReportText(opened.error));
   }
   if (opened.process) runner_.WaitFor(*opened.process);
   if (journal && (opened.process || opened.error.empty()))

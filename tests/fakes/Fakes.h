@@ -65,6 +65,7 @@ class FakeShell : public platform::Shell {
     platform::OpenResult result;
     if (!error.empty()) {
       result.error = error;
+      result.shownBySystem = errorShownBySystem;
       return result;
     }
     result.process = std::make_unique<EndedProcess>();
@@ -72,6 +73,7 @@ class FakeShell : public platform::Shell {
   }
   std::vector<Launch> launches;
   std::string error;                               // when set, nothing is started
+  bool errorShownBySystem = false;                 // the system has shown `error` itself
   std::function<void(const std::string&)> onOpen;  // runs "while the item plays"
 
  private:

@@ -36,3 +36,15 @@ TEST(Win32Shell, StartsABatchFileInItsFolderAndWaitsForIt) {
     for (char& c : *text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   EXPECT_EQ(where, expected);
 }
+
+TEST(Win32Shell, AMissingFileIsAFailureWithTheSystemsReason) {
+  TempDir dir;
+  const ItemLaunch launch = NativeItemLaunch(dir.file("presenter.exe"), "gone.bat");
+  auto result = platform::MakeSystemShell()->Open(launch.file, launch.folder);
+  EXPECT_FALSE(result.process);
+  // The shell has told the operator; the show still learns why, for its journal.
+  EXPECT_TRUE(result.shownBySystem);
+  EXPECT_EQ(result.error.rfind("Cannot open file \"" + launch.file + "\". ", 0), 0u)
+      << result.error;
+  EXPECT_GT(result.error.size(), ("Cannot open file \"" + launch.file + "\". ").size());
+}

@@ -150,6 +150,16 @@ TEST_F(Play, AnItemThatCannotBeOpenedIsReportedAndJournalledAndTheShowGoesOn) {
   EXPECT_EQ(Calls().back(), "item done");
 }
 
+TEST_F(Play, AFailureTheSystemShowedItselfIsJournalledButNotShownTwice) {
+  UseJournal();
+  shell.error = "Cannot open file \"a.bat\". The system cannot find the file specified";
+  shell.errorShownBySystem = true;  // as the Windows shell shows its own box
+  Key(VK_SPACE_KEY);
+  EXPECT_TRUE(messages.errors.empty());
+  EXPECT_EQ(Events(), (std::vector<std::string>{"item started|1||a.avi",
+                                                "item failed|1|" + shell.error + "|a.avi"}));
+}
+
 TEST_F(Play, UnwritableJournalLeavesTheShowAlone) {
   fs::create_directory(ProgramFile(".log"));
   UseJournal();
