@@ -13,4 +13,10 @@ void QtMessageBoxes::ShowError(const std::string& title, const std::string& text
   box.exec();
 }
 
+void QtMessageBoxes::ShowWarning(const std::string& title, const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, FromBytes(title), FromBytes(text), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.exec();
+}
+
 }  // namespace platform
