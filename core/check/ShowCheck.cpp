@@ -301,6 +301,20 @@ std::vector<CheckFinding> CheckShowList(const std::string& exePath,
   return findings;
 }
 
+CheckFinding ListCutFinding(const ListCut& cut, const std::vector<std::string>& items) {
+  CheckFinding finding;
+  finding.position = cut.line;
+  // A NUL inside a line leaves that line's start as an item; the finding names it.
+  if (cut.line >= 1 && cut.line <= items.size()) finding.item = items[cut.line - 1];
+  finding.kind = CheckKind::ListCut;
+  finding.severity = CheckSeverity::Error;
+  finding.detail = "a NUL byte in line " + std::to_string(cut.line) +
+                   " ends the list: the presenter reads only the " + std::to_string(cut.items) +
+                   " items before it, and the rest of the file (" + std::to_string(cut.unread) +
+                   " bytes) never plays";
+  return finding;
+}
+
 const char* CheckKindName(CheckKind kind) {
   switch (kind) {
     case CheckKind::EmptyItem:
@@ -321,6 +335,10 @@ const char* CheckKindName(CheckKind kind) {
       return "missing-video";
     case CheckKind::CommandFile:
       return "command-file";
+    case CheckKind::MissingInterpreter:
+      return "missing-interpreter";
+    case CheckKind::ListCut:
+      return "list-cut";
   }
   return "unknown";
 }
