@@ -243,6 +243,15 @@ std::vector<Problem> CheckFile(const ItemLaunch& launch, const CheckSystem& syst
     return problems;
   }
   const platform::FileOpening opening = system.howFileOpens(launch.file);
+  // The shell refuses exactly these files, with this reason.
+  if (opening.problem == platform::StartProblem::MissingInterpreter) {
+    problems.push_back({CheckKind::MissingInterpreter, CheckSeverity::Error, opening.reason});
+    return problems;
+  }
+  if (opening.problem == platform::StartProblem::NoApplication && !opening.application.empty()) {
+    problems.push_back({CheckKind::NoApplication, CheckSeverity::Error, opening.reason});
+    return problems;
+  }
   if (opening.way == platform::OpenWay::ByType && opening.application.empty()) {
     std::string type;
     if (opening.type.empty())
