@@ -74,12 +74,9 @@ bool FoundInPath(const GioApi* gio, const char* program) {
   return found != nullptr;
 }
 
-// Why GIO could not start `app`, or empty.
+// Why GIO could not start `app`, or empty. GIO itself passes over applications whose program
+// is not found when it loads them, so what is left to fail is the terminal one may want.
 std::string ApplicationProblem(const GioApi* gio, GAppInfo* app) {
-  const char* program = gio->app_info_get_executable(app);
-  if (!program || !*program) return "it names no program";
-  if (!FoundInPath(gio, program))
-    return "its program \"" + std::string(program) + "\" was not found";
   if (gio->IsDesktopAppInfo(app) &&
       gio->desktop_app_info_get_boolean(reinterpret_cast<GDesktopAppInfo*>(app), "Terminal")) {
     for (const char* terminal : kGioTerminals)

@@ -18,7 +18,6 @@ struct GioApi {
   decltype(&g_content_type_get_description) content_type_get_description;
   decltype(&g_app_info_get_default_for_type) app_info_get_default_for_type;
   decltype(&g_app_info_get_name) app_info_get_name;
-  decltype(&g_app_info_get_executable) app_info_get_executable;
   decltype(&g_desktop_app_info_get_boolean) desktop_app_info_get_boolean;
   decltype(&g_find_program_in_path) find_program_in_path;
   decltype(&g_app_info_launch_uris) app_info_launch_uris;
