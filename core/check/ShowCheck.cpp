@@ -6,6 +6,7 @@
 
 #include "core/AppError.h"
 #include "core/show/ItemLaunch.h"
+#include "platform/BatchText.h"
 #include "platform/FileSystem.h"
 #include "platform/TextEncoding.h"
 
@@ -188,6 +189,8 @@ void CheckScript(const ItemLaunch& launch, platform::ScriptType type, bool runBu
   std::string content;
   try {
     content = system.readFile(launch.file);
+    // Read in the code page it was written in: the console's for .bat (see ToBatchFileText).
+    if (type == platform::ScriptType::Bat) content = platform::FromBatchFileText(content);
   } catch (const AppError& error) {
     problems.push_back({CheckKind::UnreadableScript, CheckSeverity::Error, error.what()});
     return;
