@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "core/AppError.h"
-#include "core/show/JournalSummary.h"
-#include "core/showlist/ItemPath.h"
 #include "core/check/ShowCheck.h"
 #include "core/check/ShowCheckReport.h"
+#include "core/show/JournalSummary.h"
+#include "core/showlist/ItemPath.h"
 #include "core/showlist/ShowListFile.h"
 #include "platform/ExePath.h"
 #include "platform/FileSystem.h"
@@ -119,9 +119,9 @@ int Run(int argc, char** argv) {
     return SummariseJournal(files.empty() ? ProgramFileName(presenter, ".log") : files[0]);
   const std::string listFile = files.empty() ? ProgramFileName(presenter, ".LST") : files[0];
 
-  std::vector<std::string> items;
+  ShowListContent list;
   try {
-    items = LoadShowList(listFile);
+    list = ParseShowListContent(platform::ReadWholeFile(listFile));
   } catch (const AppError& error) {
     if (json)
       Print(stdout, FormatCheckJsonError(listFile, error.what()));
@@ -130,7 +130,9 @@ int Run(int argc, char** argv) {
     return kCannotCheck;
   }
 
-  const auto findings = CheckShowList(presenter, items, NativeCheckSystem());
+  const std::vector<std::string>& items = list.items;
+  auto findings = CheckShowList(presenter, items, NativeCheckSystem());
+  if (list.cut) findings.push_back(ListCutFinding(*list.cut, items));
   Print(stdout, json ? FormatCheckJson(findings, items.size(), listFile)
                      : FormatCheckText(findings, items.size(), listFile));
   return HasErrors(findings) ? kSomethingFails : kNothingFails;

@@ -10,4 +10,9 @@ namespace platform {
 // when a character has no form in the console code page: the script would start another file.
 std::string ToBatchFileText(const std::string& text, const std::string& scriptPath);
 
+// The reverse, for reading a .bat as the command interpreter does: its bytes (console code page
+// on Windows) as text in the program's own 8-bit encoding. A character the ANSI code page lacks
+// becomes '?', which names no file, so a reader never finds a file the interpreter would not.
+std::string FromBatchFileText(const std::string& bytes);
+
 }  // namespace platform

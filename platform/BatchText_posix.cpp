@@ -7,4 +7,8 @@ std::string ToBatchFileText(const std::string& text, const std::string& /*script
   return text;
 }
 
+std::string FromBatchFileText(const std::string& bytes) {
+  return bytes;
+}
+
 }  // namespace platform

@@ -27,4 +27,19 @@ std::string ToBatchFileText(const std::string& text, const std::string& scriptPa
   return oem;
 }
 
+std::string FromBatchFileText(const std::string& bytes) {
+  if (bytes.empty()) return bytes;
+  const int size = static_cast<int>(bytes.size());
+  const int wideSize = MultiByteToWideChar(CP_OEMCP, 0, bytes.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(wideSize), L'\0');
+  MultiByteToWideChar(CP_OEMCP, 0, bytes.data(), size, wide.data(), wideSize);
+  // No best fit here either: a look-alike letter would find a file the interpreter would not.
+  const int ansiSize = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideSize,
+                                           nullptr, 0, "?", nullptr);
+  std::string ansi(static_cast<size_t>(ansiSize), '\0');
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), wideSize, ansi.data(), ansiSize,
+                      "?", nullptr);
+  return ansi;
+}
+
 }  // namespace platform

@@ -26,14 +26,24 @@ enum class OpenWay {
   ByType,        // opened with the application associated with its type
 };
 
+// What stops the system from starting a file, known before it tries.
+enum class StartProblem {
+  None,
+  NoApplication,       // no application for the type, or the one chosen cannot be started
+  MissingInterpreter,  // the "#!" line names an interpreter that is not there or cannot run
+};
+
 struct FileOpening {
   OpenWay way = OpenWay::ByType;
   std::string type;         // ByType: the content type (Linux) or the extension (Windows)
   std::string description;  // ByType: the type's readable name, or empty
   std::string application;  // ByType: the application's name; empty when none would open it
+  StartProblem problem = StartProblem::None;
+  std::string reason;  // the operator's text for `problem`, as the shell reports it
 };
 
-// How `file`, an existing file (native full path), would be started.
+// How `file`, an existing file (native full path), would be started. The presenter's shell
+// refuses exactly the files this finds a problem with, giving `reason`.
 FileOpening HowFileOpens(const std::string& file);
 
 // True when `path` is a file the shell starts by itself, with no associated application

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -42,19 +43,110 @@ PathState StateOfPath(const std::string& path) {
   return {S_ISDIR(st.st_mode) ? PathKind::Folder : PathKind::File, {}};
 }
 
-FileOpening HowFileOpens(const std::string& file) {
-  if (LaunchScriptTypeOf(file) != ScriptType::None) return {OpenWay::LaunchScript, {}, {}, {}};
-  if (IsProgramFile(file)) return {OpenWay::Program, {}, {}, {}};
-  GioFileType found = LookUpGioFileType(file);
-  FileOpening opening{
-      OpenWay::ByType, found.type, found.error.empty() ? found.description : found.error, {}};
-  if (found.app) {
-    const GioApi* gio = Gio();
-    const char* name = gio->app_info_get_name(found.app);
-    opening.application = name && *name ? name : "(unnamed application)";
-    gio->object_unref(found.app);
+namespace {
+
+// The interpreter a "#!" line names, read as the kernel reads it; empty when there is none.
+std::string InterpreterOf(const std::string& file) {
+  std::FILE* stream = std::fopen(file.c_str(), "rb");
+  if (!stream) return {};
+  char head[256];  // the kernel looks no further for the interpreter
+  const size_t got = std::fread(head, 1, sizeof head, stream);
+  std::fclose(stream);
+  if (got < 2 || head[0] != '#' || head[1] != '!') return {};
+  size_t start = 2;
+  while (start < got && (head[start] == ' ' || head[start] == '\t')) ++start;
+  size_t end = start;
+  while (end < got && head[end] != ' ' && head[end] != '\t' && head[end] != '\n' &&
+         head[end] != '\0')
+    ++end;
+  return std::string(head + start, end - start);
+}
+
+// GLib's own terminals, in its order (2.74): GIO starts an application that wants a terminal in
+// the first of these found in PATH, and refuses to start it when there is none.
+constexpr const char* kGioTerminals[] = {
+    "gnome-terminal", "mate-terminal", "xfce4-terminal", "tilix",  "konsole",
+    "nxterm",         "color-xterm",   "rxvt",           "dtterm", "xterm"};
+
+bool FoundInPath(const GioApi* gio, const char* program) {
+  gchar* found = gio->find_program_in_path(program);
+  gio->free(found);
+  return found != nullptr;
+}
+
+// Why GIO could not start `app`, or empty. GIO itself passes over applications whose program
+// is not found when it loads them, so what is left to fail is the terminal one may want.
+std::string ApplicationProblem(const GioApi* gio, GAppInfo* app) {
+  if (gio->IsDesktopAppInfo(app) &&
+      gio->desktop_app_info_get_boolean(reinterpret_cast<GDesktopAppInfo*>(app), "Terminal")) {
+    for (const char* terminal : kGioTerminals)
+      if (FoundInPath(gio, terminal)) return {};
+    return "it runs in a terminal, and no terminal program was found";
+  }
+  return {};
+}
+
+}  // namespace
+
+FileOpening ProgramOpening(const std::string& file) {
+  FileOpening opening{OpenWay::Program, {}, {}, {}};
+  const std::string interpreter = InterpreterOf(file);
+  // A relative interpreter is looked up from the working folder, which only the start knows.
+  if (interpreter.empty() || interpreter[0] != '/') return opening;
+  struct stat st {};
+  if (::stat(interpreter.c_str(), &st) != 0) {
+    opening.problem = StartProblem::MissingInterpreter;
+    opening.reason = "The interpreter \"" + interpreter +
+                     "\" named in its first line (#!) does not exist (" + std::strerror(errno) +
+                     ")";
+  } else if (S_ISDIR(st.st_mode) || ::access(interpreter.c_str(), X_OK) != 0) {
+    opening.problem = StartProblem::MissingInterpreter;
+    opening.reason = "The interpreter \"" + interpreter +
+                     "\" named in its first line (#!) is not a program that can be run";
   }
   return opening;
+}
+
+TypeOpening OpeningByType(const std::string& file) {
+  GioFileType found = LookUpGioFileType(file);
+  TypeOpening result;
+  FileOpening& opening = result.opening;
+  opening.way = OpenWay::ByType;
+  opening.type = found.type;
+  opening.description = found.error.empty() ? found.description : found.error;
+  const std::string typeText =
+      (found.description.empty() ? found.type : found.description) + ", " + found.type;
+  if (!found.error.empty()) {
+    opening.problem = StartProblem::NoApplication;
+    opening.reason = found.error;
+    return result;
+  }
+  if (!found.app) {
+    opening.problem = StartProblem::NoApplication;
+    opening.reason = "No application is associated with this type of file (" + typeText + ")";
+    return result;
+  }
+  const GioApi* gio = Gio();
+  const char* name = gio->app_info_get_name(found.app);
+  opening.application = name && *name ? name : "(unnamed application)";
+  const std::string problem = ApplicationProblem(gio, found.app);
+  if (!problem.empty()) {
+    opening.problem = StartProblem::NoApplication;
+    opening.reason = "The application \"" + opening.application + "\" for this type of file (" +
+                     typeText + ") cannot be started: " + problem;
+    gio->object_unref(found.app);
+    return result;
+  }
+  result.app = found.app;
+  return result;
+}
+
+FileOpening HowFileOpens(const std::string& file) {
+  if (LaunchScriptTypeOf(file) != ScriptType::None) return {OpenWay::LaunchScript, {}, {}, {}};
+  if (IsProgramFile(file)) return ProgramOpening(file);
+  TypeOpening byType = OpeningByType(file);
+  if (byType.app) Gio()->object_unref(byType.app);
+  return byType.opening;
 }
 
 bool IsProgramFile(const std::string& path) {

@@ -38,6 +38,8 @@ LoadedGio Load() {
       Resolve(library, "g_content_type_get_description", a.content_type_get_description, e) &
       Resolve(library, "g_app_info_get_default_for_type", a.app_info_get_default_for_type, e) &
       Resolve(library, "g_app_info_get_name", a.app_info_get_name, e) &
+      Resolve(library, "g_desktop_app_info_get_boolean", a.desktop_app_info_get_boolean, e) &
+      Resolve(library, "g_find_program_in_path", a.find_program_in_path, e) &
       Resolve(library, "g_app_info_launch_uris", a.app_info_launch_uris, e) &
       Resolve(library, "g_desktop_app_info_get_type", a.desktop_app_info_get_type, e) &
       Resolve(library, "g_desktop_app_info_launch_uris_as_manager",

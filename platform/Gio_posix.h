@@ -18,6 +18,8 @@ struct GioApi {
   decltype(&g_content_type_get_description) content_type_get_description;
   decltype(&g_app_info_get_default_for_type) app_info_get_default_for_type;
   decltype(&g_app_info_get_name) app_info_get_name;
+  decltype(&g_desktop_app_info_get_boolean) desktop_app_info_get_boolean;
+  decltype(&g_find_program_in_path) find_program_in_path;
   decltype(&g_app_info_launch_uris) app_info_launch_uris;
   decltype(&g_desktop_app_info_get_type) desktop_app_info_get_type;
   decltype(&g_desktop_app_info_launch_uris_as_manager) desktop_app_info_launch_uris_as_manager;

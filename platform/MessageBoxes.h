@@ -9,6 +9,8 @@ class MessageBoxes {
   virtual ~MessageBoxes() = default;
   // A modal box with the error icon.
   virtual void ShowError(const std::string& title, const std::string& text) = 0;
+  // A modal box with the warning icon: something went on, but not the whole way.
+  virtual void ShowWarning(const std::string& title, const std::string& text) = 0;
 };
 
 }  // namespace platform

@@ -220,17 +220,11 @@ void StorePid(GDesktopAppInfo*, GPid pid, gpointer target) {
 }
 
 // The desktop's default application for the file's type, started so that its process is known.
+// The application is the one the show check finds, refused for the same reasons.
 OpenResult OpenWithDefaultApplication(const std::string& file, const std::string& folder) {
-  const GioFileType found = LookUpGioFileType(file);
-  if (!found.error.empty()) return {nullptr, CannotOpenFileText(file, found.error)};
-  GAppInfo* app = found.app;
-  if (!app) {
-    const std::string text =
-        CannotOpenFileText(file, "No application is associated with this type of file (" +
-                                     (found.description.empty() ? found.type : found.description) +
-                                     ", " + found.type + ")");
-    return {nullptr, text};
-  }
+  const TypeOpening decided = OpeningByType(file);
+  if (!decided.app) return {nullptr, CannotOpenFileText(file, decided.opening.reason)};
+  GAppInfo* app = decided.app;
 
   const GioApi* gio = Gio();
   GFile* gfile = gio->file_new_for_path(file.c_str());
@@ -281,6 +275,9 @@ class PosixShell : public Shell {
     if (script != ScriptType::None) return RunLaunchScript(file, folder, script == ScriptType::Vbs);
 
     if (IsProgramFile(file)) {
+      const FileOpening program = ProgramOpening(file);
+      if (program.problem != StartProblem::None)
+        return {nullptr, CannotOpenFileText(file, program.reason)};
       int error = 0;
       auto child = Spawn(file, {file}, folder, error);
       if (child) return {std::move(child), {}};

@@ -6,6 +6,7 @@
 
 #include "core/AppError.h"
 #include "core/show/ItemLaunch.h"
+#include "platform/BatchText.h"
 #include "platform/FileSystem.h"
 #include "platform/TextEncoding.h"
 
@@ -188,6 +189,8 @@ void CheckScript(const ItemLaunch& launch, platform::ScriptType type, bool runBu
   std::string content;
   try {
     content = system.readFile(launch.file);
+    // Read in the code page it was written in: the console's for .bat (see ToBatchFileText).
+    if (type == platform::ScriptType::Bat) content = platform::FromBatchFileText(content);
   } catch (const AppError& error) {
     problems.push_back({CheckKind::UnreadableScript, CheckSeverity::Error, error.what()});
     return;
@@ -243,6 +246,15 @@ std::vector<Problem> CheckFile(const ItemLaunch& launch, const CheckSystem& syst
     return problems;
   }
   const platform::FileOpening opening = system.howFileOpens(launch.file);
+  // The shell refuses exactly these files, with this reason.
+  if (opening.problem == platform::StartProblem::MissingInterpreter) {
+    problems.push_back({CheckKind::MissingInterpreter, CheckSeverity::Error, opening.reason});
+    return problems;
+  }
+  if (opening.problem == platform::StartProblem::NoApplication && !opening.application.empty()) {
+    problems.push_back({CheckKind::NoApplication, CheckSeverity::Error, opening.reason});
+    return problems;
+  }
   if (opening.way == platform::OpenWay::ByType && opening.application.empty()) {
     std::string type;
     if (opening.type.empty())
@@ -301,6 +313,20 @@ std::vector<CheckFinding> CheckShowList(const std::string& exePath,
   return findings;
 }
 
+CheckFinding ListCutFinding(const ListCut& cut, const std::vector<std::string>& items) {
+  CheckFinding finding;
+  finding.position = cut.line;
+  // A NUL inside a line leaves that line's start as an item; the finding names it.
+  if (cut.line >= 1 && cut.line <= items.size()) finding.item = items[cut.line - 1];
+  finding.kind = CheckKind::ListCut;
+  finding.severity = CheckSeverity::Error;
+  finding.detail = "a NUL byte in line " + std::to_string(cut.line) +
+                   " ends the list: the presenter reads only the " + std::to_string(cut.items) +
+                   " items before it, and the rest of the file (" + std::to_string(cut.unread) +
+                   " bytes) never plays";
+  return finding;
+}
+
 const char* CheckKindName(CheckKind kind) {
   switch (kind) {
     case CheckKind::EmptyItem:
@@ -321,6 +347,10 @@ const char* CheckKindName(CheckKind kind) {
       return "missing-video";
     case CheckKind::CommandFile:
       return "command-file";
+    case CheckKind::MissingInterpreter:
+      return "missing-interpreter";
+    case CheckKind::ListCut:
+      return "list-cut";
   }
   return "unknown";
 }

@@ -1,6 +1,7 @@
 #include "core/show/ShowController.h"
 
 #include "core/AppError.h"
+#include "core/show/ListCutNotice.h"
 #include "core/show/ShowJournal.h"
 #include "core/show/VirtualKey.h"
 #include "core/showlist/ItemPath.h"
@@ -40,8 +41,10 @@ void ShowController::FirstActivationSteps() {
 void ShowController::LoadAutomaticList() {
   const std::string file = ProgramFileName(services_.exePath, ".LST");
   if (!platform::IsRegularFile(file)) return;
-  list_.Assign(LoadShowList(file));
+  LoadedShowList loaded = LoadShowListKeepingCut(file);
+  list_.Assign(std::move(loaded.items));
   if (services_.journal) services_.journal->ListLoaded(file, list_.Count());
+  ReportListCut(services_, file, loaded);
 }
 
 void ShowController::LayoutIfPending() {

@@ -105,6 +105,14 @@ void ShowJournal::ListSaved(const std::string& file, std::size_t count) {
   Write(journal_event::kListSaved, 0, std::to_string(count) + " items", {}, file);
 }
 
+void ShowJournal::ListCutShort(const std::string& file, std::size_t line, std::size_t count,
+                               const std::string& keptIn) {
+  std::string result =
+      "NUL byte in line " + std::to_string(line) + ", " + std::to_string(count) + " items read; ";
+  result += keptIn.empty() ? "no copy of the whole file kept" : "whole file kept in " + keptIn;
+  Write(journal_event::kListCutShort, 0, result, {}, file);
+}
+
 void ShowJournal::ProgramClosed() {
   Write(journal_event::kProgramClosed, 0, {}, {}, {});
 }

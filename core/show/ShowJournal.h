@@ -37,6 +37,10 @@ class ShowJournal {
   void ContinuousStopped(int position, const std::string& reason);
   void ListLoaded(const std::string& file, std::size_t count);
   void ListSaved(const std::string& file, std::size_t count);
+  // A NUL byte in `line` of the list file ended the list after `count` items; `keptIn` names
+  // the copy of the whole file, or is empty when none could be kept.
+  void ListCutShort(const std::string& file, std::size_t line, std::size_t count,
+                    const std::string& keptIn);
   void ProgramClosed();
 
   const std::string& Path() const { return path_; }
@@ -70,5 +74,6 @@ inline constexpr const char* kContinuousStarted = "continuous show started";
 inline constexpr const char* kContinuousStopped = "continuous show stopped";
 inline constexpr const char* kListLoaded = "list loaded";
 inline constexpr const char* kListSaved = "list saved";
+inline constexpr const char* kListCutShort = "list cut short";
 inline constexpr const char* kProgramClosed = "program closed";
 }  // namespace journal_event

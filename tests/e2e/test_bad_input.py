@@ -49,10 +49,15 @@ def random_bytes(rng, size):
 
 
 class BadInput(E2ETestCase):
-    def run_program(self, files):
-        """Starts the program on the files, checks its window, presses ESC; returns the program."""
+    def run_program(self, files, warning=False):
+        """Starts the program on the files, checks its window, answers the warning it must give
+        at start (if `warning`), presses ESC; returns the program."""
         program = self.program(files=files)
         window = self.start_show(program)
+        if warning:
+            box = program.find_window("^quadrel$", timeout=60)
+            program.key(box, "Return")
+            wait_for(lambda: program.window_gone("^quadrel$"), timeout=60, what="the warning to close")
         program.key(window, "Escape")
         try:
             wait_for(lambda: not program.running(), timeout=240, what="the program to end")
@@ -115,9 +120,12 @@ class BadInput(E2ETestCase):
         lng = (b"[Screen]\r\nHelp=H\0elp\r\n" + long_line + b"\r\nExit=" + long_line + b"\r\n"
                b"[Setup]\r\nWindow=Show\0list\r\n")
         lst = b"a\r\nb\0c\r\nd\r\n"
-        program = self.run_program({"quadrel.INI": ini, "quadrel.LNG": lng, "quadrel.LST": lst})
+        # The list ends at its NUL: the operator is warned, and the whole file is kept beside it.
+        program = self.run_program({"quadrel.INI": ini, "quadrel.LNG": lng, "quadrel.LST": lst},
+                                   warning=True)
 
         self.assertEqual(program.read("quadrel.LST"), b"a\r\nb\r\n")
+        self.assertEqual(program.read("quadrel.LST.nul-cut"), lst)
         written_ini = program.read("quadrel.INI")
         self.check_profile(ini, written_ini, self.SETTINGS_KEYS)
         if written_ini != ini:

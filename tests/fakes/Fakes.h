@@ -31,7 +31,11 @@ class FakeMessageBoxes : public platform::MessageBoxes {
   void ShowError(const std::string& title, const std::string& text) override {
     errors.emplace_back(title, text);
   }
+  void ShowWarning(const std::string& title, const std::string& text) override {
+    warnings.emplace_back(title, text);
+  }
   std::vector<std::pair<std::string, std::string>> errors;
+  std::vector<std::pair<std::string, std::string>> warnings;
 };
 
 // Counts like the system counter and records every call (true: show).

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "TempDir.h"
+#include "platform/FileTypes.h"
 #include "platform/Shell.h"
 
 namespace fs = std::filesystem;
@@ -138,6 +139,34 @@ TEST(PosixShell, ReportsWhatCannotBeOpened) {
   ::chmod(dir.file("notes.qdrl-unknown").c_str(), 0755);
   expectError(dir.file("notes.qdrl-unknown"), "No application");
   EXPECT_FALSE(fs::exists(dir.path() / "pwned"));
+  EXPECT_TRUE(NoChildrenLeft());
+}
+
+TEST(PosixShell, NamesAMissingInterpreterAndTheCheckFindsTheSame) {
+  TempDir dir;
+  auto shell = platform::MakeSystemShell();
+  dir.write("gone.sh", "#! /nonexistent/quadrel-interpreter -x\nexit 0\n");
+  ::chmod(dir.file("gone.sh").c_str(), 0755);
+  const auto result = shell->Open(dir.file("gone.sh"), dir.path().string());
+  EXPECT_FALSE(result.process);
+  EXPECT_THAT(result.error,
+              HasSubstr("The interpreter \"/nonexistent/quadrel-interpreter\" named in its first "
+                        "line (#!) does not exist"));
+  const platform::FileOpening opening = platform::HowFileOpens(dir.file("gone.sh"));
+  EXPECT_EQ(opening.problem, platform::StartProblem::MissingInterpreter);
+  EXPECT_THAT(result.error, HasSubstr(opening.reason));
+
+  // A folder standing as the interpreter cannot run either.
+  dir.write("folder.sh", "#!" + dir.path().string() + "\n");
+  ::chmod(dir.file("folder.sh").c_str(), 0755);
+  EXPECT_THAT(shell->Open(dir.file("folder.sh"), dir.path().string()).error,
+              HasSubstr("is not a program that can be run"));
+
+  // An interpreter that is there runs the script as before.
+  dir.write("fine.sh", "#!/bin/sh\nexit 0\n");
+  ::chmod(dir.file("fine.sh").c_str(), 0755);
+  EXPECT_EQ(platform::HowFileOpens(dir.file("fine.sh")).problem, platform::StartProblem::None);
+  EXPECT_EQ(OpenAndWait(dir.file("fine.sh"), dir.path().string()).error, "");
   EXPECT_TRUE(NoChildrenLeft());
 }
 

@@ -35,8 +35,16 @@ QPoint PlaceCentred(const QSize& size, const QRect& area) {
 }
 
 void QtMessageBoxes::ShowError(const std::string& title, const std::string& text) {
-  PlacedMessageBox box(QMessageBox::Critical, FromBytes(title), FromBytes(text), QMessageBox::Ok,
-                       QApplication::activeWindow());
+  Show(QMessageBox::Critical, title, text);
+}
+
+void QtMessageBoxes::ShowWarning(const std::string& title, const std::string& text) {
+  Show(QMessageBox::Warning, title, text);
+}
+
+void QtMessageBoxes::Show(int icon, const std::string& title, const std::string& text) {
+  PlacedMessageBox box(static_cast<QMessageBox::Icon>(icon), FromBytes(title), FromBytes(text),
+                       QMessageBox::Ok, QApplication::activeWindow());
   if (area_) box.area = area_();
   box.exec();
 }

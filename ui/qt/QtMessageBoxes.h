@@ -9,6 +9,7 @@ namespace platform {
 class QtMessageBoxes : public MessageBoxes {
  public:
   void ShowError(const std::string& title, const std::string& text) override;
+  void ShowWarning(const std::string& title, const std::string& text) override;
 
   // Where boxes are to stand, in screen coordinates: centred inside the rectangle it gives, or
   // where Qt puts them when it gives a null one. Over a maximised show each eye has its own
@@ -16,6 +17,8 @@ class QtMessageBoxes : public MessageBoxes {
   void PlaceWithin(std::function<QRect()> area) { area_ = std::move(area); }
 
  private:
+  void Show(int icon, const std::string& title, const std::string& text);
+
   std::function<QRect()> area_;
 };
 

@@ -11,6 +11,7 @@
 #include <cstdlib>
 
 #include "core/HandlerGuard.h"
+#include "core/show/ListCutNotice.h"
 #include "core/show/ShowJournal.h"
 #include "core/show/ShowState.h"
 #include "core/showlist/DragMove.h"
@@ -241,9 +242,11 @@ void ShowListWindow::LoadList() {
   const std::vector<std::string> files = services_.dialogs->Choose(loadListDialog);
   if (files.empty()) return;
   loadListDialog.fileName = files.front();
-  list_.Assign(LoadShowList(files.front()));
+  LoadedShowList loaded = LoadShowListKeepingCut(files.front());
+  list_.Assign(std::move(loaded.items));
   anchorRow_ = -1;
   if (services_.journal) services_.journal->ListLoaded(files.front(), list_.Count());
+  ReportListCut(services_, files.front(), loaded);
 }
 
 void ShowListWindow::SaveList() {

@@ -46,6 +46,22 @@ struct FakeSystem {
         return platform::FileOpening{platform::OpenWay::ByType, "application/x-xyz", "XYZ data",
                                      ""};
       if (extension.empty()) return platform::FileOpening{platform::OpenWay::ByType, "", "", ""};
+      if (extension == ".gone")
+        return platform::FileOpening{platform::OpenWay::Program,
+                                     {},
+                                     {},
+                                     {},
+                                     platform::StartProblem::MissingInterpreter,
+                                     "The interpreter \"/no/sh\" named in its first line (#!) "
+                                     "does not exist"};
+      if (extension == ".txt")
+        return platform::FileOpening{platform::OpenWay::ByType,
+                                     "text/plain",
+                                     "plain text",
+                                     "Vim",
+                                     platform::StartProblem::NoApplication,
+                                     "The application \"Vim\" for this type of file cannot be "
+                                     "started: it runs in a terminal"};
       return platform::FileOpening{platform::OpenWay::ByType, "video/x-" + extension.substr(1), "",
                                    "Player"};
     };
@@ -260,6 +276,40 @@ TEST(CheckShowList, FollowsABino2ScriptIntoItsCommandFile) {
   EXPECT_THAT(findings[1].detail, HasSubstr("video \"gone away.avi\""));
   EXPECT_THAT(findings[2].detail, HasSubstr("never quits"));
   EXPECT_STREQ(CheckKindName(CheckKind::CommandFile), "command-file");
+}
+
+TEST(CheckShowList, RefusesWhatTheShellRefusesWithItsReason) {
+  ShowFolder show;
+  FakeSystem fake;
+  show.Write("app\\run.gone");
+  show.Write("app\\notes.txt");
+  const auto findings = CheckShowList(show.exe, {"run.gone", "notes.txt"}, fake.Get());
+  EXPECT_EQ(Rows(findings), (std::vector<Row>{{1, CheckKind::MissingInterpreter, kError},
+                                              {2, CheckKind::NoApplication, kError}}));
+  ASSERT_EQ(findings.size(), 2u);
+  EXPECT_EQ(findings[0].detail,
+            "The interpreter \"/no/sh\" named in its first line (#!) does not exist");
+  EXPECT_THAT(findings[1].detail, HasSubstr("\"Vim\""));
+  EXPECT_STREQ(CheckKindName(CheckKind::MissingInterpreter), "missing-interpreter");
+}
+
+TEST(ListCutFinding, NamesTheLineAndTheLostRest) {
+  using namespace std::string_literals;
+  const ShowListContent cut = ParseShowListContent("a.sh\r\nb\0c.sh\r\n"s);
+  ASSERT_TRUE(cut.cut);
+  const CheckFinding finding = ListCutFinding(*cut.cut, cut.items);
+  EXPECT_EQ(finding.position, 2u);
+  EXPECT_EQ(finding.item, "b");
+  EXPECT_EQ(finding.kind, CheckKind::ListCut);
+  EXPECT_EQ(finding.severity, kError);
+  EXPECT_EQ(finding.detail,
+            "a NUL byte in line 2 ends the list: the presenter reads only the 2 items before it, "
+            "and the rest of the file (7 bytes) never plays");
+  // A NUL at a line's start: the finding stands at a line that is no item.
+  const ShowListContent atStart = ParseShowListContent("a\r\n\0"s);
+  EXPECT_EQ(ListCutFinding(*atStart.cut, atStart.items).position, 2u);
+  EXPECT_EQ(ListCutFinding(*atStart.cut, atStart.items).item, "");
+  EXPECT_STREQ(CheckKindName(CheckKind::ListCut), "list-cut");
 }
 
 TEST(NativeCheckSystem, AnswersAsThisSystemsShell) {

@@ -47,6 +47,35 @@ TEST_F(Window, FirstActivationReadsTheFilesInItsOrder) {
   EXPECT_TRUE(state.maximised);
 }
 
+TEST_F(Window, AutomaticListCutByANulIsReportedAndKeptWholeBeforeTheCloseSavesIt) {
+  using namespace std::string_literals;
+  UseJournal();
+  const std::string bytes = "a.sh\r\nb\0c.sh\r\nd.sh\r\n"s;
+  dir.write("quadrel.LST", bytes);
+  controller.Activated();
+  EXPECT_EQ(list.Items(), (std::vector<std::string>{"a.sh", "b"}));
+  EXPECT_EQ(dir.read("quadrel.LST.nul-cut"), bytes);
+  ASSERT_EQ(messages.warnings.size(), 1u);
+  EXPECT_EQ(messages.warnings[0].first, "quadrel");
+  EXPECT_EQ(
+      messages.warnings[0].second,
+      "The list file \"" + ProgramFile(".LST") +
+          "\" holds a NUL byte in line 2: only the 2 items before it were read, and the "
+          "rest of the file (13 bytes) is not in the show list. The whole file is kept in \"" +
+          ProgramFile(".LST.nul-cut") + "\".");
+  EXPECT_EQ(Events(), (std::vector<std::string>{
+                          "show window opened|||",
+                          "list loaded||2 items|" + ProgramFile(".LST"),
+                          "list cut short||NUL byte in line 2, 2 items read; whole file kept in " +
+                              ProgramFile(".LST.nul-cut") + "|" + ProgramFile(".LST"),
+                      }));
+
+  controller.Close();
+  EXPECT_EQ(dir.read("quadrel.LST"), "a.sh\r\nb\r\n");
+  EXPECT_EQ(dir.read("quadrel.LST.nul-cut"), bytes);  // the rest is still there
+  EXPECT_TRUE(messages.errors.empty());
+}
+
 TEST_F(Window, MissingAutomaticListOrAFolderInItsPlaceLeavesTheListAlone) {
   list.Assign({"kept"});
   fs::create_directory(ProgramFile(".LST"));

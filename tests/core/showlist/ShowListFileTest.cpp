@@ -27,6 +27,58 @@ TEST(ParseShowList, NulEndsTheList) {
   EXPECT_EQ(ParseShowList("\0ab"s), Items{});
 }
 
+TEST(ParseShowList, SaysWhereANulCutTheListShort) {
+  using namespace std::string_literals;
+  EXPECT_FALSE(ParseShowListContent("a\r\nb\r\n").cut);
+
+  // Inside a line: that line's start is the last item, and the NUL stands in its line.
+  ShowListContent content = ParseShowListContent("a.sh\r\nb\0c.sh\r\nd.sh\r\n"s);
+  EXPECT_EQ(content.items, (Items{"a.sh", "b"}));
+  ASSERT_TRUE(content.cut);
+  EXPECT_EQ(content.cut->line, 2u);
+  EXPECT_EQ(content.cut->items, 2u);
+  EXPECT_EQ(content.cut->offset, 7u);
+  EXPECT_EQ(content.cut->unread, 13u);
+
+  // After a line break of either kind, the NUL opens the next line.
+  EXPECT_EQ(ParseShowListContent("ab\r\n\0cd"s).cut->line, 2u);
+  EXPECT_EQ(ParseShowListContent("a\n\r\0"s).cut->line, 3u);  // "a", an empty item, then it
+  EXPECT_EQ(ParseShowListContent("\0ab"s).cut->line, 1u);
+  EXPECT_EQ(ParseShowListContent("\0ab"s).cut->unread, 3u);
+}
+
+TEST(ShowListFile, ACutListIsKeptWholeBesideItWithoutReplacingAnEarlierCopy) {
+  using namespace std::string_literals;
+  TempDir dir;
+  const std::string bytes = "a.sh\r\nb\0c.sh\r\n"s;
+  dir.write("show.LST", bytes);
+  LoadedShowList loaded = LoadShowListKeepingCut(dir.file("show.LST"));
+  EXPECT_EQ(loaded.items, (Items{"a.sh", "b"}));
+  ASSERT_TRUE(loaded.cut);
+  EXPECT_EQ(loaded.keptIn, dir.file("show.LST.nul-cut"));
+  EXPECT_EQ(dir.read("show.LST.nul-cut"), bytes);
+  EXPECT_EQ(loaded.keepError, "");
+
+  // Loading the same file again finds its copy and writes no second one.
+  EXPECT_EQ(LoadShowListKeepingCut(dir.file("show.LST")).keptIn, dir.file("show.LST.nul-cut"));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("show.LST.nul-cut.2")));
+
+  // Another cut file of the same name: the earlier copy stays, the new one takes the next number.
+  const std::string other = "x\0y"s;
+  dir.write("show.LST", other);
+  EXPECT_EQ(LoadShowListKeepingCut(dir.file("show.LST")).keptIn, dir.file("show.LST.nul-cut.2"));
+  EXPECT_EQ(dir.read("show.LST.nul-cut"), bytes);
+  EXPECT_EQ(dir.read("show.LST.nul-cut.2"), other);
+
+  // A list read whole leaves nothing beside it.
+  dir.write("whole.shl", "a\r\n");
+  loaded = LoadShowListKeepingCut(dir.file("whole.shl"));
+  EXPECT_EQ(loaded.items, Items{"a"});
+  EXPECT_FALSE(loaded.cut);
+  EXPECT_EQ(loaded.keptIn, "");
+  EXPECT_FALSE(std::filesystem::exists(dir.file("whole.shl.nul-cut")));
+}
+
 TEST(FormatShowList, CrLfAfterEveryItem) {
   EXPECT_EQ(FormatShowList({R"(..\clips\intro.avi)", "demo.bat"}),
             "..\\clips\\intro.avi\r\ndemo.bat\r\n");

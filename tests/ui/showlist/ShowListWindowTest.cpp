@@ -142,6 +142,27 @@ TEST_F(ShowListWindowTest, LoadReplacesTheListAndCancelKeepsIt) {
   EXPECT_EQ(dialogs.requests[3].fileName, File("gone.shl"));
 }
 
+TEST_F(ShowListWindowTest, LoadOfAListCutByANulWarnsAndKeepsTheFileWhole) {
+  using namespace std::string_literals;
+  const std::string bytes = "x.avi\r\ny\0z.avi\r\n"s;
+  dir.write("cut.shl", bytes);
+  dialogs.answers.push_back({File("cut.shl")});
+  app->ListWindow().loadListButton->click();
+  EXPECT_EQ(List().Items(), (Items{"x.avi", "y"}));
+  EXPECT_TRUE(messages.errors.empty());
+  ASSERT_EQ(messages.warnings.size(), 1u);
+  EXPECT_EQ(messages.warnings[0].first, "quadrel");
+  EXPECT_NE(messages.warnings[0].second.find("NUL byte in line 2: only the 2 items"),
+            std::string::npos);
+  EXPECT_EQ(dir.read("cut.shl.nul-cut"), bytes);
+
+  // Saving the loaded list over the file loses nothing: the copy still holds the rest.
+  dialogs.answers.push_back({File("cut.shl")});
+  app->ListWindow().saveListButton->click();
+  EXPECT_EQ(dir.read("cut.shl"), "x.avi\r\ny\r\n");
+  EXPECT_EQ(dir.read("cut.shl.nul-cut"), bytes);
+}
+
 TEST_F(ShowListWindowTest, LoadRefusesWhatIsNoRegularFileWithoutBlocking) {
   List().Assign({"kept.avi"});
   const std::string fifo = File("pipe.shl");
