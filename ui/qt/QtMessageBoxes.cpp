@@ -42,9 +42,10 @@ void QtMessageBoxes::ShowWarning(const std::string& title, const std::string& te
   Show(QMessageBox::Warning, title, text);
 }
 
-void QtMessageBoxes::Show(int icon, const std::string& title, const std::string& text) {
-  PlacedMessageBox box(static_cast<QMessageBox::Icon>(icon), FromBytes(title), FromBytes(text),
-                       QMessageBox::Ok, QApplication::activeWindow());
+void QtMessageBoxes::Show(QMessageBox::Icon icon, const std::string& title,
+                          const std::string& text) {
+  PlacedMessageBox box(icon, FromBytes(title), FromBytes(text), QMessageBox::Ok,
+                       QApplication::activeWindow());
   if (area_) box.area = area_();
   box.exec();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <QMessageBox>
 #include <QRect>
 #include <functional>
 
@@ -17,7 +18,7 @@ class QtMessageBoxes : public MessageBoxes {
   void PlaceWithin(std::function<QRect()> area) { area_ = std::move(area); }
 
  private:
-  void Show(int icon, const std::string& title, const std::string& text);
+  void Show(QMessageBox::Icon icon, const std::string& title, const std::string& text);
 
   std::function<QRect()> area_;
 };
