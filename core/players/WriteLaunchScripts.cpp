@@ -2,6 +2,7 @@
 
 #include "core/AppError.h"
 #include "core/players/LaunchScript.h"
+#include "core/players/LaunchScriptChoice.h"
 #include "core/showlist/MakeShowItemPath.h"
 #include "platform/BatchText.h"
 #include "platform/FileSystem.h"
@@ -20,6 +21,7 @@ void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std:
             "The video file name " + *video +
                 " holds a double quote (\"), which a launch script cannot carry"));
   }
+  CheckLaunchScriptChoice(run, leftFiles, rightFiles);
   for (size_t i = 0; i < leftFiles.size(); ++i) {
     const std::string& left = leftFiles[i];
     std::string rightName;

@@ -31,10 +31,12 @@ struct LaunchScriptRun {
 
 // Writes one script beside each left file (native full paths, in the order the dialog returned
 // them), pairing the i-th left file with the i-th right file, and appends each script's show
-// item path when asked. A script's companion, if any, is written just before it, so a listed
-// script always finds it. Each script is written and listed before the next one. Throws AppError
-// "List index out of bounds (i)" when a left file has no right partner and "Cannot create
-// file ..." when a script cannot be written; earlier scripts and list entries remain.
+// item path when asked. A choice that would write over a chosen file or give two videos one
+// script is refused whole first (CheckLaunchScriptChoice). A script's companion, if any, is
+// written just before it, so a listed script always finds it. Each script is written and listed
+// before the next one. Throws AppError "List index out of bounds (i)" when a left file has no
+// right partner and "Cannot create file ..." when a script cannot be written; earlier scripts
+// and list entries remain.
 void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std::string>& leftFiles,
                               const std::vector<std::string>& rightFiles);
 

@@ -41,6 +41,43 @@ class SelectDialog(E2ETestCase):
         wait_for(lambda: not program.running(), what="the program to end")
         self.assertEqual(program.read("quadrel.LST"), b"first.avi\r\nclips\\intro.avi\r\n")
 
+    def test_names_of_missing_files_are_refused_and_nothing_of_the_choice_is_added(self):
+        program = self.program(files={"quadrel.LST": b"first.avi\r\n", "a.sh": b"echo a\n"})
+        show = self.start_show(program)
+        program.key(show, "l")
+        setup = program.find_window("File list$")
+        program.key(setup, "Tab", "space")
+        title = "^Select files for show$"
+        dialog = program.find_window(title)
+
+        def titled():
+            return program.xdotool("search", "--onlyvisible", "--name", title, check=False).split()
+
+        # The message has the dialog's title; it closes with Enter and the dialog stays open.
+        def refused(text):
+            program.key(dialog, "ctrl+a")
+            program.type(dialog, text)
+            program.key(dialog, "Return")
+            windows = wait_for(lambda: len(titled()) == 2 and titled(), what="the refusal")
+            message = next(w for w in windows if w != dialog)
+            program.key(message, "Return")
+            wait_for(lambda: titled() == [dialog], what="the message to close")
+
+        refused("doesnotexist.sh")
+        a, missing = program.path("a.sh"), program.path("doesnotexist.sh")
+        refused(f'"{a}" "{missing}"')
+
+        # The dialog is still usable: an existing file is taken.
+        program.key(dialog, "ctrl+a")
+        program.type(dialog, a)
+        program.key(dialog, "Return")
+        wait_for(lambda: program.window_gone(title), what="the dialog to close")
+        program.key(setup, "shift+Tab", "Escape")
+        wait_for(lambda: program.window_gone("File list$"), what="the list window to close")
+        program.key(show, "Escape")
+        wait_for(lambda: not program.running(), what="the program to end")
+        self.assertEqual(program.read("quadrel.LST"), b"first.avi\r\na.sh\r\n")
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QRadioButton>
+#include <QStyleOptionGroupBox>
 #include <algorithm>
 
 RadioGroup::RadioGroup(QWidget* parent, const QString& caption, const QStringList& items,
@@ -37,4 +38,10 @@ void RadioGroup::SetItemIndex(int index) {
     return;
   }
   buttons_[static_cast<size_t>(index)]->setChecked(true);
+}
+
+void RadioGroup::initStyleOption(QStyleOptionGroupBox* option) const {
+  QGroupBox::initStyleOption(option);
+  option->textColor =
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
 }

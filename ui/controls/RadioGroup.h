@@ -21,6 +21,12 @@ class RadioGroup : public QGroupBox {
  signals:
   void Clicked(int index);
 
+ protected:
+  // The caption takes the group's text colour (its font colour) under every style: the
+  // Windows styles would otherwise draw it in the palette's Text colour, black on a black
+  // window.
+  void initStyleOption(QStyleOptionGroupBox* option) const override;
+
  private:
   QButtonGroup* group_;
   std::vector<QRadioButton*> buttons_;

@@ -13,6 +13,17 @@
 namespace platform {
 namespace {
 
+// Names the files of a choice that do not exist; the choice is not taken.
+QString MissingFilesText(const QStringList& missing) {
+  QStringList quoted;
+  for (const QString& name : missing) quoted << '"' + name + '"';
+  return QStringLiteral(
+             "%1 %2 not exist. Only existing files can be chosen; nothing of this "
+             "choice was taken.")
+      .arg(quoted.join(QStringLiteral(", ")),
+           missing.size() == 1 ? QStringLiteral("does") : QStringLiteral("do"));
+}
+
 #ifdef _WIN32
 constexpr bool kOfferAllFiles = false;
 constexpr bool kDotlessNames = false;
@@ -23,14 +34,16 @@ constexpr bool kOfferAllFiles = true;
 constexpr bool kDotlessNames = true;
 #endif
 
-// Qt's dialog refuses typed names of missing files when several files may be chosen; the show
-// list takes them as they are (an item may name a file that is still to come). And Qt splits a
-// typed name at every double quote, legal in a Linux name: `a"b.avi` would come back as
-// `b.avi`. Names come back whole here, or are refused with a message, never cut.
+// Where several files may be chosen (show items, videos), only existing files are taken: a
+// typed name of a missing file is a typing error that would become an item or a script for
+// nothing. Such a choice is refused whole, with the missing names, and the dialog stays open
+// to correct them: a choice is one act, and the player windows pair left and right files by
+// position, so taking only part of it would pair the wrong videos. And Qt splits a typed name
+// at every double quote, legal in a Linux name: `a"b.avi` would come back as `b.avi`. Names
+// come back whole here, or are refused with a message, never cut.
 class OpenDialog : public QFileDialog {
  public:
   using QFileDialog::QFileDialog;
-  bool acceptMissing = false;
   QStringList typed;  // full names of a choice made here rather than by Qt
 
  protected:
@@ -48,11 +61,17 @@ class OpenDialog : public QFileDialog {
                  .arg(text));
       return;
     }
-    bool missing = false;
-    for (const QString& name : *names)
-      if (!QFileInfo::exists(directory().absoluteFilePath(name))) missing = true;
-    // Without quotes and missing files, Qt's own handling is right (it also opens folders).
-    if (!text.contains('"') && !(acceptMissing && missing)) {
+    if (fileMode() == QFileDialog::ExistingFiles) {
+      QStringList missing;
+      for (const QString& name : *names)
+        if (!QFileInfo::exists(FullName(name))) missing << name;
+      if (!missing.isEmpty()) {
+        Refuse(MissingFilesText(missing));
+        return;
+      }
+    }
+    // Without quotes, Qt's own handling is right (it also opens folders).
+    if (!text.contains('"')) {
       QFileDialog::accept();
       return;
     }
@@ -61,17 +80,23 @@ class OpenDialog : public QFileDialog {
       Refuse(QStringLiteral("Only one file can be chosen here."));
       return;
     }
-    if (names->size() == 1 && QFileInfo(directory().absoluteFilePath(names->front())).isDir()) {
+    if (names->size() == 1 && QFileInfo(FullName(names->front())).isDir()) {
       QFileDialog::accept();  // a folder: Qt goes into it
       return;
     }
     typed.clear();
-    for (const QString& name : *names)
-      typed << WithDefaultSuffix(directory().absoluteFilePath(name));
+    for (const QString& name : *names) typed << WithDefaultSuffix(FullName(name));
     QDialog::accept();
   }
 
  private:
+  // A typed name in the shown folder, or from the home folder for "~/", as Qt reads it.
+  QString FullName(const QString& name) const {
+    if (name == QStringLiteral("~") || name.startsWith(QStringLiteral("~/")))
+      return QDir::homePath() + name.mid(1);
+    return directory().absoluteFilePath(name);
+  }
+
   // One name as typed, or several each in double quotes, as the dialog writes a choice of
   // several. A text that starts with no quote is one name, quotes and all. Nothing when the
   // quotes leave it open where one name ends.
@@ -147,12 +172,23 @@ std::vector<std::string> QtFileDialogs::Choose(const FileDialogRequest& request)
   } else {
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
-    dialog.acceptMissing = request.multiSelect;
   }
   if (!request.fileName.empty()) dialog.selectFile(FileNameFromBytes(request.fileName));
   if (dialog.exec() != QDialog::Accepted) return {};
-  std::vector<std::string> chosen;
   const QStringList names = dialog.typed.isEmpty() ? dialog.selectedFiles() : dialog.typed;
+  // The system's own dialog (Windows) checks this itself; should it not, the choice is still
+  // refused here rather than taken in part.
+  if (dialog.fileMode() == QFileDialog::ExistingFiles) {
+    QStringList missing;
+    for (const QString& name : names)
+      if (!QFileInfo::exists(name)) missing << QDir::toNativeSeparators(name);
+    if (!missing.isEmpty()) {
+      QMessageBox::warning(QApplication::activeWindow(), dialog.windowTitle(),
+                           MissingFilesText(missing));
+      return {};
+    }
+  }
+  std::vector<std::string> chosen;
   for (const QString& name : names) chosen.push_back(FileNameToBytes(name));
   return chosen;
 }

@@ -1,5 +1,6 @@
 #include "ui/qt/TextCodec.h"
 
+#include <QDir>
 #include <QFile>
 
 QString FromBytes(const std::string& bytes) {
@@ -11,7 +12,8 @@ std::string ToBytes(const QString& text) {
 }
 
 std::string FileNameToBytes(const QString& fileName) {
-  return QFile::encodeName(fileName).toStdString();
+  // Qt hands out '/' on every system; the core splits Windows paths at '\' only.
+  return QFile::encodeName(QDir::toNativeSeparators(fileName)).toStdString();
 }
 
 QString FileNameFromBytes(const std::string& bytes) {

@@ -7,6 +7,7 @@
 QString FromBytes(const std::string& bytes);
 // Text typed by the operator as the system's 8-bit bytes.
 std::string ToBytes(const QString& text);
-// A native file name from a dialog as bytes, and back.
+// A file name from Qt (a dialog, any Qt path) as the bytes of a native path, with the system's
+// own separators, and back. Every path Qt gives goes to the core through here.
 std::string FileNameToBytes(const QString& fileName);
 QString FileNameFromBytes(const std::string& bytes);

@@ -91,12 +91,50 @@ TEST(WriteLaunchScripts, OneScriptPerVideoBesideItAndListed) {
   EXPECT_EQ(r.list.size(), 4u);
 }
 
-TEST(WriteLaunchScripts, SameBaseNameTwiceReplacesTheScriptAndListsItTwice) {
+TEST(WriteLaunchScripts, ChoicesThatWouldWriteOverAFileAreRefusedWhole) {
+  // Two videos that give one script: the later would silently replace the earlier.
   ScriptRun r;
-  WriteChosenLaunchScripts(r.run, {r.video("movie.avi"), r.video("movie.mkv")}, {});
-  EXPECT_EQ(r.listing(), "movie.bat");
-  EXPECT_EQ(r.read("movie.bat"), kDesignBat + "\"movie.mkv\"\r\n");
-  EXPECT_EQ(r.list, (Files{R"(..\videos\movie.bat)", R"(..\videos\movie.bat)"}));
+  r.dir.write("videos/keep.bat", "old");
+  EXPECT_EQ(r.error({r.video("a.avi"), r.video("movie.avi"), r.video("movie.mkv")}),
+            "Cannot create file \"" + r.video("movie.bat") + "\". The chosen files " +
+                r.video("movie.avi") + " and " + r.video("movie.mkv") +
+                " would both get this launch script; nothing of this choice was written");
+  EXPECT_EQ(r.listing(), "keep.bat");  // not even a.bat, chosen before the clash
+  EXPECT_TRUE(r.list.empty());
+
+  // A script chosen as a video would be rewritten to play itself; in a folder holding
+  // plain.avi and plain.bat, "all files" would make both one script.
+  r.dir.write("videos/plain.bat", "the operator's own script");
+  for (int kind : {0, 1}) {
+    r.run.scriptKind = kind;
+    EXPECT_EQ(r.error({r.video("plain.bat")}),
+              "Cannot create file \"" + r.video(kind ? "plain.vbs" : "plain.bat") +
+                  "\". The chosen file " + r.video("plain.bat") +
+                  " is a launch script, not a video; nothing of this choice was written");
+    EXPECT_THAT(r.error({r.video("plain.avi"), r.video("plain.bat")}),
+                testing::HasSubstr("plain.bat is a launch script, not a video"));
+  }
+  EXPECT_THAT(r.error({r.video("x.VBS")}), testing::HasSubstr("x.VBS is a launch script"));
+  // A script as the right video of a pair is no video either.
+  r.run.separateLeftRight = true;
+  EXPECT_THAT(r.error({r.video("l.avi")}, {r.video("r.Bat")}),
+              testing::HasSubstr("r.Bat is a launch script"));
+  EXPECT_EQ(r.read("plain.bat"), "the operator's own script");
+  EXPECT_EQ(r.listing(), "keep.bat plain.bat");
+  EXPECT_TRUE(r.list.empty());
+}
+
+TEST(WriteLaunchScripts, ScriptNamesClashByTheFileSystemsLetterCase) {
+  ScriptRun r;
+  const Files choice{r.video("Movie.avi"), r.video("movie.mkv")};
+  if (platform::FolderNamesIgnoreCase()) {
+    EXPECT_THAT(r.error(choice), testing::HasSubstr("would both get this launch script"));
+    EXPECT_EQ(r.listing(), "");
+  } else {
+    // Two files on Linux: each keeps its own script.
+    EXPECT_EQ(r.error(choice), "no error");
+    EXPECT_EQ(r.listing(), "Movie.bat movie.bat");
+  }
 }
 
 TEST(WriteLaunchScripts, NoFileTypeChosenWritesAWholeVbsScript) {
@@ -326,6 +364,18 @@ TEST(WriteLaunchScripts, Bino2ScriptsStartBinoWithACommandFileBesideTheVideo) {
             "return=WshShell.Run(\"\"\"D:\\Players\\player.exe\"\" --control-file "
             "\"\"b.bino\"\"\", 1, true)\r\n");
   EXPECT_EQ(r.listing(), "b.vbs my clip 100%.bat");
+}
+
+TEST(WriteLaunchScripts, ACommandFileIsNeverWrittenOverAChosenFile) {
+  ScriptRun r;
+  UseBino2(r, BinoVersion::Bino2ReadCommands);
+  r.dir.write("videos/old.bino", "chosen as a video");
+  EXPECT_EQ(r.error({r.video("new.avi"), r.video("old.bino")}),
+            "Cannot create file \"" + r.video("old.bino") + "\". It is the chosen file " +
+                r.video("old.bino") + ", which the launch script of " + r.video("old.bino") +
+                " would replace; nothing of this choice was written");
+  EXPECT_EQ(r.read("old.bino"), "chosen as a video");
+  EXPECT_EQ(r.listing(), "");
 }
 
 TEST(WriteLaunchScripts, AFailedCommandFileStopsTheRunBeforeItsScript) {

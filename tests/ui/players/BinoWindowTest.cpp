@@ -162,6 +162,24 @@ TEST_F(BinoWindow, UnwritableScriptShowsTheCreateErrorAndKeepsEarlierScripts) {
   EXPECT_TRUE(app->Bino().isEnabled());
 }
 
+TEST_F(BinoWindow, AFolderWithAScriptBesideItsVideoIsRefusedAndNothingWritten) {
+  // "All files" of a folder holding plain.avi and its script plain.bat.
+  app->Bino().addToListBox->setChecked(true);
+  dir.write("videos/plain.avi", "video");
+  dir.write("videos/plain.bat", "the operator's own script\r\n");
+  dialogs.answers = {{Video("plain.avi"), Video("plain.bat")}, {Video("plain.bat")}};
+  app->Bino().selectVideosButton->click();
+  app->Bino().selectVideosButton->click();
+  ASSERT_EQ(messages.errors.size(), 2u);
+  for (const auto& [title, text] : messages.errors)
+    EXPECT_EQ(text, "Cannot create file \"" + Video("plain.bat") + "\". The chosen file " +
+                        Video("plain.bat") +
+                        " is a launch script, not a video; nothing of this choice was written.");
+  EXPECT_EQ(Read("plain.bat"), "the operator's own script\r\n");
+  EXPECT_TRUE(List().empty());
+  EXPECT_TRUE(app->Bino().isEnabled());
+}
+
 TEST_F(BinoWindow, SeparateLeftRightRunWithCancelledRightDialog) {
   app->Bino().addToListBox->setChecked(true);
   app->Bino().videoInputGroup->SetItemIndex(1);

@@ -26,22 +26,66 @@ void TypeIntoNextDialog(const QString& folder, const QString& text) {
 
 }  // namespace
 
-TEST(QtFileDialogs, SeveralFilesMayNameFilesThatDoNotExistYet) {
+namespace {
+// Types `text` into the next dialog and confirms it; returns the text of the message the
+// dialog shows instead of closing, or "" when none (the dialog is then cancelled).
+QString RefusalOfNextDialog(const QString& folder, const QString& text) {
+  QString message;
+  QTimer::singleShot(0, [folder, text, &message] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->setDirectory(folder);
+    // As typed: with the keyboard in the edit, Qt does not rewrite the text to the files it
+    // finds selected.
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QApplication::setActiveWindow(dialog);
+    edit->setFocus();
+    edit->setText(text);
+    QMetaObject::invokeMethod(dialog, "accept");
+    if (const auto* box = dialog->findChild<QMessageBox*>(); box && dialog->isVisible())
+      message = box->text();
+    dialog->reject();
+  });
+  platform::QtFileDialogs dialogs;
+  platform::FileDialogRequest request;
+  request.multiSelect = true;
+  request.filter = "Show files (*.exe, *.bat)|*.exe;*.bat";
+  EXPECT_TRUE(dialogs.Choose(request).empty());
+  return message;
+}
+}  // namespace
+
+TEST(QtFileDialogs, SeveralFilesMustAllExistOrTheChoiceIsRefusedNamingTheMissing) {
   TempDir dir;
   dir.write("there.avi", "x");
+  dir.write("a clip.avi", "x");
   const QString folder = QString::fromStdString(dir.path().string());
   platform::QtFileDialogs dialogs;
   platform::FileDialogRequest request;
   request.multiSelect = true;
   request.filter = "Show files (*.exe, *.bat)|*.exe;*.bat";
 
-  TypeIntoNextDialog(folder, "\"later clip.avi\" \"later.bat\"");
+  TypeIntoNextDialog(folder, "\"a clip.avi\" \"there.avi\"");
   EXPECT_EQ(dialogs.Choose(request),
-            (std::vector<std::string>{dir.file("later clip.avi"), dir.file("later.bat")}));
-  TypeIntoNextDialog(folder, "only later.bat");
-  EXPECT_EQ(dialogs.Choose(request), std::vector<std::string>{dir.file("only later.bat")});
+            (std::vector<std::string>{dir.file("a clip.avi"), dir.file("there.avi")}));
   TypeIntoNextDialog(folder, "there.avi");
   EXPECT_EQ(dialogs.Choose(request), std::vector<std::string>{dir.file("there.avi")});
+
+  const QString tail =
+      " not exist. Only existing files can be chosen; nothing of this choice was taken.";
+  EXPECT_EQ(RefusalOfNextDialog(folder, "doesnotexist.sh"), "\"doesnotexist.sh\" does" + tail);
+  EXPECT_EQ(RefusalOfNextDialog(folder, "\"there.avi\" \"later.bat\" \"later clip.avi\""),
+            "\"later.bat\", \"later clip.avi\" do" + tail);
+}
+
+TEST(QtFileDialogs, OneFileToLoadMayBeMissingAndIsReportedWhenOpened) {
+  TempDir dir;
+  const QString folder = QString::fromStdString(dir.path().string());
+  platform::QtFileDialogs dialogs;
+  platform::FileDialogRequest load;
+  load.defaultExt = "shl";
+  TypeIntoNextDialog(folder, "not yet");
+  EXPECT_EQ(dialogs.Choose(load), std::vector<std::string>{dir.file("not yet.shl")});
 }
 
 TEST(QtFileDialogs, NameFiltersKeepDescriptionsAndListPatterns) {
@@ -93,8 +137,8 @@ TEST(QtFileDialogs, NamesWithDoubleQuotesComeBackWholeOrAreRefused) {
   several.multiSelect = true;
   TypeIntoNextDialog(folder, "a\"b.avi");
   EXPECT_EQ(dialogs.Choose(several), std::vector<std::string>{dir.file("a\"b.avi")});
-  TypeIntoNextDialog(folder, "new\"name.avi");  // missing files are taken too
-  EXPECT_EQ(dialogs.Choose(several), std::vector<std::string>{dir.file("new\"name.avi")});
+  dir.write("one.avi", "x");
+  dir.write("two.avi", "x");
   TypeIntoNextDialog(folder, "\"one.avi\" \"two.avi\"");
   EXPECT_EQ(dialogs.Choose(several),
             (std::vector<std::string>{dir.file("one.avi"), dir.file("two.avi")}));

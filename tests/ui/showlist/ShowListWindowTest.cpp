@@ -2,7 +2,10 @@
 #include <QCheckBox>
 #include <QListView>
 #include <QPushButton>
+#include <QStyleFactory>
+#include <QStyleOptionGroupBox>
 #include <filesystem>
+#include <memory>
 #include "KeyClick.h"
 
 #include "UiFixture.h"
@@ -85,6 +88,43 @@ TEST_F(ShowListWindowTest, ResizeKeepsTheRightEdgeDistances) {
   app->ListWindow().resize(600, 500);
   EXPECT_EQ(app->ListWindow().listView->geometry(), QRect(0, 0, 456, 500));
   EXPECT_EQ(app->ListWindow().saveListButton->geometry(), QRect(463, 672, 129, 25));
+}
+
+namespace {
+
+// Pixels of the "Chosen 3D player" caption drawn white (or nearly) under `style`.
+int WhiteCaptionPixels(RadioGroup* group, QStyle* style) {
+  group->setStyle(style);
+  QStyleOptionGroupBox option;
+  option.initFrom(group);
+  option.text = group->title();
+  option.textAlignment = group->alignment();
+  option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+  const QRect caption =
+      style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+  const QImage image = group->grab().toImage();
+  int white = 0;
+  for (int y = caption.top(); y <= caption.bottom(); ++y)
+    for (int x = caption.left(); x <= caption.right(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 200 && c.green() > 200 && c.blue() > 200) ++white;
+    }
+  return white;
+}
+
+}  // namespace
+
+TEST_F(ShowListWindowTest, ChosenPlayerCaptionIsWhiteOnBlackUnderEveryStyle) {
+  RadioGroup* group = app->ListWindow().playerGroup;
+  int styles = 0;
+  for (const char* name : {"Windows", "Fusion"}) {
+    const std::unique_ptr<QStyle> style(QStyleFactory::create(QString::fromLatin1(name)));
+    if (!style) continue;
+    ++styles;
+    EXPECT_GT(WhiteCaptionPixels(group, style.get()), 15) << name;
+    group->setStyle(nullptr);
+  }
+  EXPECT_EQ(styles, 2) << "Qt offers the Windows and Fusion styles on every system";
 }
 
 TEST_F(ShowListWindowTest, SelectAppendsEveryChosenFileInTheDialogsOrder) {
