@@ -28,6 +28,16 @@ def wait_for(predicate, timeout=DEFAULT_TIMEOUT, interval=0.05, what="condition"
         time.sleep(interval)
 
 
+def end_process(proc):
+    """Asks a helper process (a server, a window manager) to end, and makes sure it does."""
+    if proc:
+        proc.terminate()
+        try:
+            proc.wait(10)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+
+
 class Xvfb:
     """A private X server on the first free display number."""
 
@@ -68,12 +78,7 @@ class Xvfb:
         return self
 
     def __exit__(self, *exc):
-        if self.proc:
-            self.proc.terminate()
-            try:
-                self.proc.wait(10)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
+        end_process(self.proc)
 
 
 class Openbox:
@@ -98,12 +103,7 @@ class Openbox:
         return self
 
     def __exit__(self, *exc):
-        if self.proc:
-            self.proc.terminate()
-            try:
-                self.proc.wait(10)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
+        end_process(self.proc)
 
 
 class Program:
