@@ -196,6 +196,33 @@ class WineProgramTest(WineTestCase):
         wait_for(lambda: not linux.running(), timeout=60, what="the Linux program to close")
         return {ext: linux.read("quadrel." + ext) for ext in ("INI", "LNG", "LST")}
 
+    def test_a_missing_item_is_journalled_as_failed(self):
+        program = self.program(files={"quadrel.LST": b"gone.bat\r\n"})
+        window = self.start_show(program)
+        visible = lambda: set(program.xdotool("search", "--onlyvisible", "--name", ".",
+                                              check=False).split())
+        before = visible()
+        program.focus(window)
+        program.send_keys("space")
+        # The shell's own box says the file is missing; answered as an operator would.
+        box = wait_for(lambda: next(iter(visible() - before), None), timeout=120,
+                       what="the shell's box about the missing item")
+        program.key(box, "Return")
+        log = program.path("quadrel.log")
+        wait_for(lambda: os.path.isfile(log) and b"item failed" in program.read("quadrel.log"),
+                 timeout=60, what="the failure in the journal")
+        self.assertNotIn(b"item ended", program.read("quadrel.log"))
+        check = subprocess.run(["wine", program.path("quadrel-check.exe"), "--journal",
+                                wine_tools.windows_path(log)],
+                               env=program.env(), capture_output=True, timeout=180)
+        out = check.stdout.decode(errors="replace")
+        self.assertEqual(check.returncode, 1, out)
+        self.assertIn("Failures: 1", out)
+        self.assertIn("1: gone.bat: Cannot open file", out)
+        program.focus(window)
+        program.send_keys("Escape")
+        wait_for(lambda: not program.running(), timeout=60, what="ESC to close")
+
     def test_check_reports_a_missing_item_with_status_1(self):
         program = self.program(files={"quadrel.LST": b"there.exe\r\nmissing.avi\r\n"})
         program.add_player("there.exe")
