@@ -1,5 +1,6 @@
-"""The eye check card (T) on a real X server, windowed and maximised: each half its own eye,
-the depth square shifted towards the centre line so that it is seen in front of the screen.
+"""The eye check card (T) on a real X server, windowed and maximised, without a window manager
+and under openbox: each half its own eye, the depth square shifted towards the centre line so
+that it is seen in front of the screen.
 
 With QUADREL_SHOTS set to a folder, the two drawings are kept there as PNG files to look at.
 """
@@ -13,7 +14,7 @@ SQUARE = (0, 200, 0)
 BORDER = (255, 255, 255)
 
 
-class EyeCheck(E2ETestCase):
+class EyeCheckCard:
     def drawing(self, program, window, width, height):
         """The window's pixels once it has the given size and shows the card."""
         def shot():
@@ -39,7 +40,7 @@ class EyeCheck(E2ETestCase):
         return firsts
 
     def check(self, image, name):
-        if os.environ.get("QUADREL_SHOTS"):
+        if os.environ.get("QUADREL_SHOTS") and not self.window_manager:
             image.save_png(os.path.join(os.environ["QUADREL_SHOTS"], name))
         half = image.width // 2
         y = image.height * 35 // 100
@@ -73,6 +74,14 @@ class EyeCheck(E2ETestCase):
             image = Screenshot(raw) if raw else None
             return image and image.pixel(image.width // 4, image.height * 7 // 10) != SQUARE
         wait_for(gone, timeout=60, interval=0.2, what="the card to go")
+
+
+class EyeCheck(EyeCheckCard, E2ETestCase):
+    pass
+
+
+class EyeCheckUnderOpenbox(EyeCheckCard, E2ETestCase):
+    window_manager = True
 
 
 if __name__ == "__main__":
