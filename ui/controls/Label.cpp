@@ -20,18 +20,25 @@ void Label::SetTextWithin(const QString& text, int maxWidth) {
 }
 
 void Label::FitWithin(int maxWidth) {
-  const QMargins m = contentsMargins();
-  const int room = std::max(0, maxWidth - m.left() - m.right() - 2 * margin());
-  const QFontMetricsF metrics(font());
-  const QString shown = metrics.horizontalAdvance(fullText_) <= room
-                            ? fullText_
-                            : metrics.elidedText(fullText_, Qt::ElideMiddle, room);
-  if (shown != text()) setText(shown);
-  if (shown.isEmpty()) {
+  if (fullText_.isEmpty()) {
+    if (!text().isEmpty()) clear();
     resize(0, 0);
     return;
   }
-  adjustSize();
+  const QMargins m = contentsMargins();
+  const int frame = m.left() + m.right() + 2 * margin();
+  const int room = std::max(0, maxWidth - frame);
+  const QFontMetricsF metrics(font());
+  // One measure of the text serves both the test and the size, as in sizeHint().
+  qreal advance = metrics.horizontalAdvance(fullText_);
+  QString shown = fullText_;
+  if (advance > room) {
+    shown = metrics.elidedText(fullText_, Qt::ElideMiddle, room);
+    advance = metrics.horizontalAdvance(shown);
+  }
+  if (shown != text()) setText(shown);
   // Never wider than the room, even by the rounding of a glyph's advance.
-  if (width() > maxWidth) resize(std::max(0, maxWidth), height());
+  const int width = std::min(static_cast<int>(std::ceil(advance)) + frame, std::max(0, maxWidth));
+  resize(width,
+         static_cast<int>(std::ceil(metrics.height())) + m.top() + m.bottom() + 2 * margin());
 }
