@@ -124,5 +124,5 @@ package-win: build-win-app
 
 # clang-tidy over the program's own sources (not tests, benchmarks or generated files).
 lint: deps-clang build
-	git ls-files 'app/*.cpp' 'core/*.cpp' 'ui/*.cpp' 'platform/*.cpp' | grep -v '_win32\.cpp$$' | \
+	git ls-files 'app/*.cpp' 'base/*.cpp' 'core/*.cpp' 'ui/*.cpp' 'platform/*.cpp' | grep -v '_win32\.cpp$$' | \
 	  xargs -P $(JOBS) -n 4 clang-tidy -p build --quiet

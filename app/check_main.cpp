@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
+#include "base/PathParts.h"
 #include "core/check/ShowCheck.h"
 #include "core/check/ShowCheckReport.h"
 #include "core/show/JournalSummary.h"
-#include "core/showlist/ItemPath.h"
 #include "core/showlist/ShowListFile.h"
 #include "platform/ExePath.h"
 #include "platform/FileSystem.h"

@@ -3,10 +3,10 @@
 #include <QScreen>
 #include <cstdio>
 
-#include "core/AppError.h"
-#include "core/ErrorReport.h"
+#include "base/AppError.h"
+#include "base/ErrorReport.h"
+#include "base/PathParts.h"
 #include "core/show/ShowJournal.h"
-#include "core/showlist/ItemPath.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/ExePath.h"
 #include "platform/InstanceLock.h"

@@ -16,8 +16,8 @@
 #include "BenchRatios.h"
 #include "Fakes.h"
 #include "core/Services.h"
-#include "core/showlist/ClearSelected.h"
 #include "core/showlist/DragMove.h"
+#include "core/showlist/RemoveAtPositions.h"
 #include "core/showlist/ShowListFile.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
@@ -128,7 +128,7 @@ void ClearSelected_HalfMillionScattered(benchmark::State& state) {
     state.PauseTiming();
     std::vector<std::string> items = Items();
     state.ResumeTiming();
-    ClearSelected(items, selected);
+    RemoveAtPositions(items, selected);
     benchmark::DoNotOptimize(items.data());
   }
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "platform/BatchText.h"
 
 namespace platform {

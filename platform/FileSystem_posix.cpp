@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "platform/FileSystem.h"
 
 namespace platform {

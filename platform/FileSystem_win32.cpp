@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "platform/FileSystem.h"
 
 namespace platform {

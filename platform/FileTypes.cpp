@@ -1,5 +1,6 @@
 #include "platform/FileTypes.h"
 
+#include "base/AsciiCase.h"
 namespace platform {
 
 ScriptType LaunchScriptTypeOf(const std::string& file) {
@@ -7,9 +8,7 @@ ScriptType LaunchScriptTypeOf(const std::string& file) {
   const auto dot = file.find_last_of('.');
   if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart))
     return ScriptType::None;
-  std::string extension = file.substr(dot);
-  for (char& c : extension)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  const std::string extension = AsciiLowered(file.substr(dot));
   if (extension == ".bat") return ScriptType::Bat;
   if (extension == ".vbs") return ScriptType::Vbs;
   return ScriptType::None;

@@ -4,17 +4,12 @@
 
 #include <vector>
 
+#include "base/AsciiCase.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTypes.h"
 
 namespace platform {
 namespace {
-
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
 
 // The extension of the file name, from its last '.', or empty.
 std::string ExtensionOf(const std::string& path) {
@@ -92,7 +87,7 @@ FileOpening HowFileOpens(const std::string& file) {
 }
 
 bool IsProgramFile(const std::string& path) {
-  const std::string extension = Lower(ExtensionOf(path));
+  const std::string extension = AsciiLowered(ExtensionOf(path));
   const bool started = extension == ".exe" || extension == ".com" || extension == ".bat" ||
                        extension == ".cmd" || extension == ".pif";
   return started && IsFile(path);

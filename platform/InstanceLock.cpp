@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "base/AsciiCase.h"
 #include "platform/PathStyle.h"
 
 namespace platform {
@@ -12,7 +13,7 @@ std::string InstanceLockName(const std::string& filesBase) {
   const bool ignoreCase = FolderNamesIgnoreCase();
   std::uint64_t hash = 14695981039346656037ull;
   for (char c : filesBase) {
-    if (ignoreCase && c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    if (ignoreCase) c = AsciiUpper(c);
     if (ignoreCase && c == '/') c = '\\';
     hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
   }

@@ -14,7 +14,7 @@
 #include <cstring>
 #include <thread>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/players/LaunchScriptReader.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTypes.h"

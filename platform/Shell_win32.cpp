@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "platform/Shell.h"
 
 namespace platform {

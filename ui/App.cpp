@@ -1,9 +1,9 @@
 #include "ui/App.h"
 
+#include "base/PathParts.h"
 #include "core/settings/LanguageFile.h"
 #include "core/settings/SettingsFile.h"
 #include "core/show/ShowStateSettings.h"
-#include "core/showlist/ItemPath.h"
 
 #include "ui/players/BinoSettingsWindow.h"
 #include "ui/players/SPlayerSettingsWindow.h"

@@ -1,10 +1,10 @@
 #include "core/check/ShowCheck.h"
 
-#include "core/showlist/TextLines.h"
-
 #include <unordered_map>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
+#include "base/AsciiCase.h"
+#include "base/SplitTextLines.h"
 #include "core/show/ItemLaunch.h"
 #include "platform/BatchText.h"
 #include "platform/FileSystem.h"
@@ -17,12 +17,6 @@ struct Problem {
   CheckSeverity severity;
   std::string detail;
 };
-
-std::string Lower(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
 
 bool StartsWith(const std::string& text, const std::string& prefix) {
   return text.compare(0, prefix.size(), prefix) == 0;
@@ -63,7 +57,7 @@ std::vector<std::string> NamedFiles(const std::vector<std::string>& args) {
   std::vector<std::string> names;
   for (size_t i = 1; i < args.size(); ++i) {
     const std::string& arg = args[i];
-    const std::string lower = Lower(arg);
+    const std::string lower = AsciiLowered(arg);
     bool commandFile = false;
     for (const std::string option : kCommandFileOptions) commandFile |= arg == option;
     if (commandFile) {
@@ -85,7 +79,7 @@ std::vector<std::string> NamedFiles(const std::vector<std::string>& args) {
 }
 
 const char* NamedFileWord(const std::string& name) {
-  const std::string lower = Lower(name);
+  const std::string lower = AsciiLowered(name);
   for (const char* subtitle : {".srt", ".sub", ".ssa", ".ass", ".idx"}) {
     const std::string ending(subtitle);
     if (lower.size() >= ending.size() &&
@@ -105,7 +99,7 @@ int HexValue(char c) {
 // The local file a URL of Bino 2's "open" command names (UTF-8, percent escapes decoded), or
 // nothing when it names no local file (another scheme).
 std::optional<std::string> LocalFileOfUrl(std::string url) {
-  if (StartsWith(Lower(url), "file://")) {
+  if (StartsWith(AsciiLowered(url), "file://")) {
     url = url.substr(7);
   } else {
     const auto colon = url.find(':');

@@ -1,6 +1,6 @@
 #include "core/players/Bino2CommandFile.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/players/LaunchScript.h"
 #include "platform/TextEncoding.h"
 

@@ -3,28 +3,23 @@
 #include <algorithm>
 #include <map>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
+#include "base/AsciiCase.h"
 #include "core/players/LaunchScript.h"
 #include "platform/PathStyle.h"
 
 namespace {
 
-char LowerAscii(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // One spelling per file: both separators as one, and letter case folded where the file
 // system ignores it (Windows), so "C:\V\A.BAT" and "c:/v/a.bat" are the same file there.
 std::string FileKey(std::string path) {
   std::replace(path.begin(), path.end(), '/', '\\');
-  if (platform::FolderNamesIgnoreCase())
-    std::transform(path.begin(), path.end(), path.begin(), LowerAscii);
+  if (platform::FolderNamesIgnoreCase()) path = AsciiLowered(path);
   return path;
 }
 
 bool IsLaunchScriptName(const std::string& path) {
-  std::string name = VideoFileName(path);
-  std::transform(name.begin(), name.end(), name.begin(), LowerAscii);
+  const std::string name = AsciiLowered(VideoFileName(path));
   return name.ends_with(".bat") || name.ends_with(".vbs");
 }
 

@@ -1,22 +1,13 @@
 #include "core/players/LaunchScriptReader.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
+#include "base/AsciiCase.h"
 
 namespace platform {
 namespace {
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t';
-}
-
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string LowerCopy(std::string_view text) {
-  std::string result(text);
-  for (char& c : result) c = Lower(c);
-  return result;
 }
 
 std::string_view TrimBlanks(std::string_view text) {
@@ -27,7 +18,7 @@ std::string_view TrimBlanks(std::string_view text) {
 
 // True when `text` starts with `word` (any letter case) followed by a blank or its end.
 bool StartsWithWord(std::string_view text, std::string_view word) {
-  if (text.size() < word.size() || LowerCopy(text.substr(0, word.size())) != word) return false;
+  if (text.size() < word.size() || AsciiLowered(text.substr(0, word.size())) != word) return false;
   return text.size() == word.size() || IsBlank(text[word.size()]);
 }
 
@@ -163,7 +154,7 @@ std::vector<ScriptCommand> ParseBatScript(std::string_view content, const std::s
     std::string_view line = TrimBlanks(lines[n]);
     while (!line.empty() && line.front() == '@') line = TrimBlanks(line.substr(1));
     if (line.empty() || line.front() == ':' || StartsWithWord(line, "rem")) continue;
-    const std::string lower = LowerCopy(line);
+    const std::string lower = AsciiLowered(line);
     if (lower == "echo off" || lower == "echo on") continue;
     const std::string expanded =
         ResolveCarets(ExpandBatchLine(line, scriptPath, lookup), scriptPath, n + 1);
@@ -240,7 +231,7 @@ std::vector<ScriptCommand> ParseVbsScript(std::string_view content, const std::s
   const auto lines = Lines(content);
   for (size_t n = 0; n < lines.size(); ++n) {
     const std::string_view line = TrimBlanks(lines[n]);
-    const std::string lower = LowerCopy(line);
+    const std::string lower = AsciiLowered(line);
     if (line.empty() || line.front() == '\'' || StartsWithWord(lower, "rem") ||
         StartsWithWord(lower, "dim") || StartsWithWord(lower, "set"))
       continue;
@@ -259,7 +250,7 @@ std::vector<ScriptCommand> ParseVbsScript(std::string_view content, const std::s
       ThrowScriptError(scriptPath, n + 1, "the arguments of Run cannot be read");
     bool wait = false;
     if (values->size() == 2) {
-      const std::string flag = LowerCopy((*values)[1]);
+      const std::string flag = AsciiLowered((*values)[1]);
       if (flag == "true") {
         wait = true;
       } else if (flag == "false") {

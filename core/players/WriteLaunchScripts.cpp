@@ -1,6 +1,6 @@
 #include "core/players/WriteLaunchScripts.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/players/LaunchScript.h"
 #include "core/players/LaunchScriptChoice.h"
 #include "core/showlist/MakeShowItemPath.h"

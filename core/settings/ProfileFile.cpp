@@ -1,6 +1,7 @@
 #include "core/settings/ProfileFile.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
+#include "base/AsciiCase.h"
 #include "core/settings/ProfileValue.h"
 #include "platform/FileSystem.h"
 
@@ -14,15 +15,6 @@ std::string_view Trim(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
   return text;
-}
-
-// Names are program constants and file text in an 8-bit code page: fold ASCII letters only.
-std::string Lower(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
 }
 
 // The section name of a header line ("[name]", text after the first ']' ignored), or nothing.
@@ -111,7 +103,7 @@ void ProfileFile::Parse(std::string_view content) {
     if (trimmed.empty()) continue;
     std::string_view name;
     if (SectionName(trimmed, name)) {
-      const auto [it, inserted] = sectionIndex_.emplace(Lower(name), sections_.size());
+      const auto [it, inserted] = sectionIndex_.emplace(AsciiLowered(name), sections_.size());
       current = kNone;
       if (inserted) {
         current = it->second;
@@ -126,19 +118,19 @@ void ProfileFile::Parse(std::string_view content) {
     if (current == kNone) continue;
     Section& section = sections_[current];
     section.insertAfter = i;
-    if (KeyName(trimmed, name)) section.keys.emplace(Lower(name), KeyRef{false, i});
+    if (KeyName(trimmed, name)) section.keys.emplace(AsciiLowered(name), KeyRef{false, i});
   }
 }
 
 const ProfileFile::Section* ProfileFile::FindSection(std::string_view section) const {
-  const auto it = sectionIndex_.find(Lower(Trim(section)));
+  const auto it = sectionIndex_.find(AsciiLowered(Trim(section)));
   return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 const std::string* ProfileFile::FindLine(std::string_view section, std::string_view key) const {
   const Section* found = FindSection(section);
   if (!found) return nullptr;
-  const auto it = found->keys.find(Lower(Trim(key)));
+  const auto it = found->keys.find(AsciiLowered(Trim(key)));
   if (it == found->keys.end()) return nullptr;
   return it->second.added ? &found->added[it->second.index] : &lines_[it->second.index].text;
 }
@@ -178,7 +170,7 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
   for (char& c : clean) {
     if (c == '\r' || c == '\n') c = ' ';
   }
-  const std::string sectionKey = Lower(Trim(section));
+  const std::string sectionKey = AsciiLowered(Trim(section));
   auto found = sectionIndex_.find(sectionKey);
   if (found == sectionIndex_.end()) {
     Section created;
@@ -187,7 +179,7 @@ void ProfileFile::WriteString(std::string_view section, std::string_view key,
     found = sectionIndex_.emplace(sectionKey, sections_.size() - 1).first;
   }
   Section& target = sections_[found->second];
-  const std::string keyName = Lower(Trim(key));
+  const std::string keyName = AsciiLowered(Trim(key));
   const auto it = target.keys.find(keyName);
   if (it == target.keys.end()) {
     target.added.push_back(std::string(key) + "=" + clean);

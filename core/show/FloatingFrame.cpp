@@ -3,7 +3,7 @@
 #include <bit>
 #include <limits>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/show/FloatingNumber.h"
 
 namespace {

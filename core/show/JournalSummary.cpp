@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
+#include "base/SplitTextLines.h"
 #include "core/show/ShowJournal.h"
-#include "core/showlist/TextLines.h"
 
 namespace {
 

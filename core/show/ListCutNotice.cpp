@@ -1,6 +1,6 @@
 #include "core/show/ListCutNotice.h"
 
-#include "core/ErrorReport.h"
+#include "base/ErrorReport.h"
 #include "core/show/ShowJournal.h"
 
 std::string ListCutMessage(const std::string& file, const LoadedShowList& loaded) {

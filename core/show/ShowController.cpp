@@ -1,10 +1,10 @@
 #include "core/show/ShowController.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
+#include "base/PathParts.h"
 #include "core/show/ListCutNotice.h"
 #include "core/show/ShowJournal.h"
 #include "core/show/VirtualKey.h"
-#include "core/showlist/ItemPath.h"
 #include "core/showlist/ShowListFile.h"
 #include "platform/FileSystem.h"
 

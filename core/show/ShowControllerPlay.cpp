@@ -1,6 +1,6 @@
 #include <chrono>
 
-#include "core/ErrorReport.h"
+#include "base/ErrorReport.h"
 #include "core/show/ItemLaunch.h"
 #include "core/show/ShowController.h"
 #include "core/show/ShowJournal.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 
 std::ptrdiff_t DragMoveDistance(std::size_t count, const std::vector<std::size_t>& selected,
                                 std::ptrdiff_t pressPosition, std::ptrdiff_t dropPosition) {

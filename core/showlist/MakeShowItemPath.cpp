@@ -3,7 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/showlist/ItemPath.h"
+#include "base/AsciiCase.h"
+#include "base/PathParts.h"
 #include "platform/PathStyle.h"
 
 namespace {
@@ -20,16 +21,8 @@ std::string_view DrivePart(std::string_view path) {
   return {};
 }
 
-char Lower(char c) {
-  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 bool SameName(std::string_view a, std::string_view b, FolderCase folderCase) {
-  if (a.size() != b.size()) return false;
-  if (folderCase == FolderCase::Sensitive) return a == b;
-  for (size_t i = 0; i < a.size(); ++i)
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  return true;
+  return folderCase == FolderCase::Sensitive ? a == b : EqualIgnoringAsciiCase(a, b);
 }
 
 std::vector<std::string_view> FolderNames(std::string_view folder) {

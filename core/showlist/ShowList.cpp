@@ -2,8 +2,8 @@
 
 #include <iterator>
 
-#include "core/showlist/ClearSelected.h"
 #include "core/showlist/DragMove.h"
+#include "core/showlist/RemoveAtPositions.h"
 
 void ShowList::Before(const ShowListChange& change) {
   if (observer_) observer_->BeforeChange(change);
@@ -54,7 +54,7 @@ void ShowList::Remove(const std::vector<std::size_t>& positions) {
   const ShowListChange change{ShowListChange::Kind::Reset};
   Before(change);
   try {
-    ClearSelected(items_, positions);  // refuses bad positions before it changes anything
+    RemoveAtPositions(items_, positions);  // refuses bad positions before it changes anything
   } catch (...) {
     After(change);
     throw;

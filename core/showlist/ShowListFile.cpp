@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "platform/FileSystem.h"
 #include "platform/FileTypes.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/show/ItemRunner.h"
 #include "core/show/SettingsStore.h"
 #include "core/show/ShowView.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/settings/ProfileFile.h"
 #include "core/showlist/ShowListFile.h"
 #include "platform/Process.h"

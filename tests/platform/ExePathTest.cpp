@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "core/showlist/ItemPath.h"
+#include "base/PathParts.h"
 #include "platform/ExePath.h"
 
 TEST(ExecutablePath, NamesThisTestProgramInFull) {

@@ -9,7 +9,7 @@
 #include <future>
 
 #include "TempDir.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "platform/FileSystem.h"
 
 namespace fs = std::filesystem;

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "TempDir.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "platform/FileSystem.h"
 
 TEST(WriteFileAtomically, CreatesReplacesAndKeepsBytes) {

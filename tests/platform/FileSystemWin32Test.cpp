@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "platform/FileSystem.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <iterator>
 #include <string>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/players/LaunchScriptReader.h"
 
 namespace {

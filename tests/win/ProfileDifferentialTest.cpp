@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "TempDir.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/settings/LanguageTexts.h"
 #include "core/settings/ProfileFile.h"
 #include "core/settings/ProfileValue.h"

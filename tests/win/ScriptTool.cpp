@@ -12,7 +12,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/players/BinoCommandLine.h"
 #include "core/players/WriteLaunchScripts.h"
 #include "platform/Shell.h"

@@ -27,7 +27,7 @@ void Shape::SetBrushColour(QColor colour) {
   update();
 }
 
-void Shape::SetBounds(long long left, long long top, long long width, long long height) {
+void Shape::Place(long long left, long long top, long long width, long long height) {
   setGeometry(Clamp(left), Clamp(top), Clamp(std::max(0LL, width)), Clamp(std::max(0LL, height)));
 }
 

@@ -11,7 +11,7 @@ class Shape : public QWidget {
   QColor PenColour() const { return pen_; }
   QColor BrushColour() const { return brush_; }
   // Places the shape; a width or height below zero is drawn as zero.
-  void SetBounds(long long left, long long top, long long width, long long height);
+  void Place(long long left, long long top, long long width, long long height);
 
  protected:
   void paintEvent(QPaintEvent*) override;

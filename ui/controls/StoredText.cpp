@@ -5,7 +5,7 @@
 #include <QString>
 #include <QVariant>
 
-#include "ui/qt/TextCodec.h"
+#include "ui/qt/QStringBytes.h"
 
 namespace {
 QByteArray MemoryName(const char* property) {

@@ -11,14 +11,14 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/AppError.h"
-#include "core/HandlerGuard.h"
+#include "base/AppError.h"
+#include "core/RunGuarded.h"
 #include "core/players/Bino2CommandFile.h"
 #include "core/players/WriteLaunchScripts.h"
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/RadioGroup.h"
-#include "ui/players/PlayerWindowParts.h"
-#include "ui/qt/TextCodec.h"
+#include "ui/players/PlayerSettingsControls.h"
+#include "ui/qt/QStringBytes.h"
 
 BinoSettingsWindow::BinoSettingsWindow(Services& services, ShowList& list)
     : QDialog(nullptr), services_(services), list_(list) {

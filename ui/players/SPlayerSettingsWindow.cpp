@@ -7,11 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/HandlerGuard.h"
+#include "core/RunGuarded.h"
 #include "core/players/WriteLaunchScripts.h"
 #include "ui/controls/RadioGroup.h"
-#include "ui/players/PlayerWindowParts.h"
-#include "ui/qt/TextCodec.h"
+#include "ui/players/PlayerSettingsControls.h"
+#include "ui/qt/QStringBytes.h"
 
 SPlayerSettingsWindow::SPlayerSettingsWindow(Services& services, ShowList& list)
     : QDialog(nullptr), services_(services), list_(list) {

@@ -8,7 +8,7 @@
 #include <QMessageBox>
 #include <optional>
 
-#include "ui/qt/TextCodec.h"
+#include "ui/qt/QStringBytes.h"
 
 namespace platform {
 namespace {

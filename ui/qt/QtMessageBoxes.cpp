@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <algorithm>
 
-#include "ui/qt/TextCodec.h"
+#include "ui/qt/QStringBytes.h"
 
 namespace platform {
 namespace {

@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core/HandlerGuard.h"
-#include "ui/qt/TextCodec.h"
+#include "core/RunGuarded.h"
+#include "ui/qt/QStringBytes.h"
 
 namespace {
 constexpr int kEnterKey = 13;

@@ -7,9 +7,9 @@
 #include <QResizeEvent>
 #include <QTimer>
 
-#include "core/HandlerGuard.h"
+#include "core/RunGuarded.h"
 #include "ui/controls/Label.h"
-#include "ui/controls/Memo.h"
+#include "ui/controls/LinesDisplay.h"
 #include "ui/controls/Shape.h"
 #include "ui/show/EyeCheckCard.h"
 #include "ui/show/FloatingValueWindow.h"
@@ -68,13 +68,13 @@ Label* MakeInfoLabel(QWidget* parent, int left, int top) {
   return label;
 }
 
-Memo* MakeHelpMemo(QWidget* parent, int left) {
-  auto* memo = new Memo(parent, kDesignHelpLines);
-  memo->setFont(PixelFont("Arial", 19, true));
-  SetWhiteOnBlack(memo);
-  memo->setAutoFillBackground(true);
-  memo->setGeometry(left, 86, ShowWindow::kHelpWidth, 339);
-  return memo;
+LinesDisplay* MakeHelpDisplay(QWidget* parent, int left) {
+  auto* display = new LinesDisplay(parent, kDesignHelpLines);
+  display->setFont(PixelFont("Arial", 19, true));
+  SetWhiteOnBlack(display);
+  display->setAutoFillBackground(true);
+  display->setGeometry(left, 86, ShowWindow::kHelpWidth, 339);
+  return display;
 }
 
 // The last of the program's windows to be activated, to tell real activations of the show
@@ -128,21 +128,21 @@ ShowWindow::ShowWindow(Services& services, ShowState& state, ShowList& list,
   resize(kDesignClientWidth, kDesignClientHeight);
 
   frameRectLeft = new Shape(this, Qt::white, Qt::black);
-  frameRectLeft->SetBounds(0, 0, 396, 573);
+  frameRectLeft->Place(0, 0, 396, 573);
   frameRectRight = new Shape(this, Qt::yellow, Qt::black);
-  frameRectRight->SetBounds(396, 0, 396, 573);
+  frameRectRight->Place(396, 0, 396, 573);
   descriptionLabelLeft = MakeInfoLabel(this, 24, 56);
   numberLabelLeft = MakeInfoLabel(this, 24, 16);
   descriptionLabelRight = MakeInfoLabel(this, 456, 56);
   numberLabelRight = MakeInfoLabel(this, 456, 16);
   frameLineRight = new Shape(this, Qt::yellow, Qt::yellow);
-  frameLineRight->SetBounds(396, 0, 65, 65);
+  frameLineRight->Place(396, 0, 65, 65);
   frameLineLeft = new Shape(this, Qt::white, Qt::white);
-  frameLineLeft->SetBounds(0, 0, 65, 65);
+  frameLineLeft->Place(0, 0, 65, 65);
   cornerMarker = new Shape(this, Qt::black, MarkerColourOf(MarkerColour::HotLight));
-  cornerMarker->SetBounds(0, 0, 16, 16);
-  helpLeft = MakeHelpMemo(this, 24);
-  helpRight = MakeHelpMemo(this, 456);
+  cornerMarker->Place(0, 0, 16, 16);
+  helpLeft = MakeHelpDisplay(this, 24);
+  helpRight = MakeHelpDisplay(this, 456);
   eyeCheckCard = new EyeCheckCard(this);
   eyeCheckCard->setGeometry(rect());
   eyeCheckCard->lower();
@@ -216,7 +216,7 @@ void ShowWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // The rectangles are anchored to the top and the bottom of the client area.
   for (Shape* shape : {frameRectLeft, frameRectRight})
-    shape->SetBounds(shape->x(), 0, shape->width(), height());
+    shape->Place(shape->x(), 0, shape->width(), height());
   eyeCheckCard->setGeometry(rect());
   KeepOuterSize();
   RunGuarded(services_, [this] { controller_.Resized(); });

@@ -18,7 +18,7 @@ class EyeCheckCard;
 class FloatingValueWindow;
 class ItemWait;
 class Label;
-class Memo;
+class LinesDisplay;
 class QTimer;
 class Shape;
 class ShowListWindow;
@@ -43,8 +43,8 @@ class ShowWindow : public QWidget, private ShowView {
   Shape* frameLineRight;
   Shape* frameLineLeft;
   Shape* cornerMarker;
-  Memo* helpLeft;
-  Memo* helpRight;
+  LinesDisplay* helpLeft;
+  LinesDisplay* helpRight;
   QTimer* pauseTimer;
   // Under everything else, so the frame, texts and help stay drawn over it.
   EyeCheckCard* eyeCheckCard;

@@ -1,5 +1,5 @@
 #include "core/settings/LanguageTexts.h"
-#include "ui/controls/Memo.h"
+#include "ui/controls/LinesDisplay.h"
 #include "ui/show/ShowWindow.h"
 
 void ShowWindow::ApplyTexts(const LanguageValues& texts) {

@@ -6,9 +6,9 @@
 #include <algorithm>
 
 #include "ui/controls/Label.h"
-#include "ui/controls/Memo.h"
+#include "ui/controls/LinesDisplay.h"
 #include "ui/controls/Shape.h"
-#include "ui/qt/TextCodec.h"
+#include "ui/qt/QStringBytes.h"
 #include "ui/show/EyeCheckCard.h"
 #include "ui/show/FloatingValueWindow.h"
 #include "ui/show/ItemWait.h"
@@ -54,7 +54,7 @@ void ShowWindow::FitTextsToHalves() {
   for (Label* label :
        {numberLabelLeft, descriptionLabelLeft, numberLabelRight, descriptionLabelRight})
     label->FitWithin(RoomInHalf(label));
-  for (Memo* help : {helpLeft, helpRight})
+  for (LinesDisplay* help : {helpLeft, helpRight})
     help->resize(std::min(kHelpWidth, RoomInHalf(help)), help->height());
 }
 
@@ -79,10 +79,10 @@ void ShowWindow::PlaceRightTexts(int half) {
 
 void ShowWindow::PlaceFrame(const FloatingFrameGeometry& g) {
   // The rectangles span the client height: they are anchored to its top and bottom.
-  frameRectLeft->SetBounds(g.rectangleLeftL, 0, g.rectangleWidth, height());
-  frameLineLeft->SetBounds(g.lineLeftL, 0, 1, g.lineHeight);
-  frameRectRight->SetBounds(g.rectangleLeftR, 0, g.rectangleWidth, height());
-  frameLineRight->SetBounds(g.lineLeftR, 0, 1, g.lineHeight);
+  frameRectLeft->Place(g.rectangleLeftL, 0, g.rectangleWidth, height());
+  frameLineLeft->Place(g.lineLeftL, 0, 1, g.lineHeight);
+  frameRectRight->Place(g.rectangleLeftR, 0, g.rectangleWidth, height());
+  frameLineRight->Place(g.lineLeftR, 0, 1, g.lineHeight);
 }
 
 void ShowWindow::ToggleCornerMarker() {

@@ -1,7 +1,7 @@
 #include "ui/showlist/ShowListModel.h"
 
 #include "core/showlist/DragMove.h"
-#include "ui/qt/TextCodec.h"
+#include "ui/qt/QStringBytes.h"
 
 ShowListModel::ShowListModel(ShowList& list, QObject* parent)
     : QAbstractListModel(parent), list_(list) {

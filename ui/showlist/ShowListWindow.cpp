@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/HandlerGuard.h"
+#include "core/RunGuarded.h"
 #include "core/show/ListCutNotice.h"
 #include "core/show/ShowJournal.h"
 #include "core/show/ShowState.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/players/Bino2CommandFile.h"
 #include "core/players/WriteLaunchScripts.h"
 #include "platform/TextEncoding.h"

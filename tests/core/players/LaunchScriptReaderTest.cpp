@@ -4,7 +4,7 @@
 #include <map>
 #include <set>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/players/LaunchScript.h"
 #include "core/players/LaunchScriptReader.h"
 

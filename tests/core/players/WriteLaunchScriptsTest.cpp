@@ -5,7 +5,7 @@
 #include <set>
 
 #include "TempDir.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/players/Bino2CommandFile.h"
 #include "core/players/BinoCommandLine.h"
 #include "core/players/SPlayerCommandLine.h"

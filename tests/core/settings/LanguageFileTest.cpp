@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "TempDir.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/settings/LanguageFile.h"
 
 TEST(LanguageFile, NoFileGivesTheBuiltInTextsAndTheFirstSaveWritesAll23) {

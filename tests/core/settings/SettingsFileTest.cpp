@@ -5,7 +5,7 @@
 #include <set>
 
 #include "TempDir.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsKeys.h"
 

@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "base/SplitTextLines.h"
 #include "core/Services.h"
 #include "core/show/JournalSummary.h"
 #include "core/show/ShowController.h"
 #include "core/show/ShowJournal.h"
-#include "core/showlist/TextLines.h"
 #include "fakes/Fakes.h"
 #include "fakes/ShowFakes.h"
 

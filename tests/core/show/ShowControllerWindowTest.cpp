@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "ShowControllerFixture.h"
-#include "core/AppError.h"
+#include "base/AppError.h"
 
 namespace fs = std::filesystem;
 

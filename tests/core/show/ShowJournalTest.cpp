@@ -4,9 +4,9 @@
 #include <regex>
 
 #include "TempDir.h"
+#include "base/SplitTextLines.h"
 #include "core/show/JournalSummary.h"
 #include "core/show/ShowJournal.h"
-#include "core/showlist/TextLines.h"
 
 namespace {
 

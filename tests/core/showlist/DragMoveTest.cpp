@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <random>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/showlist/DragMove.h"
 
 using Items = std::vector<std::string>;

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 #include "core/showlist/ShowList.h"
 
 namespace {

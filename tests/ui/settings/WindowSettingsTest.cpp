@@ -8,7 +8,7 @@
 #include "core/settings/SettingsKeys.h"
 #include "core/show/ShowStateSettings.h"
 #include "ui/controls/ComboBox.h"
-#include "ui/controls/Memo.h"
+#include "ui/controls/LinesDisplay.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/players/BinoSettingsWindow.h"
 #include "ui/players/SPlayerSettingsWindow.h"

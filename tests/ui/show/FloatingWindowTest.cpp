@@ -6,7 +6,7 @@
 #include "UiFixture.h"
 #include "core/show/ShowState.h"
 #include "ui/controls/Label.h"
-#include "ui/controls/Memo.h"
+#include "ui/controls/LinesDisplay.h"
 #include "ui/controls/Shape.h"
 #include "ui/show/FloatingValueWindow.h"
 #include "ui/show/ShowWindow.h"

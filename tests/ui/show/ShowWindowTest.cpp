@@ -6,14 +6,14 @@
 #include <filesystem>
 
 #include "UiFixture.h"
+#include "base/SplitTextLines.h"
 #include "core/show/JournalSummary.h"
 #include "core/show/ShowJournal.h"
 #include "core/show/ShowState.h"
 #include "core/show/VirtualKey.h"
-#include "core/showlist/TextLines.h"
 #include "platform/SystemColours.h"
 #include "ui/controls/Label.h"
-#include "ui/controls/Memo.h"
+#include "ui/controls/LinesDisplay.h"
 #include "ui/controls/Shape.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"

@@ -1,4 +1,4 @@
-#include "core/showlist/ItemPath.h"
+#include "base/PathParts.h"
 
 namespace {
 constexpr const char* kSeparators = "\\/:";

@@ -1,4 +1,4 @@
-#include "core/AppError.h"
+#include "base/AppError.h"
 
 std::string CannotOpenFileText(const std::string& file, const std::string& reason) {
   return "Cannot open file \"" + file + "\". " + reason;

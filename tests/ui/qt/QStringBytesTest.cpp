@@ -3,11 +3,11 @@
 #include <QDir>
 
 #include "core/showlist/MakeShowItemPath.h"
-#include "ui/qt/TextCodec.h"
+#include "ui/qt/QStringBytes.h"
 
 // Qt gives paths with '/' on every system; the core must get the system's own separators, or a
 // Windows item keeps the whole program folder as one name ("..\..\/C:/Shows/videos/\a.avi").
-TEST(TextCodec, PathsFromQtReachTheCoreWithTheSystemsSeparators) {
+TEST(QStringBytes, PathsFromQtReachTheCoreWithTheSystemsSeparators) {
   const QString root = QDir::rootPath();  // "/" here, "C:/" on Windows
   const std::string native =
       QDir::toNativeSeparators(root + "Shows/videos/plain.avi").toStdString();

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "core/AppError.h"
-#include "core/ErrorReport.h"
+#include "base/AppError.h"
+#include "base/ErrorReport.h"
 
 TEST(AppError, MessageTexts) {
   EXPECT_EQ(CannotOpenFileText("C:\\a.shl", "Access is denied"),

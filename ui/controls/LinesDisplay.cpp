@@ -1,8 +1,9 @@
-#include "ui/controls/Memo.h"
+#include "ui/controls/LinesDisplay.h"
 
-#include "ui/qt/TextCodec.h"
+#include "ui/qt/QStringBytes.h"
 
-Memo::Memo(QWidget* parent, const std::vector<std::string>& lines) : QLabel(parent), lines_(lines) {
+LinesDisplay::LinesDisplay(QWidget* parent, const std::vector<std::string>& lines)
+    : QLabel(parent), lines_(lines) {
   setWordWrap(true);
   setAlignment(Qt::AlignLeft | Qt::AlignTop);
   setTextFormat(Qt::PlainText);
@@ -11,12 +12,12 @@ Memo::Memo(QWidget* parent, const std::vector<std::string>& lines) : QLabel(pare
   Refresh();
 }
 
-void Memo::SetLine(int index, const std::string& text) {
+void LinesDisplay::SetLine(int index, const std::string& text) {
   lines_.at(static_cast<size_t>(index)) = text;
   Refresh();
 }
 
-void Memo::Refresh() {
+void LinesDisplay::Refresh() {
   QStringList shown;
   for (const auto& line : lines_) shown << FromBytes(line);
   setText(shown.join('\n'));

@@ -1,4 +1,4 @@
-#include "ui/qt/TextCodec.h"
+#include "ui/qt/QStringBytes.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
-#include "core/HandlerGuard.h"
+#include "core/RunGuarded.h"
 
 #include <exception>
 #include <new>
 
-#include "core/ErrorReport.h"
+#include "base/ErrorReport.h"
 
 bool RunGuarded(const Services& services, const std::function<void()>& handler) {
   std::string message;

@@ -1,8 +1,8 @@
-#include "core/showlist/ClearSelected.h"
+#include "core/showlist/RemoveAtPositions.h"
 
-#include "core/AppError.h"
+#include "base/AppError.h"
 
-void ClearSelected(std::vector<std::string>& items, const std::vector<std::size_t>& selected) {
+void RemoveAtPositions(std::vector<std::string>& items, const std::vector<std::size_t>& selected) {
   if (selected.empty()) return;
   for (std::size_t i = 0; i < selected.size(); ++i)
     if (selected[i] >= items.size() || (i > 0 && selected[i] <= selected[i - 1]))

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/showlist/ItemPath.h"
+#include "base/PathParts.h"
 
 TEST(ItemPath, FolderAndNameParts) {
   EXPECT_EQ(FolderPart(R"(clips\intro.bat)"), R"(clips\)");

@@ -4,9 +4,9 @@
 #include <vector>
 
 // A borderless, read-only display of a fixed number of text lines; long lines wrap at words.
-class Memo : public QLabel {
+class LinesDisplay : public QLabel {
  public:
-  Memo(QWidget* parent, const std::vector<std::string>& lines);
+  LinesDisplay(QWidget* parent, const std::vector<std::string>& lines);
   int LineCount() const { return static_cast<int>(lines_.size()); }
   const std::string& Line(int index) const { return lines_.at(static_cast<size_t>(index)); }
   void SetLine(int index, const std::string& text);

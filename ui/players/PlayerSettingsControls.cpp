@@ -1,4 +1,4 @@
-#include "ui/players/PlayerWindowParts.h"
+#include "ui/players/PlayerSettingsControls.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 
 #include "ui/controls/RadioGroup.h"
-#include "ui/qt/TextCodec.h"
+#include "ui/qt/QStringBytes.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
 

@@ -1,12 +1,12 @@
-#include "core/ErrorReport.h"
+#include "base/ErrorReport.h"
 
-#include "core/showlist/ItemPath.h"
+#include "base/AsciiCase.h"
+#include "base/PathParts.h"
 
 std::string ErrorReportTitle(const std::string& exePath) {
   std::string title = NamePart(exePath);
   title = title.substr(0, title.find('.'));
-  for (size_t i = 1; i < title.size(); ++i)
-    if (title[i] >= 'A' && title[i] <= 'Z') title[i] = static_cast<char>(title[i] - 'A' + 'a');
+  for (size_t i = 1; i < title.size(); ++i) title[i] = AsciiLower(title[i]);
   return title;
 }
 

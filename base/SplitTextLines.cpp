@@ -1,4 +1,4 @@
-#include "core/showlist/TextLines.h"
+#include "base/SplitTextLines.h"
 
 std::vector<std::string_view> SplitTextLines(std::string_view text) {
   std::vector<std::string_view> lines;

@@ -1,0 +1,14 @@
+#include "base/AsciiCase.h"
+
+std::string AsciiLowered(std::string_view text) {
+  std::string lowered(text);
+  for (char& c : lowered) c = AsciiLower(c);
+  return lowered;
+}
+
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+  return true;
+}
