@@ -16,6 +16,7 @@
 #include "ui/qt/FontStandIns.h"
 #include "ui/qt/QtFileDialogs.h"
 #include "ui/qt/QtMessageBoxes.h"
+#include "ui/qt/SystemLook.h"
 #include "ui/show/ShowWindow.h"
 
 int main(int argc, char** argv) {
@@ -25,10 +26,10 @@ int main(int argc, char** argv) {
   // closing the show window ends it.
   app.setQuitOnLastWindowClosed(false);
   app.setWindowIcon(QIcon(QStringLiteral(":/quadrel-64.png")));
-  platform::InstallFontStandIns();
+  InstallFontStandIns();
 
-  platform::QtFileDialogs dialogs;
-  platform::QtMessageBoxes messages;
+  QtFileDialogs dialogs;
+  QtMessageBoxes messages;
   auto pointer = platform::MakeSystemPointerCounter([](bool visible) {
     if (visible)
       QApplication::restoreOverrideCursor();
@@ -48,7 +49,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   services.pointer = pointer.get();
-  const auto screen = platform::MakeSystemScreen();
+  const auto screen = MakeSystemScreen();
   services.screen = screen.get();
   services.dialogs = &dialogs;
   services.messages = &messages;

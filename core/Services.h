@@ -2,10 +2,10 @@
 #include <functional>
 #include <string>
 
-#include "platform/FileDialogs.h"
-#include "platform/MessageBoxes.h"
+#include "core/host/FileDialogs.h"
+#include "core/host/MessageBoxes.h"
+#include "core/host/Screen.h"
 #include "platform/PointerCounter.h"
-#include "platform/Screen.h"
 #include "platform/Shell.h"
 
 class ShowJournal;
@@ -14,9 +14,9 @@ class ShowJournal;
 struct Services {
   std::string exePath;  // full native path of the executable; names the files beside it
   platform::PointerCounter* pointer = nullptr;
-  platform::Screen* screen = nullptr;
-  platform::FileDialogs* dialogs = nullptr;
-  platform::MessageBoxes* messages = nullptr;
+  host::Screen* screen = nullptr;
+  host::FileDialogs* dialogs = nullptr;
+  host::MessageBoxes* messages = nullptr;
   platform::Shell* shell = nullptr;
   std::function<char()> decimalSeparator;
   ShowJournal* journal = nullptr;  // none: nothing is journalled

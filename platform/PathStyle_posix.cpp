@@ -19,6 +19,10 @@ std::string ToNativeSeparators(const std::string& itemPath) {
 bool FolderNamesIgnoreCase() {
   return false;
 }
+
+bool ProgramsCarryExtensions() {
+  return false;
+}
 PathRules NativePathRules() {
   return PathRules::Posix;
 }

@@ -11,6 +11,9 @@ std::string ToNativeSeparators(const std::string& itemPath) {
 bool FolderNamesIgnoreCase() {
   return true;
 }
+bool ProgramsCarryExtensions() {
+  return true;
+}
 PathRules NativePathRules() {
   return PathRules::Windows;
 }

@@ -52,8 +52,8 @@ void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std:
   }
 }
 
-void WriteLaunchScripts(platform::FileDialogs& dialogs, platform::FileDialogRequest& leftDialog,
-                        platform::FileDialogRequest& rightDialog, const LaunchScriptRun& run) {
+void WriteLaunchScripts(host::FileDialogs& dialogs, host::FileDialogRequest& leftDialog,
+                        host::FileDialogRequest& rightDialog, const LaunchScriptRun& run) {
   if (run.separateLeftRight) {
     leftDialog.title = "Select left video clip(s)";
     rightDialog.title = "Select right video clip(s)";

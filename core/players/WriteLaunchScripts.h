@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/FileDialogs.h"
+#include "core/host/FileDialogs.h"
 
 // Builds one command line from the left name, the right name and the quote mark.
 using CommandLineBuilder = std::function<std::string(
@@ -43,5 +43,5 @@ void WriteChosenLaunchScripts(const LaunchScriptRun& run, const std::vector<std:
 // The whole script run of a player window: sets the video dialogs' titles, asks for the left
 // videos (cancel ends the run, nothing written), with separate left-right input for the right
 // videos as well (cancel leaves them empty), then writes the scripts as above.
-void WriteLaunchScripts(platform::FileDialogs& dialogs, platform::FileDialogRequest& leftDialog,
-                        platform::FileDialogRequest& rightDialog, const LaunchScriptRun& run);
+void WriteLaunchScripts(host::FileDialogs& dialogs, host::FileDialogRequest& leftDialog,
+                        host::FileDialogRequest& rightDialog, const LaunchScriptRun& run);

@@ -64,7 +64,7 @@ void ShowController::Resized() {
 }
 
 void ShowController::LayoutFrame() {
-  const platform::ScreenSize outer = view_.OuterSize();
+  const host::ScreenSize outer = view_.OuterSize();
   // The right half's texts follow, even when the value fails; an outer width is never below 0.
   view_.PlaceRightTexts(outer.width / 2);
   const char separator = services_.decimalSeparator ? services_.decimalSeparator() : '.';

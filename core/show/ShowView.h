@@ -1,9 +1,9 @@
 #pragma once
 #include <string>
 
+#include "core/host/Screen.h"
 #include "core/show/FloatingFrame.h"
 #include "core/show/ShowRules.h"
-#include "platform/Screen.h"
 
 // What the info texts and help displays of both halves show; empty texts are not drawn.
 struct InfoDisplay {
@@ -28,7 +28,7 @@ class ShowView {
   virtual void ToggleFrame() = 0;
   virtual void SetFrameVisible(bool visible) = 0;
   // The window's outer size, border and title bar included.
-  virtual platform::ScreenSize OuterSize() const = 0;
+  virtual host::ScreenSize OuterSize() const = 0;
   // The right half's texts keep the places of their left twins, `half` further right.
   virtual void PlaceRightTexts(int half) = 0;
   virtual void PlaceFrame(const FloatingFrameGeometry& geometry) = 0;
@@ -37,7 +37,7 @@ class ShowView {
   virtual void SetMarkerColour(MarkerColour colour) = 0;
 
   // Borderless over the whole screen, or with its border at this outer size.
-  virtual void ShowMaximised(platform::ScreenSize screen) = 0;
+  virtual void ShowMaximised(host::ScreenSize screen) = 0;
   virtual void ShowNormal(int outerWidth, int outerHeight) = 0;
   virtual void MoveToOrigin() = 0;
   // Asks the window to close; the close itself runs ShowController::Close.

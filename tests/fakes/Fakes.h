@@ -6,16 +6,16 @@
 #include <utility>
 #include <vector>
 
-#include "platform/FileDialogs.h"
-#include "platform/MessageBoxes.h"
+#include "core/host/FileDialogs.h"
+#include "core/host/MessageBoxes.h"
+#include "core/host/Screen.h"
 #include "platform/PointerCounter.h"
-#include "platform/Screen.h"
 #include "platform/Shell.h"
 
 // Answers queued by the test; a dialog with no answer left is cancelled.
-class FakeFileDialogs : public platform::FileDialogs {
+class FakeFileDialogs : public host::FileDialogs {
  public:
-  std::vector<std::string> Choose(const platform::FileDialogRequest& request) override {
+  std::vector<std::string> Choose(const host::FileDialogRequest& request) override {
     requests.push_back(request);
     if (answers.empty()) return {};
     auto answer = std::move(answers.front());
@@ -23,10 +23,10 @@ class FakeFileDialogs : public platform::FileDialogs {
     return answer;
   }
   std::deque<std::vector<std::string>> answers;
-  std::vector<platform::FileDialogRequest> requests;
+  std::vector<host::FileDialogRequest> requests;
 };
 
-class FakeMessageBoxes : public platform::MessageBoxes {
+class FakeMessageBoxes : public host::MessageBoxes {
  public:
   void ShowError(const std::string& title, const std::string& text) override {
     errors.emplace_back(title, text);
@@ -50,10 +50,10 @@ class FakePointerCounter : public platform::PointerCounter {
   std::vector<bool> calls;
 };
 
-class FakeScreen : public platform::Screen {
+class FakeScreen : public host::Screen {
  public:
-  platform::ScreenSize Size() override { return size; }
-  platform::ScreenSize size{1920, 1080};
+  host::ScreenSize Size() override { return size; }
+  host::ScreenSize size{1920, 1080};
 };
 
 // Records what would be opened; every item "ends" at once unless the test says otherwise.

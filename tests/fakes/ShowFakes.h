@@ -36,7 +36,7 @@ class RecordingView : public ShowView {
   }
   void ToggleFrame() override { log_.push_back("toggle frame"); }
   void SetFrameVisible(bool on) override { log_.push_back(on ? "frame shown" : "frame hidden"); }
-  platform::ScreenSize OuterSize() const override { return outer; }
+  host::ScreenSize OuterSize() const override { return outer; }
   void PlaceRightTexts(int half) override {
     log_.push_back("right texts +" + std::to_string(half));
   }
@@ -49,7 +49,7 @@ class RecordingView : public ShowView {
     const char* const names[] = {"hotlight", "gray", "purple"};
     log_.push_back(std::string("marker ") + names[static_cast<int>(colour)]);
   }
-  void ShowMaximised(platform::ScreenSize s) override {
+  void ShowMaximised(host::ScreenSize s) override {
     log_.push_back("maximised " + std::to_string(s.width) + "x" + std::to_string(s.height));
   }
   void ShowNormal(int width, int height) override {
@@ -79,7 +79,7 @@ class RecordingView : public ShowView {
     log_.push_back("pause stop");
   }
 
-  platform::ScreenSize outer{1000, 600};
+  host::ScreenSize outer{1000, 600};
   InfoDisplay info;                      // as last shown
   FloatingFrameGeometry frame;           // as last placed
   bool pausing = false;                  // the pause timer runs

@@ -8,7 +8,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM",
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
-  platform::InstallFontStandIns();  // as the program does
+  InstallFontStandIns();  // as the program does
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

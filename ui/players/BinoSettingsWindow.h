@@ -2,9 +2,9 @@
 #include <QDialog>
 
 #include "core/Services.h"
+#include "core/host/FileDialogs.h"
 #include "core/players/BinoCommandLine.h"
 #include "core/showlist/ShowList.h"
-#include "platform/FileDialogs.h"
 
 class QCheckBox;
 class QLabel;
@@ -24,10 +24,10 @@ class BinoSettingsWindow : public QDialog {
   // Location, videos and scripts (shared in kind with the Stereoscopic Player window).
   QPushButton* selectLocationButton;
   QLineEdit* locationEdit;
-  platform::FileDialogRequest locationDialog;
+  host::FileDialogRequest locationDialog;
   QPushButton* selectVideosButton;
-  platform::FileDialogRequest leftVideosDialog;
-  platform::FileDialogRequest rightVideosDialog;
+  host::FileDialogRequest leftVideosDialog;
+  host::FileDialogRequest rightVideosDialog;
   QCheckBox* addToListBox;
   RadioGroup* scriptKindGroup;
 

@@ -65,7 +65,7 @@ RadioGroup* MakeFileTypesGroup(QWidget* parent) {
   return group;
 }
 
-void ChooseLocation(platform::FileDialogs& dialogs, const platform::FileDialogRequest& request,
+void ChooseLocation(host::FileDialogs& dialogs, const host::FileDialogRequest& request,
                     QLineEdit* edit) {
   const std::vector<std::string> chosen = dialogs.Choose(request);
   if (!chosen.empty()) edit->setText(FileNameFromBytes(chosen.front()));

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/host/FileDialogs.h"
 #include "core/players/OptionTable.h"
-#include "platform/FileDialogs.h"
 
 class QBoxLayout;
 class QCheckBox;
@@ -36,5 +36,5 @@ RadioGroup* MakeFileTypesGroup(QWidget* parent);
 
 // Shows the location dialog; a chosen file's full path replaces the edit's text, a cancel
 // changes nothing.
-void ChooseLocation(platform::FileDialogs& dialogs, const platform::FileDialogRequest& request,
+void ChooseLocation(host::FileDialogs& dialogs, const host::FileDialogRequest& request,
                     QLineEdit* edit);

@@ -2,9 +2,9 @@
 #include <QDialog>
 
 #include "core/Services.h"
+#include "core/host/FileDialogs.h"
 #include "core/players/SPlayerCommandLine.h"
 #include "core/showlist/ShowList.h"
-#include "platform/FileDialogs.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -23,10 +23,10 @@ class SPlayerSettingsWindow : public QDialog {
   // Location, videos and scripts (shared in kind with the Bino window).
   QPushButton* selectLocationButton;
   QLineEdit* locationEdit;
-  platform::FileDialogRequest locationDialog;
+  host::FileDialogRequest locationDialog;
   QPushButton* selectVideosButton;
-  platform::FileDialogRequest leftVideosDialog;
-  platform::FileDialogRequest rightVideosDialog;
+  host::FileDialogRequest leftVideosDialog;
+  host::FileDialogRequest rightVideosDialog;
   QCheckBox* addToListBox;
   RadioGroup* scriptKindGroup;
 

@@ -3,12 +3,8 @@
 #include <QFont>
 #include <QStringList>
 
-namespace platform {
-
 void InstallFontStandIns() {
   QFont::insertSubstitutions(
       QStringLiteral("Tahoma"),
       {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial")});
 }
-
-}  // namespace platform

@@ -8,9 +8,9 @@
 #include <QMessageBox>
 #include <optional>
 
+#include "platform/PathStyle.h"
 #include "ui/qt/QStringBytes.h"
 
-namespace platform {
 namespace {
 
 // Names the files of a choice that do not exist; the choice is not taken.
@@ -24,15 +24,11 @@ QString MissingFilesText(const QStringList& missing) {
            missing.size() == 1 ? QStringLiteral("does") : QStringLiteral("do"));
 }
 
-#ifdef _WIN32
-constexpr bool kOfferAllFiles = false;
-constexpr bool kDotlessNames = false;
-#else
-// Linux programs and scripts carry no .exe: the dialogs that choose show items also list all
-// files; and "*.*" would hide every name without a dot, so "all files" is "*".
-constexpr bool kOfferAllFiles = true;
-constexpr bool kDotlessNames = true;
-#endif
+// Where programs and scripts carry no extension (Linux), the dialogs that choose show items also
+// list all files; and "*.*" would hide every name without a dot, so "all files" is "*".
+bool DotlessNames() {
+  return !platform::ProgramsCarryExtensions();
+}
 
 // Where several files may be chosen (show items, videos), only existing files are taken: a
 // typed name of a missing file is a typing error that would become an item or a script for
@@ -145,7 +141,7 @@ QStringList QtNameFilters(const std::string& filter, bool addAllFiles) {
     for (auto& p : patterns) {
       p = p.trimmed();
       if (p == "*.*" || p == "*") hasAll = true;
-      if (p == "*.*" && kDotlessNames) p = QStringLiteral("*");
+      if (p == "*.*" && DotlessNames()) p = QStringLiteral("*");
     }
     filters << parts[i] + " (" + patterns.join(' ') + ")";
   }
@@ -153,14 +149,15 @@ QStringList QtNameFilters(const std::string& filter, bool addAllFiles) {
   return filters;
 }
 
-std::vector<std::string> QtFileDialogs::Choose(const FileDialogRequest& request) {
+std::vector<std::string> QtFileDialogs::Choose(const host::FileDialogRequest& request) {
   OpenDialog dialog(QApplication::activeWindow());
   if (!request.title.empty()) dialog.setWindowTitle(FromBytes(request.title));
-  dialog.setOption(QFileDialog::DontUseNativeDialog, kOfferAllFiles);
+  // Qt's own dialog where the system's would not list the dotless names.
+  dialog.setOption(QFileDialog::DontUseNativeDialog, DotlessNames());
   dialog.setOption(QFileDialog::HideNameFilterDetails, true);
   dialog.setOption(QFileDialog::ReadOnly, false);
   if (!request.filter.empty())
-    dialog.setNameFilters(QtNameFilters(request.filter, kOfferAllFiles && request.offerAllFiles));
+    dialog.setNameFilters(QtNameFilters(request.filter, DotlessNames() && request.offerAllFiles));
   QString suffix = FromBytes(request.defaultExt);
   if (suffix.startsWith('.')) suffix.remove(0, 1);
   // A list of extensions is no single suffix to append.
@@ -192,5 +189,3 @@ std::vector<std::string> QtFileDialogs::Choose(const FileDialogRequest& request)
   for (const QString& name : names) chosen.push_back(FileNameToBytes(name));
   return chosen;
 }
-
-}  // namespace platform

@@ -6,7 +6,6 @@
 
 #include "ui/qt/QStringBytes.h"
 
-namespace platform {
 namespace {
 
 // A message box moved into its area as it is shown, after it has taken its final size and
@@ -49,5 +48,3 @@ void QtMessageBoxes::Show(QMessageBox::Icon icon, const std::string& title,
   if (area_) box.area = area_();
   box.exec();
 }
-
-}  // namespace platform

@@ -3,11 +3,9 @@
 #include <QRect>
 #include <functional>
 
-#include "platform/MessageBoxes.h"
+#include "core/host/MessageBoxes.h"
 
-namespace platform {
-
-class QtMessageBoxes : public MessageBoxes {
+class QtMessageBoxes : public host::MessageBoxes {
  public:
   void ShowError(const std::string& title, const std::string& text) override;
   void ShowWarning(const std::string& title, const std::string& text) override;
@@ -25,5 +23,3 @@ class QtMessageBoxes : public MessageBoxes {
 
 // The top left corner for a box of `size` centred in `area`, kept inside it where it fits.
 QPoint PlaceCentred(const QSize& size, const QRect& area);
-
-}  // namespace platform

@@ -1,13 +1,13 @@
 #include "ui/show/MarkerColours.h"
 
-#include "platform/SystemColours.h"
+#include "ui/qt/SystemLook.h"
 
 QColor MarkerColourOf(MarkerColour colour) {
   switch (colour) {
     case MarkerColour::HotLight:
-      return QColor::fromRgb(platform::SystemColourRgb(platform::SystemColour::HotLight));
+      return SystemColour(platform::SystemColour::HotLight);
     case MarkerColour::GrayText:
-      return QColor::fromRgb(platform::SystemColourRgb(platform::SystemColour::GrayText));
+      return SystemColour(platform::SystemColour::GrayText);
     case MarkerColour::Purple:
       break;
   }

@@ -91,12 +91,12 @@ class ShowWindow : public QWidget, private ShowView {
   void ShowInfo(const InfoDisplay& info) override;
   void ToggleFrame() override;
   void SetFrameVisible(bool visible) override;
-  platform::ScreenSize OuterSize() const override;
+  host::ScreenSize OuterSize() const override;
   void PlaceRightTexts(int half) override;
   void PlaceFrame(const FloatingFrameGeometry& geometry) override;
   void ToggleCornerMarker() override;
   void SetMarkerColour(MarkerColour colour) override;
-  void ShowMaximised(platform::ScreenSize screen) override;
+  void ShowMaximised(host::ScreenSize screen) override;
   void ShowNormal(int outerWidth, int outerHeight) override;
   void MoveToOrigin() override;
   void Close() override;

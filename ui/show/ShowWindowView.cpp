@@ -66,7 +66,7 @@ void ShowWindow::SetFrameVisible(bool visible) {
   for (Shape* shape : FrameShapes()) shape->setVisible(visible);
 }
 
-platform::ScreenSize ShowWindow::OuterSize() const {
+host::ScreenSize ShowWindow::OuterSize() const {
   return {OuterWidth(), OuterHeight()};
 }
 
@@ -93,7 +93,7 @@ void ShowWindow::SetMarkerColour(MarkerColour colour) {
   cornerMarker->SetBrushColour(MarkerColourOf(colour));
 }
 
-void ShowWindow::ShowMaximised(platform::ScreenSize screen) {
+void ShowWindow::ShowMaximised(host::ScreenSize screen) {
   outerSizeWanted_.reset();
   const QRect whole(0, 0, screen.width, screen.height);
   if (isFullScreen() && geometry() == whole) return;

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/Services.h"
+#include "core/host/FileDialogs.h"
 #include "core/show/ShowState.h"
 #include "core/showlist/ShowList.h"
-#include "platform/FileDialogs.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -42,9 +42,9 @@ class ShowListWindow : public QDialog {
   QPushButton* saveListButton;
 
   // The three dialogs; each keeps the name last chosen in it and opens with it again.
-  platform::FileDialogRequest selectFilesDialog;
-  platform::FileDialogRequest loadListDialog;
-  platform::FileDialogRequest saveListDialog;
+  host::FileDialogRequest selectFilesDialog;
+  host::FileDialogRequest loadListDialog;
+  host::FileDialogRequest saveListDialog;
 
   // The show list shown by listView.
   ShowList& Items() const { return list_; }

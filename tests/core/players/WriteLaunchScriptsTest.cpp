@@ -256,10 +256,10 @@ TEST(WriteLaunchScripts, SPlayerRunWritesItsOwnCommandLine) {
 
 namespace {
 // Answers each dialog from a queue (an empty answer is a cancel) and records what was asked.
-struct QueuedDialogs : platform::FileDialogs {
+struct QueuedDialogs : host::FileDialogs {
   std::vector<Files> answers;
-  std::vector<platform::FileDialogRequest> asked;
-  Files Choose(const platform::FileDialogRequest& request) override {
+  std::vector<host::FileDialogRequest> asked;
+  Files Choose(const host::FileDialogRequest& request) override {
     asked.push_back(request);
     if (answers.empty()) return {};
     Files answer = answers.front();
@@ -272,8 +272,8 @@ struct QueuedDialogs : platform::FileDialogs {
 TEST(WriteLaunchScripts, DialogTitlesAndCancels) {
   ScriptRun r;
   QueuedDialogs dialogs;
-  platform::FileDialogRequest left{.title = "old", .multiSelect = true};
-  platform::FileDialogRequest right{.title = "old right", .multiSelect = true};
+  host::FileDialogRequest left{.title = "old", .multiSelect = true};
+  host::FileDialogRequest right{.title = "old right", .multiSelect = true};
 
   // One file per video: only the left dialog, titled for plain clips; cancel writes nothing.
   WriteLaunchScripts(dialogs, left, right, r.run);

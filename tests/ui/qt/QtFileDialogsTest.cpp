@@ -46,8 +46,8 @@ QString RefusalOfNextDialog(const QString& folder, const QString& text) {
       message = box->text();
     dialog->reject();
   });
-  platform::QtFileDialogs dialogs;
-  platform::FileDialogRequest request;
+  QtFileDialogs dialogs;
+  host::FileDialogRequest request;
   request.multiSelect = true;
   request.filter = "Show files (*.exe, *.bat)|*.exe;*.bat";
   EXPECT_TRUE(dialogs.Choose(request).empty());
@@ -60,8 +60,8 @@ TEST(QtFileDialogs, SeveralFilesMustAllExistOrTheChoiceIsRefusedNamingTheMissing
   dir.write("there.avi", "x");
   dir.write("a clip.avi", "x");
   const QString folder = QString::fromStdString(dir.path().string());
-  platform::QtFileDialogs dialogs;
-  platform::FileDialogRequest request;
+  QtFileDialogs dialogs;
+  host::FileDialogRequest request;
   request.multiSelect = true;
   request.filter = "Show files (*.exe, *.bat)|*.exe;*.bat";
 
@@ -81,24 +81,24 @@ TEST(QtFileDialogs, SeveralFilesMustAllExistOrTheChoiceIsRefusedNamingTheMissing
 TEST(QtFileDialogs, OneFileToLoadMayBeMissingAndIsReportedWhenOpened) {
   TempDir dir;
   const QString folder = QString::fromStdString(dir.path().string());
-  platform::QtFileDialogs dialogs;
-  platform::FileDialogRequest load;
+  QtFileDialogs dialogs;
+  host::FileDialogRequest load;
   load.defaultExt = "shl";
   TypeIntoNextDialog(folder, "not yet");
   EXPECT_EQ(dialogs.Choose(load), std::vector<std::string>{dir.file("not yet.shl")});
 }
 
 TEST(QtFileDialogs, NameFiltersKeepDescriptionsAndListPatterns) {
-  EXPECT_EQ(platform::QtNameFilters("Show files (*.exe, *.bat)|*.exe;*.bat", true),
+  EXPECT_EQ(QtNameFilters("Show files (*.exe, *.bat)|*.exe;*.bat", true),
             (QStringList{"Show files (*.exe, *.bat) (*.exe *.bat)", "All files (*)"}));
   // "*.*" would hide names without a dot, which Linux programs and scripts mostly are.
-  EXPECT_EQ(platform::QtNameFilters("3D show list (*.shl)|*.shl|All files (*.*)|*.*", true),
+  EXPECT_EQ(QtNameFilters("3D show list (*.shl)|*.shl|All files (*.*)|*.*", true),
             (QStringList{"3D show list (*.shl) (*.shl)", "All files (*.*) (*)"}));
 }
 
 namespace {
 // The name filters of the next dialog; it is cancelled.
-QStringList FiltersOfNextDialog(platform::FileDialogRequest request) {
+QStringList FiltersOfNextDialog(host::FileDialogRequest request) {
   QStringList filters;
   QTimer::singleShot(0, [&filters] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -106,21 +106,21 @@ QStringList FiltersOfNextDialog(platform::FileDialogRequest request) {
     filters = dialog->nameFilters();
     dialog->reject();
   });
-  platform::QtFileDialogs dialogs;
+  QtFileDialogs dialogs;
   EXPECT_TRUE(dialogs.Choose(request).empty());
   return filters;
 }
 }  // namespace
 
 TEST(QtFileDialogs, OnlyTheShowItemDialogAddsAllFiles) {
-  platform::FileDialogRequest save;
+  host::FileDialogRequest save;
   save.save = true;
   save.filter = "3D show list (*.shl)|*.shl";
   EXPECT_EQ(FiltersOfNextDialog(save), QStringList{"3D show list (*.shl) (*.shl)"});
-  platform::FileDialogRequest location;
+  host::FileDialogRequest location;
   location.filter = "Executable files|*.exe";
   EXPECT_EQ(FiltersOfNextDialog(location), QStringList{"Executable files (*.exe)"});
-  platform::FileDialogRequest select;
+  host::FileDialogRequest select;
   select.multiSelect = true;
   select.offerAllFiles = true;
   select.filter = "Show files|*.exe;*.bat";
@@ -132,8 +132,8 @@ TEST(QtFileDialogs, NamesWithDoubleQuotesComeBackWholeOrAreRefused) {
   TempDir dir;
   dir.write("a\"b.avi", "x");
   const QString folder = QString::fromStdString(dir.path().string());
-  platform::QtFileDialogs dialogs;
-  platform::FileDialogRequest several;
+  QtFileDialogs dialogs;
+  host::FileDialogRequest several;
   several.multiSelect = true;
   TypeIntoNextDialog(folder, "a\"b.avi");
   EXPECT_EQ(dialogs.Choose(several), std::vector<std::string>{dir.file("a\"b.avi")});
@@ -143,7 +143,7 @@ TEST(QtFileDialogs, NamesWithDoubleQuotesComeBackWholeOrAreRefused) {
   EXPECT_EQ(dialogs.Choose(several),
             (std::vector<std::string>{dir.file("one.avi"), dir.file("two.avi")}));
 
-  platform::FileDialogRequest load;
+  host::FileDialogRequest load;
   load.defaultExt = "shl";
   TypeIntoNextDialog(folder, "my\"list");
   EXPECT_EQ(dialogs.Choose(load), std::vector<std::string>{dir.file("my\"list.shl")});

@@ -11,17 +11,17 @@
 #include "core/show/ShowJournal.h"
 #include "core/show/ShowState.h"
 #include "core/show/VirtualKey.h"
-#include "platform/SystemColours.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/LinesDisplay.h"
 #include "ui/controls/Shape.h"
+#include "ui/qt/SystemLook.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"
 
 namespace {
 
 QColor Colour(platform::SystemColour role) {
-  return QColor::fromRgb(platform::SystemColourRgb(role));
+  return SystemColour(role);
 }
 
 class ShowWindowTest : public UiFixture {

@@ -1,7 +1,6 @@
 #pragma once
-#include <memory>
 
-namespace platform {
+namespace host {
 
 struct ScreenSize {
   int width = 0;
@@ -15,7 +14,4 @@ class Screen {
   virtual ScreenSize Size() = 0;
 };
 
-// The screen of this system.
-std::unique_ptr<Screen> MakeSystemScreen();
-
-}  // namespace platform
+}  // namespace host

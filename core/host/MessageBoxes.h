@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-namespace platform {
+namespace host {
 
 // Message boxes shown to the operator.
 class MessageBoxes {
@@ -13,4 +13,4 @@ class MessageBoxes {
   virtual void ShowWarning(const std::string& title, const std::string& text) = 0;
 };
 
-}  // namespace platform
+}  // namespace host

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-namespace platform {
+namespace host {
 
 // What a file dialog is asked for. `filter` is "Description|*.a;*.b|Description 2|*.*".
 struct FileDialogRequest {
@@ -24,4 +24,4 @@ class FileDialogs {
   virtual std::vector<std::string> Choose(const FileDialogRequest& request) = 0;
 };
 
-}  // namespace platform
+}  // namespace host
