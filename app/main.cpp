@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   services.journal = &journal;
 
   App program(services);
-  ShowWindow& showWindow = program.Show();
+  ShowWindow& showWindow = program.ShowWindow();
   messages.PlaceWithin([&showWindow] { return showWindow.MessageArea(); });
   QObject::connect(&showWindow, &ShowWindow::Closed, &app, &QApplication::quit);
   if (const QScreen* primary = QGuiApplication::primaryScreen()) {

@@ -19,6 +19,7 @@
 #include "core/showlist/DragMove.h"
 #include "core/showlist/RemoveAtPositions.h"
 #include "core/showlist/ShowListFile.h"
+#include "ui/App.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
 
@@ -73,11 +74,8 @@ struct Window {
     s.messages = &messages;
     return s;
   }();
-  ShowState state;
-  ShowList list;
-  QDialog binoWindow;
-  QDialog splayerWindow;
-  ShowListWindow form{services, state, list, binoWindow, splayerWindow};
+  App app{services};
+  ShowListWindow& form = app.ListWindow();
   Window() { form.show(); }
   void Select(const std::vector<std::size_t>& positions) {
     QItemSelection selection;

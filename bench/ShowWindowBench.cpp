@@ -103,7 +103,7 @@ struct ShowWindows {
 
 void StepRight(benchmark::State& state, std::vector<std::string> items) {
   ShowWindows windows(std::move(items));
-  ShowWindow& show = windows.app->Show();
+  ShowWindow& show = windows.app->ShowWindow();
   const int count = windows.app->List().Count();
   for (auto _ : state) {
     windows.app->State().showIndex = count / 2;

@@ -4,7 +4,7 @@
 
 namespace {
 
-constexpr std::array<LanguageText, kHelpLineCount> kScreen{{
+constexpr std::array<LanguageText, kHelpLineCount> kHelpLines{{
     {"Help", "H : Toggle help", "H: Toggle Help"},
     {"Load list", "L : Load File list", "L: Load File list"},
     {"Maximise screen", "M : Toggle maximise screen", "M: Toggle Maximise screen"},
@@ -22,7 +22,7 @@ constexpr std::array<LanguageText, kHelpLineCount> kScreen{{
     {"Corner indicator", "C: Toggle corner indicator", "C: Toggle corner indicator"},
 }};
 
-constexpr std::array<LanguageText, kSetupTextCount> kSetup{{
+constexpr std::array<LanguageText, kListWindowTextCount> kListWindow{{
     {"Window", "Quadrel File list", "File list"},
     {"Select", "Select File(s)", "Select file(s)"},
     {"Clear", "Clear", "Clear"},
@@ -35,37 +35,47 @@ constexpr std::array<LanguageText, kSetupTextCount> kSetup{{
 
 }  // namespace
 
-const std::array<LanguageText, kHelpLineCount>& ScreenTexts() {
-  return kScreen;
+const std::array<LanguageText, kHelpLineCount>& HelpLineTexts() {
+  return kHelpLines;
 }
 
-const std::array<LanguageText, kSetupTextCount>& SetupTexts() {
-  return kSetup;
+const std::array<LanguageText, kListWindowTextCount>& ListWindowTexts() {
+  return kListWindow;
 }
 
 LanguageValues BuiltInLanguage() {
   LanguageValues values;
-  for (std::size_t i = 0; i < kHelpLineCount; ++i) values.help[i] = kScreen[i].builtIn;
-  for (std::size_t i = 0; i < kSetupTextCount; ++i) values.setup[i] = kSetup[i].builtIn;
+  for (std::size_t i = 0; i < kHelpLineCount; ++i) values.help[i] = kHelpLines[i].builtIn;
+  for (std::size_t i = 0; i < kListWindowTextCount; ++i)
+    values.listWindow[i] = kListWindow[i].builtIn;
+  return values;
+}
+
+LanguageValues TextsBeforeReading() {
+  LanguageValues values;
+  for (std::size_t i = 0; i < kHelpLineCount; ++i) values.help[i] = kHelpLines[i].beforeRead;
+  for (std::size_t i = 0; i < kListWindowTextCount; ++i)
+    values.listWindow[i] = kListWindow[i].beforeRead;
   return values;
 }
 
 LanguageValues LoadLanguageTexts(const ProfileFile& profile) {
   LanguageValues values;
   for (std::size_t i = 0; i < kHelpLineCount; ++i) {
-    values.help[i] = profile.ReadString(kScreenSection, kScreen[i].key, kScreen[i].builtIn);
+    values.help[i] = profile.ReadString(kScreenSection, kHelpLines[i].key, kHelpLines[i].builtIn);
   }
-  for (std::size_t i = 0; i < kSetupTextCount; ++i) {
-    values.setup[i] = profile.ReadString(kSetupSection, kSetup[i].key, kSetup[i].builtIn);
+  for (std::size_t i = 0; i < kListWindowTextCount; ++i) {
+    values.listWindow[i] =
+        profile.ReadString(kSetupSection, kListWindow[i].key, kListWindow[i].builtIn);
   }
   return values;
 }
 
 void SaveLanguageTexts(ProfileFile& profile, const LanguageValues& values) {
   for (std::size_t i = 0; i < kHelpLineCount; ++i) {
-    profile.WriteString(kScreenSection, kScreen[i].key, values.help[i]);
+    profile.WriteString(kScreenSection, kHelpLines[i].key, values.help[i]);
   }
-  for (std::size_t i = 0; i < kSetupTextCount; ++i) {
-    profile.WriteString(kSetupSection, kSetup[i].key, values.setup[i]);
+  for (std::size_t i = 0; i < kListWindowTextCount; ++i) {
+    profile.WriteString(kSetupSection, kListWindow[i].key, values.listWindow[i]);
   }
 }

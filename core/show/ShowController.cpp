@@ -2,8 +2,10 @@
 
 #include "base/AppError.h"
 #include "base/PathParts.h"
+#include "core/players/SettingsChoices.h"
 #include "core/show/ListCutNotice.h"
 #include "core/show/ShowJournal.h"
+#include "core/show/ShowStateSettings.h"
 #include "core/show/VirtualKey.h"
 #include "core/showlist/ShowListFile.h"
 #include "platform/FileSystem.h"
@@ -13,9 +15,15 @@ namespace {
 constexpr int kMaxPointerCalls = 1 << 16;
 }  // namespace
 
-ShowController::ShowController(Services& services, ShowState& state, ShowList& list, ShowView& view,
-                               ItemRunner& runner, SettingsStore& store)
-    : services_(services), state_(state), list_(list), view_(view), runner_(runner), store_(store) {
+ShowController::ShowController(Services& services, ShowState& state, ShowList& list,
+                               ProgramValues& values, ShowView& view, ItemRunner& runner)
+    : services_(services),
+      state_(state),
+      list_(list),
+      values_(values),
+      settings_(values.settings),
+      view_(view),
+      runner_(runner) {
   state_.firstActivation = true;
   state_.pointerVisible = true;
 }
@@ -31,8 +39,10 @@ void ShowController::FirstActivationSteps() {
   if (services_.journal) services_.journal->WindowOpened();
   state_.showIndex = 0;
   state_.maximised = false;
-  // The settings fill the list window's boxes, whose handlers set the continuous show's flags.
-  store_.Load();
+  values_ = ReadProgramFiles(services_.exePath);
+  KeepChoicesInRange(values_.settings);
+  ApplyShowSettings(values_.settings, state_);
+  if (onFilesRead) onFilesRead();
   LoadAutomaticList();
   state_.cursorDisplayCount = 0;
   view_.MoveToOrigin();
@@ -114,7 +124,7 @@ void ShowController::HandleKey(int key) {
   if (key == 'T') view_.ToggleEyeCheckCard();
   if (key == VK_SPACE_KEY || key == VK_RETURN_KEY) PlayStep();
   // The show list may have changed in the show list window: the count is read afresh.
-  state_.showIndex = BoundShowIndex(state_.showIndex, list_.Count(), state_.loopAll);
+  state_.showIndex = BoundShowIndex(state_.showIndex, list_.Count(), settings_.loopAll);
   RefreshInfoDisplay();
   if (key == 'X' || key == VK_ESCAPE_KEY) view_.Close();
   UpdateCornerMarker();
@@ -170,7 +180,8 @@ void ShowController::UpdateCornerMarker() {
 }
 
 void ShowController::Close() {
-  store_.Save();
+  CollectShowSettings(state_, values_.settings);
+  WriteProgramFiles(services_.exePath, values_);
   const std::string file = ProgramFileName(services_.exePath, ".LST");
   SaveShowList(file, list_.Items());
   if (services_.journal) services_.journal->ListSaved(file, list_.Count());

@@ -1,9 +1,10 @@
 #pragma once
+#include <functional>
 #include <string>
 
 #include "core/Services.h"
+#include "core/settings/ProgramFiles.h"
 #include "core/show/ItemRunner.h"
-#include "core/show/SettingsStore.h"
 #include "core/show/ShowState.h"
 #include "core/show/ShowView.h"
 #include "core/showlist/ShowList.h"
@@ -20,8 +21,14 @@ class ShowController {
   static constexpr int kNormalOuterWidth = 800;
   static constexpr int kNormalOuterHeight = 600;
 
-  ShowController(Services& services, ShowState& state, ShowList& list, ShowView& view,
-                 ItemRunner& runner, SettingsStore& store);
+  // `values` are the settings and texts the program holds; the first activation reads them from
+  // their files and the close writes them back.
+  ShowController(Services& services, ShowState& state, ShowList& list, ProgramValues& values,
+                 ShowView& view, ItemRunner& runner);
+
+  // Runs at the first activation once the settings and texts have been read, before the
+  // automatic list is loaded: the windows already built show them.
+  std::function<void()> onFilesRead;
 
   // The show window was activated: the first time the files are read; every time the frame is
   // hidden and the texts drawn afresh.
@@ -36,8 +43,9 @@ class ShowController {
   void PauseElapsed();
   // Enter in the floating value window with `value`: the frame is laid out and shown.
   void FloatingValueEntered(const std::string& value);
-  // The three saves of the close: settings and texts, then the list. Throws on the first that
-  // fails; the others are skipped and the window stays open.
+  // The three saves of the close: settings and texts (as the program holds them, the show's
+  // displays and floating value included), then the list. Throws on the first that fails; the
+  // others are skipped and the window stays open.
   void Close();
   // The close went through.
   void Closed();
@@ -62,9 +70,12 @@ class ShowController {
   Services& services_;
   ShowState& state_;
   ShowList& list_;
+  ProgramValues& values_;
+  // The play options (continuous show, Loop All) are read here, where the show list window's
+  // boxes write them.
+  const Settings& settings_;
   ShowView& view_;
   ItemRunner& runner_;
-  SettingsStore& store_;
   bool layoutPending_ = false;
   bool pauseRunning_ = false;
 };

@@ -54,7 +54,7 @@ void ShowController::PlayStep() {
   state_.helpVisible = false;
   if (state_.showIndex < list_.Count()) {
     PlayItem();
-    if (state_.continuousMode) {
+    if (settings_.continuousMode) {
       if (services_.journal && !pauseRunning_)
         services_.journal->ContinuousStarted(state_.showIndex + 1);
       StartPause();
@@ -78,7 +78,7 @@ void ShowController::PauseElapsed() {
   state_.showIndex = state_.showIndex + 1;
   StartPause();
   if (state_.showIndex >= list_.Count()) {
-    if (state_.loopAll) {
+    if (settings_.loopAll) {
       state_.showIndex = 0;
     } else {
       state_.showIndex = list_.Count();

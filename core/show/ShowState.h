@@ -2,7 +2,8 @@
 #include <cstdint>
 #include <string>
 
-// The state of the running show: where it stands and what the show window shows.
+// The state of the running show: where it stands and what the show window shows. The play
+// options (continuous show, Loop All) are the settings' own, read from there.
 struct ShowState {
   int32_t showIndex = 0;  // position in the show list; count is the end-of-show position
   bool infoVisible = false;
@@ -11,8 +12,6 @@ struct ShowState {
   bool maximised = false;
   bool pointerVisible = false;
   int32_t cursorDisplayCount = 0;  // last value returned by the pointer display counter
-  bool continuousMode = false;
-  bool loopAll = false;
   std::string floatingValueText;
   double floatingPercent = 0;
   bool firstActivation = false;

@@ -14,7 +14,5 @@ void CollectShowSettings(const ShowState& state, Settings& settings) {
   settings.infoVisible = state.infoVisible;
   settings.helpVisible = state.helpVisible;
   settings.monoInfo = state.monoInfo;
-  settings.continuousMode = state.continuousMode;
-  settings.loopAll = state.loopAll;
   settings.floatingValueText = state.floatingValueText;
 }

@@ -3,9 +3,8 @@
 struct Settings;
 struct ShowState;
 
-// The show window's displays and the floating value come from the settings. The play options
-// do not: they are read into the show list window's boxes, whose handlers copy them here.
+// The show window's displays and the floating value live in the show state while the show runs
+// (the keys and the floating value window change them there): they come from the settings at
+// the first activation and go back into them at the close.
 void ApplyShowSettings(const Settings& settings, ShowState& state);
-
-// The displays, the floating value and the play options as the show holds them now.
 void CollectShowSettings(const ShowState& state, Settings& settings);

@@ -5,7 +5,6 @@
 
 #include "base/AppError.h"
 #include "core/show/ItemRunner.h"
-#include "core/show/SettingsStore.h"
 #include "core/show/ShowView.h"
 
 // One line per call the show's fakes were given, shared by them so that a test sees the order
@@ -102,29 +101,6 @@ class FakeItemRunner : public ItemRunner {
     process.WaitFor(-1);
   }
   std::function<void()> whilePlaying;
-
- private:
-  CallLog& log_;
-};
-
-// The settings and language files: counts their reads and writes; a write can fail.
-class FakeSettingsStore : public SettingsStore {
- public:
-  explicit FakeSettingsStore(CallLog& log) : log_(log) {}
-  void Load() override {
-    ++loads;
-    log_.push_back("load");
-    if (onLoad) onLoad();
-  }
-  void Save() override {
-    ++saves;
-    log_.push_back("save");
-    if (!saveError.empty()) throw AppError(saveError);
-  }
-  int loads = 0;
-  int saves = 0;
-  std::string saveError;         // when set, Save throws it
-  std::function<void()> onLoad;  // what the settings set, as the real files would
 
  private:
   CallLog& log_;

@@ -24,8 +24,8 @@ const std::vector<Name>& ProgramNames() {
   static const std::vector<Name> names = [] {
     std::vector<Name> result;
     for (const auto& key : SettingsKeys()) result.emplace_back(key.section, key.key);
-    for (const auto& text : ScreenTexts()) result.emplace_back(kScreenSection, text.key);
-    for (const auto& text : SetupTexts()) result.emplace_back(kSetupSection, text.key);
+    for (const auto& text : HelpLineTexts()) result.emplace_back(kScreenSection, text.key);
+    for (const auto& text : ListWindowTexts()) result.emplace_back(kSetupSection, text.key);
     return result;
   }();
   return names;

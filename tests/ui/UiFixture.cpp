@@ -20,5 +20,5 @@ std::string UiFixture::ProgramFile(const std::string& extension) const {
 }
 
 void UiFixture::Activate() {
-  app->Show().Activate();
+  app->ShowWindow().Activate();
 }

@@ -194,11 +194,11 @@ TEST(ProfileAgainstSystem, FirstSettingsAndLanguageFiles) {
   ExpectSame(std::nullopt, SettingsSaveAndLoad(Settings()));
 
   std::vector<Op> language;
-  for (const LanguageText& text : ScreenTexts())
+  for (const LanguageText& text : HelpLineTexts())
     language.push_back(Write(kScreenSection, text.key, text.builtIn));
-  for (const LanguageText& text : SetupTexts())
+  for (const LanguageText& text : ListWindowTexts())
     language.push_back(Write(kSetupSection, text.key, text.builtIn));
-  for (const LanguageText& text : ScreenTexts()) language.push_back(Read("screen", text.key));
+  for (const LanguageText& text : HelpLineTexts()) language.push_back(Read("screen", text.key));
   ExpectSame(std::nullopt, language);
 }
 

@@ -13,20 +13,25 @@ ComboBox::ComboBox(QWidget* parent, const QStringList& items, const QString& tex
   setCurrentIndex(-1);
   setEditText(text);
   // Picking from the list (mouse or arrow keys) is the only way the operator chooses an entry.
-  connect(this, &QComboBox::activated, this, [this](int index) { itemIndex_ = index; });
+  connect(this, &QComboBox::activated, this, [this](int index) {
+    const bool changed = index != itemIndex_;
+    itemIndex_ = index;
+    if (changed) emit ChoiceChanged(index);
+  });
   lineEdit()->installEventFilter(this);
 }
 
-void ComboBox::SetItemIndex(int index) {
+void ComboBox::Choose(int index) {
   if (index == itemIndex_) return;
   if (index < 0 || index >= count()) {
     itemIndex_ = -1;
     setCurrentIndex(-1);
     setEditText(QString());
-    return;
+  } else {
+    itemIndex_ = index;
+    setCurrentIndex(index);
   }
-  itemIndex_ = index;
-  setCurrentIndex(index);
+  emit ChoiceChanged(itemIndex_);
 }
 
 bool ComboBox::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,7 @@
 #include "ui/controls/LinesDisplay.h"
 
+#include <utility>
+
 #include "ui/qt/QStringBytes.h"
 
 LinesDisplay::LinesDisplay(QWidget* parent, const std::vector<std::string>& lines)
@@ -14,6 +16,12 @@ LinesDisplay::LinesDisplay(QWidget* parent, const std::vector<std::string>& line
 
 void LinesDisplay::SetLine(int index, const std::string& text) {
   lines_.at(static_cast<size_t>(index)) = text;
+  Refresh();
+}
+
+void LinesDisplay::SetLines(std::vector<std::string> lines) {
+  lines.resize(lines_.size());
+  lines_ = std::move(lines);
   Refresh();
 }
 

@@ -10,6 +10,8 @@ class LinesDisplay : public QLabel {
   int LineCount() const { return static_cast<int>(lines_.size()); }
   const std::string& Line(int index) const { return lines_.at(static_cast<size_t>(index)); }
   void SetLine(int index, const std::string& text);
+  // All lines at once, laid out once; as many as the display has.
+  void SetLines(std::vector<std::string> lines);
 
  private:
   void Refresh();

@@ -22,13 +22,15 @@ RadioGroup::RadioGroup(QWidget* parent, const QString& caption, const QStringLis
     buttons_.push_back(button);
   }
   connect(group_, &QButtonGroup::idClicked, this, &RadioGroup::Clicked);
+  // A change of choice unchecks one item and checks another: the last toggle tells the result.
+  connect(group_, &QButtonGroup::idToggled, this, [this] { emit ChoiceChanged(Chosen()); });
 }
 
-int RadioGroup::ItemIndex() const {
+int RadioGroup::Chosen() const {
   return group_->checkedId();
 }
 
-void RadioGroup::SetItemIndex(int index) {
+void RadioGroup::Choose(int index) {
   if (index >= Count()) index = Count() - 1;
   if (index < 0) {
     // An exclusive group cannot uncheck its last button until exclusivity is lifted.

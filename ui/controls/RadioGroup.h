@@ -13,13 +13,15 @@ class RadioGroup : public QGroupBox {
   RadioGroup(QWidget* parent, const QString& caption, const QStringList& items, int columns = 1);
   int Count() const { return static_cast<int>(buttons_.size()); }
   // The chosen item, or -1 for none.
-  int ItemIndex() const;
-  // Below -1 chooses none; at or above the count chooses the last item.
-  void SetItemIndex(int index);
+  int Chosen() const;
+  // Below 0 chooses none; at or above the count chooses the last item.
+  void Choose(int index);
   QRadioButton* Button(int index) const { return buttons_.at(static_cast<size_t>(index)); }
 
  signals:
   void Clicked(int index);
+  // The chosen item changed, by the operator or by the program; -1 for none.
+  void ChoiceChanged(int index);
 
  protected:
   // The caption takes the group's text colour (its font colour) under every style: the

@@ -53,7 +53,7 @@ RadioGroup* MakeRadioGroup(QWidget* parent, const char* caption, std::span<const
   for (const auto& item : table)
     captions << QString::fromUtf8(item.caption.data(), std::ssize(item.caption));
   auto* group = new RadioGroup(parent, QString::fromUtf8(caption), captions);
-  group->SetItemIndex(chosen);
+  group->Choose(chosen);
   return group;
 }
 
@@ -61,7 +61,7 @@ RadioGroup* MakeFileTypesGroup(QWidget* parent) {
   auto* group =
       new RadioGroup(parent, QStringLiteral("File types"),
                      {QStringLiteral("Make BAT file(s)"), QStringLiteral("Make VBS file(s)")}, 2);
-  group->SetItemIndex(0);
+  group->Choose(0);
   return group;
 }
 

@@ -7,10 +7,6 @@
 #include "core/RunGuarded.h"
 #include "ui/qt/QStringBytes.h"
 
-namespace {
-constexpr int kEnterKey = 13;
-}  // namespace
-
 FloatingValueWindow::FloatingValueWindow(Services& services)
     : QWidget(nullptr), services_(services) {
   setWindowTitle(QStringLiteral("Floating window"));
@@ -20,17 +16,20 @@ FloatingValueWindow::FloatingValueWindow(Services& services)
   resize(203, 82);
   move(0, 0);
 
-  captionLabel = new QLabel(QStringLiteral("Float in %"), this);
-  captionLabel->setGeometry(8, 30, 80, 22);
-  valueEdit = new QLineEdit(QStringLiteral("0"), this);
-  valueEdit->setGeometry(92, 26, 100, 28);
-  // Return and the keypad's Enter both arrive as the one Enter key.
-  connect(valueEdit, &QLineEdit::returnPressed, this, [this] { ValueKeyPress(kEnterKey); });
+  captionLabel_ = new QLabel(QStringLiteral("Float in %"), this);
+  captionLabel_->setGeometry(8, 30, 80, 22);
+  valueEdit_ = new QLineEdit(QStringLiteral("0"), this);
+  valueEdit_->setGeometry(92, 26, 100, 28);
+  // Return and the keypad's Enter both arrive as returnPressed; other keys are editing.
+  connect(valueEdit_, &QLineEdit::returnPressed, this, [this] { ValueConfirmed(); });
 }
 
-void FloatingValueWindow::ValueKeyPress(int key) {
-  if (key != kEnterKey) return;
+void FloatingValueWindow::ShowValue(const std::string& value) {
+  valueEdit_->setText(FromBytes(value));
+}
+
+void FloatingValueWindow::ValueConfirmed() {
   RunGuarded(services_, [this] {
-    if (onValueEntered) onValueEntered(ToBytes(valueEdit->text()));
+    if (onValueEntered) onValueEntered(ToBytes(valueEdit_->text()));
   });
 }

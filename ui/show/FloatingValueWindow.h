@@ -15,14 +15,19 @@ class FloatingValueWindow : public QWidget {
  public:
   explicit FloatingValueWindow(Services& services);
 
-  QLabel* captionLabel;
-  QLineEdit* valueEdit;
-
-  // A key typed into valueEdit; Enter (13) takes the value, the others are ordinary editing.
-  void ValueKeyPress(int key);
+  // Shows the value in force (its stored bytes) in the edit field.
+  void ShowValue(const std::string& value);
   // Runs for Enter with the value typed, inside the window's error guard.
   std::function<void(const std::string& value)> onValueEntered;
 
+  // The controls, for the tests alone (defined there).
+  struct TestAccess;
+
  private:
+  // Return and the keypad's Enter: the value typed is taken.
+  void ValueConfirmed();
+
   Services& services_;
+  QLabel* captionLabel_;
+  QLineEdit* valueEdit_;
 };

@@ -8,11 +8,12 @@
 #include <QTimer>
 
 #include "core/RunGuarded.h"
+#include "core/settings/LanguageTexts.h"
+#include "ui/WindowsOnDemand.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/LinesDisplay.h"
 #include "ui/controls/Shape.h"
 #include "ui/show/EyeCheckCard.h"
-#include "ui/show/FloatingValueWindow.h"
 #include "ui/show/ItemWait.h"
 #include "ui/show/MarkerColours.h"
 #include "ui/show/VirtualKeyFromQt.h"
@@ -21,24 +22,6 @@ namespace {
 
 constexpr int kDesignClientWidth = 792;
 constexpr int kDesignClientHeight = 573;
-
-const std::vector<std::string> kDesignHelpLines = {
-    "H: Toggle Help",
-    "L: Load File list",
-    "M: Toggle Maximise screen",
-    "I: Toggle current file info",
-    "<-, 4: Previous file",
-    "->, 6: Next file",
-    "1: First file",
-    "0: End of show position",
-    "SPACE, ENT: Play file",
-    "S: Toggle mono/stereo text",
-    "P: Show/hide mouse pointer",
-    "ESC, X: Exit",
-    "F: Toggle floating frame",
-    "V: Floating value",
-    "C: Toggle corner indicator",
-};
 
 QFont PixelFont(const char* family, int pixels, bool bold) {
   QFont font(family);
@@ -69,7 +52,8 @@ Label* MakeInfoLabel(QWidget* parent, int left, int top) {
 }
 
 LinesDisplay* MakeHelpDisplay(QWidget* parent, int left) {
-  auto* display = new LinesDisplay(parent, kDesignHelpLines);
+  const LanguageValues texts = TextsBeforeReading();
+  auto* display = new LinesDisplay(parent, {texts.help.begin(), texts.help.end()});
   display->setFont(PixelFont("Arial", 19, true));
   SetWhiteOnBlack(display);
   display->setAutoFillBackground(true);
@@ -107,17 +91,13 @@ class ActivationWatcher : public QObject {
 
 }  // namespace
 
-ShowWindow::ShowWindow(Services& services, ShowState& state, ShowList& list,
-                       ShowListWindow& listWindow, FloatingValueWindow& floatingWindow,
-                       SettingsStore& store)
+ShowWindow::ShowWindow(Services& services, ShowState& state, WindowsOnDemand& windows)
     : QWidget(nullptr),
       pauseTimer(new QTimer(this)),
       services_(services),
       state_(state),
-      listWindow_(listWindow),
-      floatingWindow_(floatingWindow),
-      itemWait_(new ItemWait(*this, *pauseTimer, [this] { PauseElapsed(); })),
-      controller_(services, state, list, *this, *itemWait_, store) {
+      windows_(windows),
+      itemWait_(new ItemWait(*this, *pauseTimer, [this] { PauseElapsed(); })) {
   setWindowTitle(QStringLiteral("Quadrel V" QUADREL_VERSION));
   setAutoFillBackground(true);
   QPalette pal = palette();
@@ -156,7 +136,7 @@ ShowWindow::ShowWindow(Services& services, ShowState& state, ShowList& list,
   watcher->onMainActivated = [this](QWidget* previous) {
     if (state_.firstActivation) {
       Activate();
-    } else if (previous && previous == &floatingWindow_) {
+    } else if (previous && windows_.IsFloatingWindow(previous)) {
       // Enter in the floating value window has already run this activation itself.
       if (floatingHandOverDone_)
         floatingHandOverDone_ = false;
@@ -180,18 +160,22 @@ void ShowWindow::showEvent(QShowEvent* event) {
   }
 }
 
+ItemRunner& ShowWindow::Runner() {
+  return *itemWait_;
+}
+
 void ShowWindow::Activate() {
-  RunGuarded(services_, [this] { controller_.Activated(); });
-  RunGuarded(services_, [this] { controller_.LayoutIfPending(); });
+  RunGuarded(services_, [this] { controller_->Activated(); });
+  RunGuarded(services_, [this] { controller_->LayoutIfPending(); });
 }
 
 void ShowWindow::KeyDown(int key) {
-  RunGuarded(services_, [&] { controller_.HandleKey(key); });
+  RunGuarded(services_, [&] { controller_->HandleKey(key); });
   itemWait_->Release();
 }
 
 void ShowWindow::PauseElapsed() {
-  RunGuarded(services_, [this] { controller_.PauseElapsed(); });
+  RunGuarded(services_, [this] { controller_->PauseElapsed(); });
   itemWait_->Release();
 }
 
@@ -219,7 +203,7 @@ void ShowWindow::resizeEvent(QResizeEvent* event) {
     shape->Place(shape->x(), 0, shape->width(), height());
   eyeCheckCard->setGeometry(rect());
   KeepOuterSize();
-  RunGuarded(services_, [this] { controller_.Resized(); });
+  if (controller_) RunGuarded(services_, [this] { controller_->Resized(); });
   FitTextsToHalves();
 }
 
@@ -231,11 +215,11 @@ void ShowWindow::moveEvent(QMoveEvent* event) {
 
 void ShowWindow::closeEvent(QCloseEvent* event) {
   // A failed save skips the ones after it and keeps the window open; the next close starts over.
-  if (!RunGuarded(services_, [this] { controller_.Close(); })) {
+  if (!RunGuarded(services_, [this] { controller_->Close(); })) {
     event->ignore();
     return;
   }
   event->accept();
-  controller_.Closed();
+  controller_->Closed();
   emit Closed();
 }

@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "core/Services.h"
-#include "core/show/SettingsStore.h"
 #include "core/show/ShowController.h"
 #include "core/show/ShowState.h"
 #include "core/show/ShowView.h"
@@ -21,17 +20,25 @@ class Label;
 class LinesDisplay;
 class QTimer;
 class Shape;
-class ShowListWindow;
+class WindowsOnDemand;
 struct LanguageValues;
 
 // The show window: black, split into a left and a right half, one per eye. It draws what its
 // controller tells it and hands it the operator's keys, the pause timer's ticks, activations,
 // resizes and the close, each inside the error guard.
+//
+// It is the controller's view and owns its item runner, so it is built first: the application
+// then builds the controller over View() and Runner() and hands it over with SetController,
+// before the window is shown. The other windows come from `windows` when first needed.
 class ShowWindow : public QWidget, private ShowView {
   Q_OBJECT
  public:
-  ShowWindow(Services& services, ShowState& state, ShowList& list, ShowListWindow& listWindow,
-             FloatingValueWindow& floatingWindow, SettingsStore& store);
+  ShowWindow(Services& services, ShowState& state, WindowsOnDemand& windows);
+
+  ShowView& View() { return *this; }
+  ItemRunner& Runner();
+  void SetController(ShowController& controller) { controller_ = &controller; }
+  ShowController& Controller() { return *controller_; }
 
   // Controls, in stacking order from the bottom.
   Shape* frameRectLeft;
@@ -48,8 +55,6 @@ class ShowWindow : public QWidget, private ShowView {
   QTimer* pauseTimer;
   // Under everything else, so the frame, texts and help stay drawn over it.
   EyeCheckCard* eyeCheckCard;
-
-  ShowController& Controller() { return controller_; }
 
   // The help displays' designed width; narrower only where a half has less room.
   static constexpr int kHelpWidth = 281;
@@ -70,9 +75,8 @@ class ShowWindow : public QWidget, private ShowView {
   // The four frame shapes in the order every show and hide goes through them.
   std::vector<Shape*> FrameShapes() const;
 
-  // The help lines of both displays; the left one is saved (ShowWindowTexts.cpp).
-  void ApplyTexts(const LanguageValues& texts);
-  void CollectTexts(LanguageValues& texts) const;
+  // The help lines of both displays (ShowWindowTexts.cpp).
+  void ShowTexts(const LanguageValues& texts);
 
  signals:
   // The close went through: the program ends.
@@ -124,10 +128,9 @@ class ShowWindow : public QWidget, private ShowView {
 
   Services& services_;
   ShowState& state_;
-  ShowListWindow& listWindow_;
-  FloatingValueWindow& floatingWindow_;
+  WindowsOnDemand& windows_;
   ItemWait* itemWait_;  // a child of the window
-  ShowController controller_;
+  ShowController* controller_ = nullptr;
   bool floatingHandOverDone_ = false;
   // The windowed mode's outer size, and the frame margins it was last set with.
   std::optional<QSize> outerSizeWanted_;

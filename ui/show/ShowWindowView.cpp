@@ -1,10 +1,10 @@
 // The show window as its controller's view: each call carries out one thing the show's rules
 // decided.
-#include <QLineEdit>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/WindowsOnDemand.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/LinesDisplay.h"
 #include "ui/controls/Shape.h"
@@ -173,23 +173,25 @@ void ShowWindow::Close() {
 }
 
 void ShowWindow::OpenShowList() {
-  listWindow_.move(listWindow_.x(), 0);
-  listWindow_.move(0, 0);
-  listWindow_.exec();
+  ShowListWindow& listWindow = windows_.ListWindow();
+  listWindow.move(listWindow.x(), 0);
+  listWindow.move(0, 0);
+  listWindow.exec();
 }
 
 void ShowWindow::ToggleFloatingValueWindow(const std::string& value) {
-  floatingWindow_.valueEdit->setText(FromBytes(value));
-  if (floatingWindow_.isVisible()) {
-    floatingWindow_.hide();
+  FloatingValueWindow& floatingWindow = windows_.FloatingWindow();
+  floatingWindow.ShowValue(value);
+  if (floatingWindow.isVisible()) {
+    floatingWindow.hide();
   } else {
-    floatingWindow_.show();
-    floatingWindow_.activateWindow();  // the floating value window takes the keyboard
+    floatingWindow.show();
+    floatingWindow.activateWindow();  // the floating value window takes the keyboard
   }
 }
 
 void ShowWindow::TakeKeyboardFromFloatingValue() {
-  floatingWindow_.hide();
+  windows_.FloatingWindow().hide();
   floatingHandOverDone_ = true;
   activateWindow();
   Activate();

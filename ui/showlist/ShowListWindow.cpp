@@ -13,10 +13,10 @@
 #include "core/RunGuarded.h"
 #include "core/show/ListCutNotice.h"
 #include "core/show/ShowJournal.h"
-#include "core/show/ShowState.h"
 #include "core/showlist/DragMove.h"
 #include "core/showlist/MakeShowItemPath.h"
 #include "core/showlist/ShowListFile.h"
+#include "ui/WindowsOnDemand.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/players/BinoSettingsWindow.h"
 #include "ui/players/SPlayerSettingsWindow.h"
@@ -59,15 +59,13 @@ bool IsNavigationKey(int key) {
 
 }  // namespace
 
-ShowListWindow::ShowListWindow(Services& services, ShowState& state, ShowList& list,
-                               QDialog& binoWindow, QDialog& splayerWindow)
+ShowListWindow::ShowListWindow(Services& services, ShowList& list, Settings& settings,
+                               const LanguageValues& texts, WindowsOnDemand& windows)
     : QDialog(nullptr),
       services_(services),
-      state_(state),
       list_(list),
       items_(new ShowListModel(list, this)),
-      binoWindow_(binoWindow),
-      splayerWindow_(splayerWindow) {
+      windows_(windows) {
   setWindowTitle(QStringLiteral("File list"));
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -95,6 +93,9 @@ ShowListWindow::ShowListWindow(Services& services, ShowState& state, ShowList& l
   saveListDialog.save = true;
 
   ShowModal = [](QDialog& window) { window.exec(); };
+  Bind(settings);
+  ShowSettings();
+  ShowTexts(texts);
 }
 
 void ShowListWindow::BuildControls() {
@@ -136,7 +137,7 @@ void ShowListWindow::BuildControls() {
                                {QStringLiteral("Bino"), QStringLiteral("Stereoscopic Player"),
                                 QStringLiteral("User defined")});
   playerGroup->setGeometry(697, 408, 130, 82);
-  playerGroup->SetItemIndex(0);
+  playerGroup->Choose(0);
   rightAnchored_.emplace_back(playerGroup, playerGroup->geometry());
   makeScriptsButton = button("Make BAT/VBS", QRect(698, 496, 129, 33));
   loadListButton = button("Load list", QRect(698, 641, 129, 25));
@@ -158,9 +159,6 @@ void ShowListWindow::BuildControls() {
   connect(saveListButton, &QPushButton::clicked, this, [this] { Guarded([this] { SaveList(); }); });
   connect(makeScriptsButton, &QPushButton::clicked, this,
           [this] { Guarded([this] { MakeScripts(); }); });
-  // Every change of a box, by the operator or by the settings, reaches the show state.
-  connect(continuousBox, &QCheckBox::toggled, this, [this] { ContinuousToggled(); });
-  connect(loopBox, &QCheckBox::toggled, this, [this] { LoopToggled(); });
 }
 
 void ShowListWindow::Guarded(const std::function<void()>& handler) {
@@ -257,21 +255,13 @@ void ShowListWindow::SaveList() {
   if (services_.journal) services_.journal->ListSaved(files.front(), list_.Count());
 }
 
-void ShowListWindow::ContinuousToggled() {
-  state_.continuousMode = continuousBox->isChecked();
-}
-
-void ShowListWindow::LoopToggled() {
-  state_.loopAll = loopBox->isChecked();
-}
-
 void ShowListWindow::MakeScripts() {
-  switch (playerGroup->ItemIndex()) {
+  switch (playerGroup->Chosen()) {
     case 0:
-      ShowModal(binoWindow_);
+      ShowModal(windows_.BinoWindow());
       break;
     case 1:
-      ShowModal(splayerWindow_);
+      ShowModal(windows_.SPlayerWindow());
       break;
     default:  // "User defined" or no choice
       break;

@@ -9,8 +9,8 @@
 
 #include "core/Services.h"
 #include "core/host/FileDialogs.h"
-#include "core/show/ShowState.h"
 #include "core/showlist/ShowList.h"
+#include "ui/controls/SettingBindings.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -19,6 +19,7 @@ class QMouseEvent;
 class QPushButton;
 class ShowListModel;
 class RadioGroup;
+class WindowsOnDemand;
 struct LanguageValues;
 struct Settings;
 
@@ -26,9 +27,10 @@ struct Settings;
 class ShowListWindow : public QDialog {
   Q_OBJECT
  public:
-  // The player windows are shown by "Make BAT/VBS" for the player chosen.
-  ShowListWindow(Services& services, ShowState& state, ShowList& list, QDialog& binoWindow,
-                 QDialog& splayerWindow);
+  // The play options and the chosen player show and write their fields of `settings`; the
+  // title and captions are `texts`. "Make BAT/VBS" shows the chosen player's window.
+  ShowListWindow(Services& services, ShowList& list, Settings& settings,
+                 const LanguageValues& texts, WindowsOnDemand& windows);
 
   QListView* listView;
   QPushButton* selectFilesButton;
@@ -60,8 +62,6 @@ class ShowListWindow : public QDialog {
   void ClearAll();
   void LoadList();
   void SaveList();
-  void ContinuousToggled();
-  void LoopToggled();
   void MakeScripts();
   // True when the key was the list's close key (X or ESC).
   bool ListKeyDown(QKeyEvent& event);
@@ -74,12 +74,10 @@ class ShowListWindow : public QDialog {
   QPoint PressPoint() const { return pressPoint_; }
   bool Dragging() const { return dragging_; }
 
-  // The play options and the chosen player, and the title and captions
-  // (ShowListWindowSettings.cpp). Collect leaves the play options to CollectShowSettings.
-  void Apply(const Settings& settings);
-  void Collect(Settings& settings) const;
-  void ApplyTexts(const LanguageValues& texts);
-  void CollectTexts(LanguageValues& texts) const;
+  // Shows the settings' values and the texts again, firing none of the controls' handlers
+  // (ShowListWindowSettings.cpp).
+  void ShowSettings();
+  void ShowTexts(const LanguageValues& texts);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -90,6 +88,7 @@ class ShowListWindow : public QDialog {
 
  private:
   void BuildControls();
+  void Bind(Settings& settings);
   void Guarded(const std::function<void()>& handler);
   int RowAt(QPoint point) const;
   void SelectOnly(int row);
@@ -104,11 +103,10 @@ class ShowListWindow : public QDialog {
   void CancelDrag();
 
   Services& services_;
-  ShowState& state_;
   ShowList& list_;
   ShowListModel* items_;
-  QDialog& binoWindow_;
-  QDialog& splayerWindow_;
+  WindowsOnDemand& windows_;
+  SettingBindings bindings_;
   // Controls that keep their distance to the right edge, with their place at the design size.
   std::vector<std::pair<QWidget*, QRect>> rightAnchored_;
 

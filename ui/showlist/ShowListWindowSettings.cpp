@@ -1,36 +1,34 @@
 #include <QCheckBox>
 #include <QPushButton>
-#include <type_traits>
 #include <utility>
 
 #include "core/settings/LanguageTexts.h"
 #include "core/settings/Settings.h"
 #include "ui/controls/RadioGroup.h"
-#include "ui/controls/StoredText.h"
+#include "ui/qt/QStringBytes.h"
 #include "ui/showlist/ShowListWindow.h"
 
 namespace {
 
-// The control showing each "Setup" text, with the property holding it; const for a const window.
-template <typename Window,
-          typename Object = std::conditional_t<std::is_const_v<Window>, const QObject, QObject>>
-std::pair<Object*, const char*> SetupTarget(Window& window, SetupText which) {
+// The control showing each "Setup" text, with the property holding it.
+std::pair<QObject*, const char*> ListWindowTextTarget(ShowListWindow& window,
+                                                      ListWindowText which) {
   switch (which) {
-    case SetupText::Window:
+    case ListWindowText::Window:
       return {&window, "windowTitle"};
-    case SetupText::Select:
+    case ListWindowText::Select:
       return {window.selectFilesButton, "text"};
-    case SetupText::Clear:
+    case ListWindowText::Clear:
       return {window.clearButton, "text"};
-    case SetupText::ClearAll:
+    case ListWindowText::ClearAll:
       return {window.clearAllButton, "text"};
-    case SetupText::Load:
+    case ListWindowText::Load:
       return {window.loadListButton, "text"};
-    case SetupText::Save:
+    case ListWindowText::Save:
       return {window.saveListButton, "text"};
-    case SetupText::Continuous:
+    case ListWindowText::Continuous:
       return {window.continuousBox, "text"};
-    case SetupText::Loop:
+    case ListWindowText::Loop:
       return {window.loopBox, "text"};
   }
   return {nullptr, nullptr};
@@ -38,28 +36,20 @@ std::pair<Object*, const char*> SetupTarget(Window& window, SetupText which) {
 
 }  // namespace
 
-void ShowListWindow::Apply(const Settings& settings) {
-  // Ticking a box runs its handler, which copies the play option into the show state.
-  continuousBox->setChecked(settings.continuousMode);
-  loopBox->setChecked(settings.loopAll);
-  playerGroup->SetItemIndex(settings.chosenPlayer);
+void ShowListWindow::Bind(Settings& settings) {
+  // The play options go straight to the settings, where the show reads them.
+  bindings_.Bind(continuousBox, settings.continuousMode);
+  bindings_.Bind(loopBox, settings.loopAll);
+  bindings_.Bind(playerGroup, settings.chosenPlayer);
 }
 
-void ShowListWindow::Collect(Settings& settings) const {
-  // The play options are written from the show state (CollectShowSettings).
-  settings.chosenPlayer = playerGroup->ItemIndex();
+void ShowListWindow::ShowSettings() {
+  bindings_.Fill();
 }
 
-void ShowListWindow::ApplyTexts(const LanguageValues& texts) {
-  for (std::size_t i = 0; i < kSetupTextCount; ++i) {
-    const auto [control, property] = SetupTarget(*this, static_cast<SetupText>(i));
-    ShowStoredText(control, property, texts.setup[i]);
-  }
-}
-
-void ShowListWindow::CollectTexts(LanguageValues& texts) const {
-  for (std::size_t i = 0; i < kSetupTextCount; ++i) {
-    const auto [control, property] = SetupTarget(*this, static_cast<SetupText>(i));
-    texts.setup[i] = StoredText(control, property);
+void ShowListWindow::ShowTexts(const LanguageValues& texts) {
+  for (std::size_t i = 0; i < kListWindowTextCount; ++i) {
+    const auto [control, property] = ListWindowTextTarget(*this, static_cast<ListWindowText>(i));
+    control->setProperty(property, FromBytes(texts.listWindow[i]));
   }
 }

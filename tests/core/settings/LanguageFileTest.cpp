@@ -13,8 +13,8 @@ TEST(LanguageFile, NoFileGivesTheBuiltInTextsAndTheFirstSaveWritesAll23) {
   EXPECT_EQ(values, BuiltInLanguage());
   EXPECT_EQ(values.help[0], "H : Toggle help");
   EXPECT_EQ(values.help[14], "C: Toggle corner indicator");
-  EXPECT_EQ(values.Setup(SetupText::Window), "Quadrel File list");
-  EXPECT_EQ(values.Setup(SetupText::Select), "Select File(s)");
+  EXPECT_EQ(values.ListWindow(ListWindowText::Window), "Quadrel File list");
+  EXPECT_EQ(values.ListWindow(ListWindowText::Select), "Select File(s)");
   SaveLanguage(file, values);
   EXPECT_EQ(dir.read("show.LNG"),
             "[Screen]\r\n"
@@ -55,7 +55,7 @@ TEST(LanguageFile, PresentKeysWinAndMissingOnesGetTheirBuiltInText) {
   EXPECT_EQ(values.help[0], "");
   EXPECT_EQ(values.help[11], longText.substr(0, 2047));
   EXPECT_EQ(values.help[1], "L : Load File list");
-  EXPECT_EQ(values.setup, BuiltInLanguage().setup);
+  EXPECT_EQ(values.listWindow, BuiltInLanguage().listWindow);
   SaveLanguage(file, values);
   const std::string text = dir.read("show.LNG");
   EXPECT_EQ(text.find("[SCREEN]\r\nPlay=Leertaste : Abspielen\r\nhelp=\r\nExit=" +

@@ -68,6 +68,23 @@ TEST(ProfileFile, NamesMatchWithoutCaseAndKeepTheCaseFound) {
   EXPECT_EQ(profile.Text(), "[setup PARAMETERS]\r\ncontinuous=0\r\nLOOP=1\r\nVideoPlayer=1\r\n");
 }
 
+// A key written twice in one section: the first line counts, and a write replaces that line
+// alone, so the second keeps its bytes and the value read is the one written.
+TEST(ProfileFile, FirstOfTwoEqualKeysIsReadAndReplaced) {
+  TempDir dir;
+  const std::string path = dir.file("show.INI");
+  dir.write("show.INI",
+            "[Bino]\r\nVideoInput=3\r\nSwap=1\r\nvideoinput=9\r\n[SPlayer]\r\nVideoInput=4\r\n");
+  ProfileFile profile(path);
+  EXPECT_EQ(profile.ReadNumber("Bino", "VideoInput", 6), 3);
+  profile.WriteNumber("Bino", "VideoInput", 5);
+  EXPECT_EQ(profile.ReadNumber("Bino", "VideoInput", 6), 5);
+  profile.Flush();
+  EXPECT_EQ(dir.read("show.INI"),
+            "[Bino]\r\nVideoInput=5\r\nSwap=1\r\nvideoinput=9\r\n[SPlayer]\r\nVideoInput=4\r\n");
+  EXPECT_EQ(ProfileFile(path).ReadNumber("Bino", "VideoInput", 6), 5);
+}
+
 TEST(ProfileFile, ForeignLinesStayAsTheyAre) {
   const std::string before =
       "; written by hand\r\n"

@@ -26,13 +26,15 @@ class ShowControllerTest : public ::testing::Test {
     services.shell = &shell;
     services.decimalSeparator = [this] { return separator; };
     shell.onOpen = [this](const std::string& file) { log.push_back("open " + Name(file)); };
+    controller.onFilesRead = [this] { log.push_back("files read"); };
   }
 
-  // After the first activation, with `items` as the list and the texts on in stereo.
+  // After the first activation, with `items` as the list and the texts on in stereo, no help.
   void Start(std::vector<std::string> items) {
     controller.Activated();
     list.Assign(std::move(items));
     state.infoVisible = true;
+    state.helpVisible = false;
     state.monoInfo = false;
     log.clear();
   }
@@ -84,6 +86,6 @@ class ShowControllerTest : public ::testing::Test {
   ShowList list;
   RecordingView view{log};
   FakeItemRunner runner{log};
-  FakeSettingsStore store{log};
-  ShowController controller{services, state, list, view, runner, store};
+  ProgramValues values;
+  ShowController controller{services, state, list, values, view, runner};
 };

@@ -44,7 +44,7 @@ TEST_F(Play, PlayStepRunsItsStepsInOrder) {
 }
 
 TEST_F(Play, PlayStepAtTheEndOfShowStartsNothing) {
-  state.continuousMode = true;
+  values.settings.continuousMode = true;
   state.maximised = true;
   Key('0');
   Calls();
@@ -56,7 +56,7 @@ TEST_F(Play, PlayStepAtTheEndOfShowStartsNothing) {
 }
 
 TEST_F(Play, ContinuousShowRunsToItsPurpleStop) {
-  state.continuousMode = true;
+  values.settings.continuousMode = true;
   Key(VK_SPACE_KEY);
   EXPECT_TRUE(view.pausing);
   CallLog calls = Calls();
@@ -89,8 +89,8 @@ TEST_F(Play, ContinuousShowRunsToItsPurpleStop) {
 
 TEST_F(Play, LoopAllCirclesUntilAAndTheJournalTellsStartAndStopOnce) {
   UseJournal();
-  state.continuousMode = true;
-  state.loopAll = true;
+  values.settings.continuousMode = true;
+  values.settings.loopAll = true;
   state.showIndex = 2;
   Key(VK_SPACE_KEY);  // the last item leads back to the first
   EXPECT_EQ(state.showIndex, 0);
@@ -99,7 +99,7 @@ TEST_F(Play, LoopAllCirclesUntilAAndTheJournalTellsStartAndStopOnce) {
   EXPECT_EQ(state.showIndex, 1);
   Key(VK_SPACE_KEY);  // plays b and restarts the pause of the show that runs
   // Unticking Continuous does not stop a running show; A does.
-  state.continuousMode = false;
+  values.settings.continuousMode = false;
   Tick();
   EXPECT_TRUE(view.pausing);
   Key('A');
@@ -115,7 +115,7 @@ TEST_F(Play, LoopAllCirclesUntilAAndTheJournalTellsStartAndStopOnce) {
 
 TEST_F(Play, AnItemThatCannotBeOpenedIsReportedAndJournalledAndTheShowGoesOn) {
   UseJournal();
-  state.continuousMode = true;
+  values.settings.continuousMode = true;
   const std::string error = "Cannot open file \"b.avi\". Gone";
   shell.onOpen = [&](const std::string& file) {
     log.push_back("open " + Name(file));
@@ -163,7 +163,7 @@ TEST_F(Play, AFailureTheSystemShowedItselfIsJournalledButNotShownTwice) {
 TEST_F(Play, UnwritableJournalLeavesTheShowAlone) {
   fs::create_directory(ProgramFile(".log"));
   UseJournal();
-  state.continuousMode = true;
+  values.settings.continuousMode = true;
   Key(VK_SPACE_KEY);
   Tick();
   Key('A');

@@ -19,18 +19,26 @@ TEST_F(Window, FirstActivationReadsTheFilesInItsOrder) {
   state.showIndex = 5;
   state.maximised = true;
   state.cursorDisplayCount = -3;
-  store.onLoad = [&] {
+  dir.write("quadrel.INI", "[Ini Parameters]\r\nHelp Info=0\r\n[Floating]\r\nValue=7\r\n");
+  dir.write("quadrel.LNG", "[Screen]\r\nHelp=Hilfe\r\n");
+  controller.onFilesRead = [&] {
     // Before the settings: the journal line and the position; the list and the pointer after.
+    log.push_back("files read");
     EXPECT_EQ(Events(), std::vector<std::string>{"show window opened|||"});
     EXPECT_EQ(state.showIndex, 0);
     EXPECT_FALSE(state.maximised);
     EXPECT_EQ(list.Count(), 0);
     EXPECT_EQ(state.cursorDisplayCount, -3);
-    state.infoVisible = true;
-    state.monoInfo = true;
+    // The show's displays and the floating value are in the show state already.
+    EXPECT_FALSE(state.helpVisible);
+    EXPECT_TRUE(state.infoVisible);
+    EXPECT_EQ(state.floatingValueText, "7");
+    EXPECT_FALSE(values.settings.helpVisible);
+    EXPECT_EQ(values.texts.help[0], "Hilfe");
+    EXPECT_EQ(values.texts.help[1], BuiltInLanguage().help[1]);
   };
   controller.Activated();
-  EXPECT_EQ(Calls(), (CallLog{"load", "move to origin", "frame hidden", "info 1 a | -"}));
+  EXPECT_EQ(Calls(), (CallLog{"files read", "move to origin", "frame hidden", "info 1 a | -"}));
   EXPECT_EQ(list.Items(), (std::vector<std::string>{"a", "b\xff"}));
   EXPECT_EQ(state.cursorDisplayCount, 0);
   EXPECT_FALSE(state.firstActivation);
@@ -42,7 +50,6 @@ TEST_F(Window, FirstActivationReadsTheFilesInItsOrder) {
   state.maximised = true;
   controller.Activated();
   EXPECT_EQ(Calls(), (CallLog{"frame hidden", "info 2 b\xff | -"}));
-  EXPECT_EQ(store.loads, 1);
   EXPECT_EQ(list.Count(), 2);
   EXPECT_TRUE(state.maximised);
 }
@@ -95,7 +102,7 @@ TEST_F(Window, UnreadableAutomaticListIsReportedAndNotTriedAgain) {
   EXPECT_EQ(list.Count(), 0);
   EXPECT_FALSE(state.firstActivation);
   controller.Activated();
-  EXPECT_EQ(store.loads, 1);
+  EXPECT_EQ(Calls(), (CallLog{"files read", "frame hidden", "info END help | -"}));
 }
 
 TEST_F(Window, LayoutBeforeTheFirstActivationWaitsForIt) {
@@ -103,10 +110,10 @@ TEST_F(Window, LayoutBeforeTheFirstActivationWaitsForIt) {
   controller.Resized();
   controller.LayoutIfPending();
   EXPECT_EQ(Calls(), CallLog{});
-  store.onLoad = [&] { state.floatingValueText = "0"; };
+  dir.write("quadrel.INI", "[Ini Parameters]\r\nFile Info=0\r\nHelp Info=0\r\n");
   controller.Activated();
   controller.LayoutIfPending();
-  EXPECT_EQ(Calls(), (CallLog{"load", "move to origin", "frame hidden", "info - | -",
+  EXPECT_EQ(Calls(), (CallLog{"files read", "move to origin", "frame hidden", "info - | -",
                               "right texts +500", "place frame"}));
   EXPECT_EQ(view.frame.lineLeftL, 499);
   EXPECT_EQ(view.frame.rectangleLeftR, 500);
@@ -160,25 +167,55 @@ TEST_F(Window, CloseSavesSettingsThenListAndAFailedSaveSkipsTheRestUntilTheNext)
   UseJournal();
   Start({"a", "b\xff"});
   dir.write("quadrel.LST", "old\r\n");
-  store.saveError = "Unable to write to " + ProgramFile(".INI") + ".";
-  EXPECT_THAT([&] { controller.Close(); }, ThrowsMessage<AppError>(store.saveError));
+  fs::create_directory(ProgramFile(".INI"));
+  EXPECT_THAT([&] { controller.Close(); },
+              ThrowsMessage<AppError>(StartsWith("Unable to write to " + ProgramFile(".INI"))));
+  EXPECT_FALSE(fs::exists(ProgramFile(".LNG")));  // nor did the language file's
   EXPECT_EQ(dir.read("quadrel.LST"), "old\r\n");  // the list save did not run
 
-  store.saveError.clear();
+  fs::remove(ProgramFile(".INI"));
   fs::remove(ProgramFile(".LST"));
   fs::create_directory(ProgramFile(".LST"));
   EXPECT_THAT([&] { controller.Close(); },
               ThrowsMessage<AppError>(StartsWith("Cannot create file \"" + ProgramFile(".LST"))));
-  EXPECT_EQ(store.saves, 2);
+  EXPECT_TRUE(fs::exists(ProgramFile(".INI")));
+  EXPECT_TRUE(fs::exists(ProgramFile(".LNG")));
 
   fs::remove(ProgramFile(".LST"));
   Calls();
   controller.Close();
   controller.Closed();
-  EXPECT_EQ(Calls(), CallLog{"save"});
+  EXPECT_EQ(Calls(), CallLog{});
   EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nb\xff\r\n");
   // Only the save that went through is journalled.
   EXPECT_EQ(Events(), (std::vector<std::string>{"show window opened|||",
                                                 "list saved||2 items|" + ProgramFile(".LST"),
                                                 "program closed|||"}));
+}
+
+// What the keys changed in the show state goes into the settings at the close; indexes read out
+// of range are written back as their controls would hold them; the texts go back as read.
+TEST_F(Window, CloseWritesTheHeldValuesWithTheShowsDisplays) {
+  dir.write("quadrel.INI", "[Bino]\r\nVideoInput=99\r\n[Setup Parameters]\r\nLoop=1\r\n");
+  dir.write("quadrel.LNG", "[Setup]\r\nWindow=Liste\r\n");
+  controller.Activated();
+  EXPECT_TRUE(values.settings.loopAll);
+  EXPECT_EQ(values.settings.binoVideoInput, 11);
+  Key('I');
+  Key('S');
+  state.floatingValueText = "2,5";
+  values.settings.continuousMode = true;  // as the show list window's box writes it
+  controller.Close();
+
+  Settings expected;
+  expected.infoVisible = false;
+  expected.monoInfo = false;
+  expected.floatingValueText = "2,5";
+  expected.loopAll = true;
+  expected.continuousMode = true;
+  expected.binoVideoInput = 11;
+  EXPECT_EQ(ReadProgramFiles(services.exePath).settings, expected);
+  LanguageValues texts = BuiltInLanguage();
+  texts.listWindow[0] = "Liste";
+  EXPECT_EQ(ReadProgramFiles(services.exePath).texts, texts);
 }

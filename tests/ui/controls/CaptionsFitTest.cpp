@@ -17,8 +17,8 @@ class CaptionsFit : public UiFixture {};
 // has: the designed widths leave little room, and a wider stand-in font for Tahoma once cut
 // "Stereoscopic Player" short.
 TEST_F(CaptionsFit, RadioItemsAreNotCut) {
-  for (QWidget* window :
-       std::initializer_list<QWidget*>{&app->ListWindow(), &app->Bino(), &app->SPlayer()}) {
+  for (QWidget* window : std::initializer_list<QWidget*>{&app->ListWindow(), &app->BinoWindow(),
+                                                         &app->SPlayerWindow()}) {
     window->show();
     for (RadioGroup* group : window->findChildren<RadioGroup*>()) {
       for (int i = 0; i < group->Count(); ++i) {

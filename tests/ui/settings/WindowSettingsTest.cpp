@@ -1,143 +1,224 @@
+// The settings and texts through the real application: read at the show window's first
+// activation, shown by the windows built on demand, changed through their controls and written
+// at the close, byte for byte.
+#include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <filesystem>
 
 #include "UiFixture.h"
 #include "core/settings/LanguageFile.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsKeys.h"
-#include "core/show/ShowStateSettings.h"
+#include "players/PlayerWindowsTestAccess.h"
+#include "show/FloatingWindowTestAccess.h"
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/LinesDisplay.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/players/BinoSettingsWindow.h"
 #include "ui/players/SPlayerSettingsWindow.h"
+#include "ui/show/FloatingValueWindow.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"
 
+namespace fs = std::filesystem;
+
 namespace {
 
-class WindowSettings : public UiFixture {
- protected:
-  // Settings to the show state and the windows, as the first activation does.
-  void ApplyAll(const Settings& settings) {
-    ApplyShowSettings(settings, app->State());
-    app->ListWindow().Apply(settings);
-    app->Bino().Apply(settings);
-    app->SPlayer().Apply(settings);
-  }
-  // What the close would write, collected into a fresh struct.
-  Settings CollectAll() {
-    Settings settings;
-    CollectShowSettings(app->State(), settings);
-    app->ListWindow().Collect(settings);
-    app->Bino().Collect(settings);
-    app->SPlayer().Collect(settings);
-    return settings;
-  }
+// What the settings controls of some windows show, in the order of their children: choices and
+// ticks as numbers, edit fields as texts.
+struct ControlValues {
+  std::vector<int> numbers;
+  std::vector<QString> texts;
+  bool operator==(const ControlValues&) const = default;
 };
 
-// Settings{} with one key changed: flags flipped, indexes moved within every control's range,
-// texts made unique.
-Settings WithOneKeyChanged(const SettingKey& key) {
+std::vector<QWidget*> SettingsControls(const std::vector<QWidget*>& windows) {
+  std::vector<QWidget*> controls;
+  for (QWidget* window : windows) {
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+      const bool comboEdit = qobject_cast<QComboBox*>(child->parent()) != nullptr;
+      if (qobject_cast<RadioGroup*>(child) || qobject_cast<ComboBox*>(child) ||
+          qobject_cast<QCheckBox*>(child) || (qobject_cast<QLineEdit*>(child) && !comboEdit))
+        controls.push_back(child);
+    }
+  }
+  return controls;
+}
+
+ControlValues Shown(const std::vector<QWidget*>& windows) {
+  ControlValues values;
+  for (QWidget* control : SettingsControls(windows)) {
+    if (auto* group = qobject_cast<RadioGroup*>(control))
+      values.numbers.push_back(group->Chosen());
+    else if (auto* box = qobject_cast<ComboBox*>(control))
+      values.numbers.push_back(box->Chosen());
+    else if (auto* check = qobject_cast<QCheckBox*>(control))
+      values.numbers.push_back(check->isChecked() ? 1 : 0);
+    else
+      values.texts.push_back(qobject_cast<QLineEdit*>(control)->text());
+  }
+  return values;
+}
+
+// Sets every control as the operator would, one after the other.
+void Enter(const std::vector<QWidget*>& windows, const ControlValues& values) {
+  std::size_t number = 0;
+  std::size_t text = 0;
+  for (QWidget* control : SettingsControls(windows)) {
+    if (auto* group = qobject_cast<RadioGroup*>(control))
+      group->Choose(values.numbers.at(number++));
+    else if (auto* box = qobject_cast<ComboBox*>(control))
+      box->Choose(values.numbers.at(number++));
+    else if (auto* check = qobject_cast<QCheckBox*>(control))
+      check->setChecked(values.numbers.at(number++) != 0);
+    else
+      qobject_cast<QLineEdit*>(control)->setText(values.texts.at(text++));
+  }
+}
+
+// Settings{} with every key away from its default: flags flipped, indexes moved within every
+// control's range, texts unique; the floating value a number.
+Settings EveryKeyChanged() {
   Settings settings;
-  std::visit(
-      [&](auto member) {
-        using Value = std::remove_reference_t<decltype(settings.*member)>;
-        if constexpr (std::is_same_v<Value, bool>)
-          settings.*member = !(settings.*member);
-        else if constexpr (std::is_same_v<Value, int32_t>)
-          settings.*member = settings.*member == 0 ? 1 : 0;
-        else
-          settings.*member = std::string("text of ") + key.key;
-      },
-      key.field);
+  for (const SettingKey& key : SettingsKeys()) {
+    std::visit(
+        [&](auto member) {
+          using Value = std::remove_reference_t<decltype(settings.*member)>;
+          if constexpr (std::is_same_v<Value, bool>)
+            settings.*member = !(settings.*member);
+          else if constexpr (std::is_same_v<Value, int32_t>)
+            settings.*member = settings.*member == 0 ? 1 : 0;
+          else
+            settings.*member = std::string("text of ") + key.key;
+        },
+        key.field);
+  }
+  settings.floatingValueText = "2.5";
   return settings;
 }
 
+class WindowSettings : public UiFixture {
+ protected:
+  // Every window but the show window, built now.
+  std::vector<QWidget*> OtherWindows() {
+    return {&app->ListWindow(), &app->BinoWindow(), &app->SPlayerWindow()};
+  }
+  void Close() { ASSERT_TRUE(app->ShowWindow().close()); }
+  // A new run of the program in the same folder.
+  void Restart() {
+    app.reset();
+    app = std::make_unique<App>(services);
+  }
+  void TypeFloatingValue(const QString& value) {
+    FloatingControls controls(app->FloatingWindow());
+    controls.valueEdit->setText(value);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(controls.valueEdit, &press);
+  }
+};
+
 }  // namespace
 
-// Each key alone away from its default comes back through the controls: a key put into one
-// control and taken from another shows, and so does a key no window handles.
-TEST_F(WindowSettings, EveryKeyComesBackThroughItsControl) {
-  for (const SettingKey& key : SettingsKeys()) {
-    const Settings settings = WithOneKeyChanged(key);
-    ApplyAll(settings);
-    EXPECT_EQ(CollectAll(), settings) << key.section << " / " << key.key;
-  }
-  ApplyAll(Settings());
-  EXPECT_EQ(CollectAll(), Settings());
+// A file with every key away from its default is shown by the controls and written back as it
+// was; the same values entered through the controls of a first run write the same bytes. A
+// control that is not bound to its key, either way, changes the file.
+TEST_F(WindowSettings, EveryKeyGoesThroughItsControlAndBackByteForByte) {
+  SaveSettings(ProgramFile(".INI"), EveryKeyChanged());
+  const std::string file = dir.read("quadrel.INI");
+  Activate();
+  EXPECT_FALSE(app->AnyWindowBuilt());  // nothing but the show window before it is needed
+  const ControlValues shown = Shown(OtherWindows());
+  Close();
+  EXPECT_EQ(dir.read("quadrel.INI"), file);
+
+  Restart();
+  fs::remove(ProgramFile(".INI"));
+  Activate();
+  ASSERT_NE(Shown(OtherWindows()), shown);
+  Enter(OtherWindows(), shown);
+  for (int key : {'I', 'H', 'S'}) app->ShowWindow().KeyDown(key);
+  TypeFloatingValue("2.5");
+  Close();
+  EXPECT_EQ(dir.read("quadrel.INI"), file);
 }
 
-TEST_F(WindowSettings, IndexesFollowTheControlsRulesAndBoxesRunTheirHandlers) {
-  Settings settings;
-  settings.binoVideoInput = 99;
-  settings.binoVideoOutput = -5;
-  settings.binoSubtitleEncoding = -1;
-  settings.binoSubtitleFont = 500;
-  settings.continuousMode = true;
-  settings.binoVersion = 2;
-  ApplyAll(settings);
-  auto* input = app->Bino().videoInputGroup;
-  EXPECT_EQ(input->ItemIndex(), input->Count() - 1);
-  EXPECT_EQ(app->Bino().videoOutputGroup->ItemIndex(), -1);
-  EXPECT_EQ(app->Bino().subEncodingCombo->ItemIndex(), -1);
-  EXPECT_EQ(app->Bino().subFontCombo->ItemIndex(), -1);
-  EXPECT_TRUE(app->State().continuousMode);             // the box's handler copied it
-  EXPECT_FALSE(app->Bino().subtitlesBox->isEnabled());  // the version's handler greyed it
-  const Settings collected = CollectAll();
-  EXPECT_EQ(collected.binoVideoInput, input->Count() - 1);
-  EXPECT_EQ(collected.binoVideoOutput, -1);
-  EXPECT_EQ(collected.binoSubtitleFont, -1);
-  EXPECT_TRUE(collected.continuousMode);
+// Odd indexes come back as the controls hold them, whether or not a window was opened; a text
+// that is no valid text here goes back as the very bytes read, unless it is edited.
+TEST_F(WindowSettings, OddFileIsWrittenTheSameWithAndWithoutItsWindows) {
+  const std::string odd =
+      "[Bino]\r\nVideoInput=99\r\nVideoOutput=-5\r\nSub_Encoding=-1\r\nSub_Font=500\r\n"
+      "BinoLocation=C:\\Vid\xe9os\\bino.exe\r\nCrossTalkR=\xff\r\n[SPlayer]\r\nParallax=\xe4\r\n"
+      "[Setup Parameters]\r\nContinuous=1\r\nVideoPlayer=7\r\n";
+  dir.write("quadrel.INI", odd);
+  Activate();
+  Close();
+  const std::string unopened = dir.read("quadrel.INI");
+  EXPECT_NE(unopened.find("VideoInput=11\r\n"), std::string::npos);
+  EXPECT_NE(unopened.find("VideoPlayer=2\r\n"), std::string::npos);
+  EXPECT_NE(unopened.find("CrossTalkR=\xff\r\n"), std::string::npos);
+
+  Restart();
+  dir.write("quadrel.INI", odd);
+  Activate();
+  OtherWindows();
+  Close();
+  EXPECT_EQ(dir.read("quadrel.INI"), unopened);
+
+  Restart();
+  Activate();
+  BinoControls(app->BinoWindow()).locationEdit->setText("D:\\bino.exe");
+  Close();
+  EXPECT_NE(dir.read("quadrel.INI").find("BinoLocation=D:\\bino.exe\r\n"), std::string::npos);
 }
 
-TEST_F(WindowSettings, StoredBytesGoBackUnchangedAndEditedTextsAsTyped) {
-  // Bytes written on a system with another 8-bit code page: not valid text here.
-  Settings settings;
-  settings.binoLocation = "C:\\Vid\xe9os\\bino.exe";
-  settings.binoCrossTalkR = "\xff";
-  settings.splayerParallax = "\xe4";
-  ApplyAll(settings);
-  LanguageValues texts = BuiltInLanguage();
-  texts.help[3] = "Datei \xe4";
-  texts.setup[0] = "Liste \xe4";
-  app->Show().ApplyTexts(texts);
-  app->ListWindow().ApplyTexts(texts);
-  EXPECT_EQ(CollectAll(), settings);
-  LanguageValues collected;
-  app->Show().CollectTexts(collected);
-  app->ListWindow().CollectTexts(collected);
-  EXPECT_EQ(collected, texts);
-
-  app->Bino().locationEdit->setText("D:\\bino.exe");
-  EXPECT_EQ(CollectAll().binoLocation, "D:\\bino.exe");
+// Filling a control runs none of its handlers: the list window's boxes do not start a show,
+// and the Bino window greys out for Bino 2 chosen in the file all the same.
+TEST_F(WindowSettings, FillingRunsNoHandlerAndTheBoxesWriteThePlayOptions) {
+  dir.write("quadrel.INI", "[Setup Parameters]\r\nContinuous=1\r\n[Bino]\r\nBinoVersion=2\r\n");
+  Activate();
+  ShowListWindow& list = app->ListWindow();
+  EXPECT_TRUE(list.continuousBox->isChecked());
+  EXPECT_FALSE(BinoControls(app->BinoWindow()).subtitlesBox->isEnabled());
+  list.loopBox->click();
+  list.continuousBox->click();
+  EXPECT_TRUE(app->Values().settings.loopAll);
+  EXPECT_FALSE(app->Values().settings.continuousMode);
+  list.playerGroup->Button(1)->click();
+  EXPECT_EQ(app->Values().settings.chosenPlayer, 1);
 }
 
-// Every text lands in its own control and comes back; the right help display copies the left.
-TEST_F(WindowSettings, EveryTextComesBackThroughItsControl) {
+// A non-default language file: shown by the windows and written back byte for byte.
+TEST_F(WindowSettings, LanguageFileIsShownAndWrittenBackAsRead) {
   LanguageValues texts;
   for (std::size_t i = 0; i < kHelpLineCount; ++i) texts.help[i] = "help " + std::to_string(i);
-  for (std::size_t i = 0; i < kSetupTextCount; ++i) texts.setup[i] = "setup " + std::to_string(i);
-  app->Show().ApplyTexts(texts);
-  app->ListWindow().ApplyTexts(texts);
-  for (int i = 0; i < static_cast<int>(kHelpLineCount); ++i)
-    EXPECT_EQ(app->Show().helpRight->Line(i), texts.help[static_cast<std::size_t>(i)]);
-  EXPECT_EQ(app->ListWindow().windowTitle(), "setup 0");
-  EXPECT_EQ(app->ListWindow().loopBox->text(), "setup 7");
-  LanguageValues collected;
-  app->Show().CollectTexts(collected);
-  app->ListWindow().CollectTexts(collected);
-  EXPECT_EQ(collected, texts);
+  for (std::size_t i = 0; i < kListWindowTextCount; ++i)
+    texts.listWindow[i] = "list " + std::to_string(i);
+  texts.help[3] = "Datei \xe4";  // bytes of another code page: no valid text here
+  texts.listWindow[0] = "Liste \xe4";
+  SaveLanguage(ProgramFile(".LNG"), texts);
+  const std::string file = dir.read("quadrel.LNG");
+  ShowListWindow& early = app->ListWindow();  // built before the reading: shown afresh
+  EXPECT_EQ(early.windowTitle(), "File list");
+  Activate();
+  EXPECT_EQ(app->ShowWindow().helpLeft->Line(0), "help 0");
+  EXPECT_EQ(app->ShowWindow().helpRight->Line(14), "help 14");
+  EXPECT_EQ(early.loopBox->text(), "list 7");
+  EXPECT_EQ(early.selectFilesButton->text(), "list 1");
+  Close();
+  EXPECT_EQ(dir.read("quadrel.LNG"), file);
 }
 
 // A first run writes the files of the defaults and built-in texts, byte for byte.
 TEST_F(WindowSettings, FirstRunWritesTheDefaultFiles) {
   Activate();
-  EXPECT_EQ(app->Bino().videoOutputGroup->ItemIndex(), 4);
-  EXPECT_EQ(app->SPlayer().videoOutputGroup->ItemIndex(), 6);
-  EXPECT_EQ(app->Show().helpLeft->Line(0), "H : Toggle help");
-  ASSERT_TRUE(app->Show().close());
+  EXPECT_EQ(BinoControls(app->BinoWindow()).videoOutputGroup->Chosen(), 4);
+  EXPECT_EQ(SPlayerControls(app->SPlayerWindow()).videoOutputGroup->Chosen(), 6);
+  EXPECT_EQ(app->ShowWindow().helpLeft->Line(0), "H : Toggle help");
+  Close();
   const std::string settings = dir.read("quadrel.INI");
   const std::string language = dir.read("quadrel.LNG");
   SaveSettings(dir.file("expected.INI"), Settings());

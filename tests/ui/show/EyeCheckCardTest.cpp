@@ -21,11 +21,11 @@ class EyeCheck : public UiFixture {
     app->List().Assign({"a.avi", "b.avi"});
     if (app->State().helpVisible) Key('H');  // the help text would stand over the card's middle
   }
-  void Key(int key) { app->Show().KeyDown(key); }
+  void Key(int key) { app->ShowWindow().KeyDown(key); }
   // The show window as drawn, at `width` x `height` client pixels.
   QImage Drawn(int width, int height) {
-    app->Show().resize(width, height);
-    QImage image = app->Show().grab().toImage().convertToFormat(QImage::Format_RGB32);
+    app->ShowWindow().resize(width, height);
+    QImage image = app->ShowWindow().grab().toImage().convertToFormat(QImage::Format_RGB32);
     if (const char* keep = std::getenv("QUADREL_KEEP_DRAWINGS"))
       image.save(QString::fromLocal8Bit(keep) +
                  QStringLiteral("/card-%1x%2.png").arg(width).arg(height));
@@ -120,7 +120,7 @@ class EyeCheck : public UiFixture {
 
 TEST_F(EyeCheck, BothHalvesAtTwoWindowSizes) {
   Key('T');
-  ASSERT_FALSE(app->Show().eyeCheckCard->isHidden());
+  ASSERT_FALSE(app->ShowWindow().eyeCheckCard->isHidden());
   {
     SCOPED_TRACE("windowed");
     CheckCard(Drawn(792, 573));
@@ -135,22 +135,22 @@ TEST_F(EyeCheck, OffAgainLeavesNothingBehindAndIsNeverSaved) {
   Key('Q');  // a key without a command: the labels and the corner indicator as after any key
   const QImage before = Drawn(792, 573);
   Key('T');
-  EXPECT_FALSE(app->Show().eyeCheckCard->isHidden());
+  EXPECT_FALSE(app->ShowWindow().eyeCheckCard->isHidden());
   Key('T');
-  EXPECT_TRUE(app->Show().eyeCheckCard->isHidden());
+  EXPECT_TRUE(app->ShowWindow().eyeCheckCard->isHidden());
   EXPECT_EQ(Drawn(792, 573), before);
 
   Key('T');
-  ASSERT_TRUE(app->Show().close());
+  ASSERT_TRUE(app->ShowWindow().close());
   EXPECT_EQ(dir.read("quadrel.INI").find("EyeCheck"), std::string::npos);
 }
 
 TEST_F(EyeCheck, FloatingFrameStaysDrawnOverTheCard) {
   Key('T');
   Key('F');
-  ASSERT_FALSE(app->Show().frameRectLeft->isHidden());
+  ASSERT_FALSE(app->ShowWindow().frameRectLeft->isHidden());
   const QImage image = Drawn(792, 573);
-  Shape* rectangle = app->Show().frameRectLeft;
+  Shape* rectangle = app->ShowWindow().frameRectLeft;
   const int y = image.height() * 35 / 100;
   // The rectangle's outline over the card, and the card's grid still showing inside it.
   EXPECT_EQ(image.pixelColor(rectangle->x(), y), rectangle->PenColour());

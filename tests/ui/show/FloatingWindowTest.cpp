@@ -3,13 +3,16 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "FloatingWindowTestAccess.h"
 #include "UiFixture.h"
 #include "core/show/ShowState.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/LinesDisplay.h"
 #include "ui/controls/Shape.h"
+#include "ui/players/BinoSettingsWindow.h"
 #include "ui/show/FloatingValueWindow.h"
 #include "ui/show/ShowWindow.h"
+#include "ui/showlist/ShowListWindow.h"
 
 namespace {
 
@@ -17,31 +20,31 @@ class FloatingWindow : public UiFixture {
  protected:
   // The show window at a known outer size, after its first activation.
   void Start(int width, int height) {
-    app->Show().show();  // a hidden window gets its resize events only when shown
+    app->ShowWindow().show();  // a hidden window gets its resize events only when shown
     Activate();
     SetOuterSize(width, height);
   }
 
   // The layout works on the outer size, border and title bar included.
   void SetOuterSize(int width, int height) {
-    const QSize border = app->Show().frameGeometry().size() - app->Show().size();
-    app->Show().resize(width - border.width(), height - border.height());
-    ASSERT_EQ(app->Show().OuterWidth(), width);
-    ASSERT_EQ(app->Show().OuterHeight(), height);
+    const QSize border = app->ShowWindow().frameGeometry().size() - app->ShowWindow().size();
+    app->ShowWindow().resize(width - border.width(), height - border.height());
+    ASSERT_EQ(app->ShowWindow().OuterWidth(), width);
+    ASSERT_EQ(app->ShowWindow().OuterHeight(), height);
   }
 
   // Types `text` into the edit field and presses `key` there, as the operator does.
   void Confirm(const std::string& text, Qt::Key key = Qt::Key_Return) {
-    app->Floating().show();
-    app->Floating().valueEdit->setText(QString::fromStdString(text));
+    app->FloatingWindow().show();
+    FloatingControls(app->FloatingWindow()).valueEdit->setText(QString::fromStdString(text));
     QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QApplication::sendEvent(app->Floating().valueEdit, &press);
+    QApplication::sendEvent(FloatingControls(app->FloatingWindow()).valueEdit, &press);
   }
 
   std::vector<bool> FrameVisibility() {
     std::vector<bool> visible;
-    for (Shape* shape : app->Show().FrameShapes())
-      visible.push_back(shape->isVisibleTo(&app->Show()));
+    for (Shape* shape : app->ShowWindow().FrameShapes())
+      visible.push_back(shape->isVisibleTo(&app->ShowWindow()));
     return visible;
   }
 
@@ -52,48 +55,50 @@ class FloatingWindow : public UiFixture {
 }  // namespace
 
 TEST_F(FloatingWindow, Design) {
-  EXPECT_EQ(app->Floating().windowTitle(), "Floating window");
-  EXPECT_EQ(app->Floating().size(), QSize(203, 82));
-  EXPECT_EQ(app->Floating().pos(), QPoint(0, 0));
-  EXPECT_FALSE(app->Floating().isVisible());
-  EXPECT_EQ(app->Floating().captionLabel->text(), "Float in %");
-  EXPECT_EQ(app->Floating().valueEdit->text(), "0");
-  EXPECT_EQ(app->Floating().valueEdit->font().family(), "Tahoma");
-  EXPECT_EQ(app->Floating().valueEdit->font().pixelSize(), 16);
-  EXPECT_EQ(app->Floating().captionLabel->font().pixelSize(), 16);
-  EXPECT_TRUE(app->Floating().valueEdit->geometry().left() >=
-              app->Floating().captionLabel->geometry().right());
+  EXPECT_EQ(app->FloatingWindow().windowTitle(), "Floating window");
+  EXPECT_EQ(app->FloatingWindow().size(), QSize(203, 82));
+  EXPECT_EQ(app->FloatingWindow().pos(), QPoint(0, 0));
+  EXPECT_FALSE(app->FloatingWindow().isVisible());
+  EXPECT_EQ(FloatingControls(app->FloatingWindow()).captionLabel->text(), "Float in %");
+  EXPECT_EQ(FloatingControls(app->FloatingWindow()).valueEdit->text(), "0");
+  EXPECT_EQ(FloatingControls(app->FloatingWindow()).valueEdit->font().family(), "Tahoma");
+  EXPECT_EQ(FloatingControls(app->FloatingWindow()).valueEdit->font().pixelSize(), 16);
+  EXPECT_EQ(FloatingControls(app->FloatingWindow()).captionLabel->font().pixelSize(), 16);
+  EXPECT_TRUE(FloatingControls(app->FloatingWindow()).valueEdit->geometry().left() >=
+              FloatingControls(app->FloatingWindow()).captionLabel->geometry().right());
 }
 
 TEST_F(FloatingWindow, FrameIsLaidOutForTheWindowsSize) {
   // A resize before the first activation is laid out after it, without a report.
-  app->Show().show();
+  app->ShowWindow().show();
   SetOuterSize(1000, 600);
   Activate();
   EXPECT_TRUE(messages.errors.empty());
-  EXPECT_EQ(app->Show().frameLineLeft->geometry(), QRect(499, 0, 1, 600));
+  EXPECT_EQ(app->ShowWindow().frameLineLeft->geometry(), QRect(499, 0, 1, 600));
   EXPECT_EQ(FrameVisibility(), hidden);
 
   Confirm("5");
-  EXPECT_FALSE(app->Floating().isVisible());
+  EXPECT_FALSE(app->FloatingWindow().isVisible());
   // 50 tenths of 1000 pixels: a strip of 25 at the inner edges.
-  const int clientHeight = app->Show().height();
-  EXPECT_EQ(app->Show().frameRectLeft->geometry(), QRect(0, 0, 475, clientHeight));
-  EXPECT_EQ(app->Show().frameLineLeft->geometry(), QRect(499, 0, 1, 600));
-  EXPECT_EQ(app->Show().frameRectRight->geometry(), QRect(525, 0, 475, clientHeight));
-  EXPECT_EQ(app->Show().frameLineRight->geometry(), QRect(500, 0, 1, 600));
+  const int clientHeight = app->ShowWindow().height();
+  EXPECT_EQ(app->ShowWindow().frameRectLeft->geometry(), QRect(0, 0, 475, clientHeight));
+  EXPECT_EQ(app->ShowWindow().frameLineLeft->geometry(), QRect(499, 0, 1, 600));
+  EXPECT_EQ(app->ShowWindow().frameRectRight->geometry(), QRect(525, 0, 475, clientHeight));
+  EXPECT_EQ(app->ShowWindow().frameLineRight->geometry(), QRect(500, 0, 1, 600));
   EXPECT_EQ(FrameVisibility(), shown);
-  EXPECT_EQ(app->Show().numberLabelRight->x(), app->Show().numberLabelLeft->x() + 500);
-  EXPECT_EQ(app->Show().descriptionLabelRight->x(), app->Show().descriptionLabelLeft->x() + 500);
-  EXPECT_EQ(app->Show().helpRight->x(), app->Show().helpLeft->x() + 500);
-  EXPECT_EQ(app->Show().helpRight->y(), app->Show().helpLeft->y());
+  EXPECT_EQ(app->ShowWindow().numberLabelRight->x(), app->ShowWindow().numberLabelLeft->x() + 500);
+  EXPECT_EQ(app->ShowWindow().descriptionLabelRight->x(),
+            app->ShowWindow().descriptionLabelLeft->x() + 500);
+  EXPECT_EQ(app->ShowWindow().helpRight->x(), app->ShowWindow().helpLeft->x() + 500);
+  EXPECT_EQ(app->ShowWindow().helpRight->y(), app->ShowWindow().helpLeft->y());
 
   // The keypad's Enter confirms too; a resize re-lays the frame and leaves it shown.
   Confirm(" -5 ", Qt::Key_Enter);
   SetOuterSize(800, 500);
-  EXPECT_EQ(app->Show().frameRectLeft->geometry(), QRect(20, 0, 380, app->Show().height()));
-  EXPECT_EQ(app->Show().frameLineRight->geometry(), QRect(799, 0, 1, 500));
-  EXPECT_EQ(app->Show().numberLabelRight->x(), app->Show().numberLabelLeft->x() + 400);
+  EXPECT_EQ(app->ShowWindow().frameRectLeft->geometry(),
+            QRect(20, 0, 380, app->ShowWindow().height()));
+  EXPECT_EQ(app->ShowWindow().frameLineRight->geometry(), QRect(799, 0, 1, 500));
+  EXPECT_EQ(app->ShowWindow().numberLabelRight->x(), app->ShowWindow().numberLabelLeft->x() + 400);
   EXPECT_EQ(FrameVisibility(), shown);
 
   // A value that is no number is reported and leaves the frame hidden.
@@ -106,18 +111,20 @@ TEST_F(FloatingWindow, FrameIsLaidOutForTheWindowsSize) {
 TEST_F(FloatingWindow, VShowsTheStoredValueOnlyEnterTakesAValueAndVHidesIt) {
   Start(1000, 600);
   app->State().floatingValueText = "12.5";
-  app->Floating().valueEdit->setText("99");
-  app->Show().KeyDown('V');
-  EXPECT_EQ(app->Floating().valueEdit->text(), "12.5");
-  EXPECT_TRUE(app->Floating().isVisible());
-  app->Floating().valueEdit->setText("7");
-  app->Floating().ValueKeyPress('7');  // other keys are editing
-  EXPECT_TRUE(app->Floating().isVisible());
+  FloatingControls(app->FloatingWindow()).valueEdit->setText("99");
+  app->ShowWindow().KeyDown('V');
+  EXPECT_EQ(FloatingControls(app->FloatingWindow()).valueEdit->text(), "12.5");
+  EXPECT_TRUE(app->FloatingWindow().isVisible());
+  FloatingControls(app->FloatingWindow()).valueEdit->setText("7");
+  QKeyEvent seven(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+  QApplication::sendEvent(FloatingControls(app->FloatingWindow()).valueEdit, &seven);  // editing
+  EXPECT_TRUE(app->FloatingWindow().isVisible());
   EXPECT_EQ(app->State().floatingValueText, "12.5");
   EXPECT_EQ(FrameVisibility(), hidden);
-  app->Show().KeyDown('V');
-  EXPECT_EQ(app->Floating().valueEdit->text(), "12.5");  // a value not confirmed is lost
-  EXPECT_FALSE(app->Floating().isVisible());
+  app->ShowWindow().KeyDown('V');
+  EXPECT_EQ(FloatingControls(app->FloatingWindow()).valueEdit->text(),
+            "12.5");  // a value not confirmed is lost
+  EXPECT_FALSE(app->FloatingWindow().isVisible());
 }
 
 TEST_F(FloatingWindow, AnInvalidValueDoesNotSwallowTheNextReturnToTheShowWindow) {
@@ -127,25 +134,53 @@ TEST_F(FloatingWindow, AnInvalidValueDoesNotSwallowTheNextReturnToTheShowWindow)
     QApplication::sendEvent(window, &event);
   };
   Start(1000, 600);
-  activated(&app->Show());
+  activated(&app->ShowWindow());
   Confirm("abc");
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_EQ(FrameVisibility(), hidden);
   QWidget errorBox;  // the error report takes the activation, then gives it back
   activated(&errorBox);
-  activated(&app->Show());
+  activated(&app->ShowWindow());
 
-  app->Show().KeyDown('F');
+  app->ShowWindow().KeyDown('F');
   ASSERT_EQ(FrameVisibility(), shown);
-  app->Floating().show();
-  activated(&app->Floating());
-  activated(&app->Show());  // the operator clicks the show window: an activation, which hides
+  app->FloatingWindow().show();
+  activated(&app->FloatingWindow());
+  activated(&app->ShowWindow());  // the operator clicks the show window: an activation, which hides
   EXPECT_EQ(FrameVisibility(), hidden);
 
   // A valid value's own hand-over is still run once, not twice.
   app->State().floatingValueText = "0";
   Confirm("5");
   EXPECT_EQ(FrameVisibility(), shown);
-  activated(&app->Show());
+  activated(&app->ShowWindow());
   EXPECT_EQ(FrameVisibility(), shown);
+}
+
+// Only the hand-over from the floating value window hides the frame: the show list window (or
+// any other window) activated and the show window activated again leave it shown.
+TEST_F(FloatingWindow, FrameStaysShownWhenTheShowWindowComesBackFromAnotherWindow) {
+  auto activated = [](QWidget* window) {
+    QEvent event(QEvent::WindowActivate);
+    QApplication::sendEvent(window, &event);
+  };
+  Start(1000, 600);
+  activated(&app->ShowWindow());
+  app->ShowWindow().KeyDown('F');
+  ASSERT_EQ(FrameVisibility(), shown);
+  for (QWidget* other : std::vector<QWidget*>{&app->ListWindow(), &app->BinoWindow()}) {
+    activated(other);
+    activated(&app->ShowWindow());
+    EXPECT_EQ(FrameVisibility(), shown) << other->windowTitle().toStdString();
+  }
+  QWidget messageBox;
+  activated(&messageBox);
+  activated(&app->ShowWindow());
+  EXPECT_EQ(FrameVisibility(), shown);
+
+  // The floating value window's hand-over is the activation that hides it.
+  app->FloatingWindow().show();
+  activated(&app->FloatingWindow());
+  activated(&app->ShowWindow());
+  EXPECT_EQ(FrameVisibility(), hidden);
 }

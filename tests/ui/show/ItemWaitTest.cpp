@@ -55,7 +55,7 @@ class PlayWhileWaiting : public UiFixture {
     Activate();
     app->List().Assign({"a.avi", "b.avi", "c.avi"});
   }
-  void Key(int key) { app->Show().KeyDown(key); }
+  void Key(int key) { app->ShowWindow().KeyDown(key); }
   PlayingShell playing;
 };
 
@@ -69,10 +69,10 @@ TEST_F(PlayWhileWaiting, KeysDuringAnItemActAfterItInOrder) {
   bool repainted = false;
   playing.during = [&](int sliceLeft) {
     if (sliceLeft == 2) {
-      PostKey(app->Show(), Qt::Key_6);
-      PostKey(app->Show(), Qt::Key_1);
-      PostKey(app->Show(), Qt::Key_6);
-      PostKey(app->Show(), Qt::Key_H);
+      PostKey(app->ShowWindow(), Qt::Key_6);
+      PostKey(app->ShowWindow(), Qt::Key_1);
+      PostKey(app->ShowWindow(), Qt::Key_6);
+      PostKey(app->ShowWindow(), Qt::Key_H);
       QTimer::singleShot(0, [&] { repainted = true; });  // the event loop goes on meanwhile
     }
     if (sliceLeft == 1) {
@@ -96,10 +96,10 @@ TEST_F(PlayWhileWaiting, KeysPlayingItemsKeepTheirOrder) {
     if (sliceLeft != 2) return;
     ++opened;
     if (opened == 1) {
-      PostKey(app->Show(), Qt::Key_Space);
-      PostKey(app->Show(), Qt::Key_1);
+      PostKey(app->ShowWindow(), Qt::Key_Space);
+      PostKey(app->ShowWindow(), Qt::Key_1);
     } else if (opened == 2) {
-      PostKey(app->Show(), Qt::Key_0);
+      PostKey(app->ShowWindow(), Qt::Key_0);
     }
   };
   Key(VK_SPACE_KEY);
@@ -110,45 +110,45 @@ TEST_F(PlayWhileWaiting, KeysPlayingItemsKeepTheirOrder) {
 
 TEST_F(PlayWhileWaiting, ATickDueDuringAnItemComesAfterTheKeys) {
   // A show runs; Continuous was unticked, so SPACE does not restart the timer.
-  app->Show().pauseTimer->start(1500);
+  app->ShowWindow().pauseTimer->start(1500);
   playing.during = [&](int sliceLeft) {
     if (sliceLeft != 2 || playing.files.size() != 1) return;
-    PostKey(app->Show(), Qt::Key_6);
-    QTimerEvent due(app->Show().pauseTimer->timerId());
-    QCoreApplication::sendEvent(app->Show().pauseTimer, &due);
+    PostKey(app->ShowWindow(), Qt::Key_6);
+    QTimerEvent due(app->ShowWindow().pauseTimer->timerId());
+    QCoreApplication::sendEvent(app->ShowWindow().pauseTimer, &due);
   };
   Key(VK_SPACE_KEY);
   // a.avi plays; then 6 moves on to c.avi's place, and only then the tick plays it.
   EXPECT_EQ(playing.files, (std::vector<std::string>{"a.avi", "c.avi"}));
   EXPECT_EQ(app->State().showIndex, 3);
-  EXPECT_FALSE(app->Show().pauseTimer->isActive());  // it played the last item: the show ends
+  EXPECT_FALSE(app->ShowWindow().pauseTimer->isActive());  // it played the last item: the show ends
 }
 
 TEST_F(PlayWhileWaiting, AStopsAShowWhoseTickFellDueDuringTheItem) {
-  app->Show().pauseTimer->start(1500);
+  app->ShowWindow().pauseTimer->start(1500);
   playing.during = [&](int sliceLeft) {
     if (sliceLeft != 2) return;
     // The tick falls due first, but keys come before ticks: A stops the show before it.
-    QTimerEvent due(app->Show().pauseTimer->timerId());
-    QCoreApplication::sendEvent(app->Show().pauseTimer, &due);
-    PostKey(app->Show(), Qt::Key_A);
+    QTimerEvent due(app->ShowWindow().pauseTimer->timerId());
+    QCoreApplication::sendEvent(app->ShowWindow().pauseTimer, &due);
+    PostKey(app->ShowWindow(), Qt::Key_A);
   };
   Key(VK_SPACE_KEY);
   EXPECT_EQ(playing.files, std::vector<std::string>{"a.avi"});
-  EXPECT_FALSE(app->Show().pauseTimer->isActive());
+  EXPECT_FALSE(app->ShowWindow().pauseTimer->isActive());
 }
 
 TEST_F(PlayWhileWaiting, ClosingTheWindowDuringAnItemWaitsForIt) {
-  app->Show().show();
+  app->ShowWindow().show();
   const std::string list = ProgramFile(".LST");
   playing.during = [&](int sliceLeft) {
     if (sliceLeft != 2) return;
-    app->Show().close();
-    EXPECT_TRUE(app->Show().isVisible());
+    app->ShowWindow().close();
+    EXPECT_TRUE(app->ShowWindow().isVisible());
     EXPECT_FALSE(fs::exists(list));
   };
   Key(VK_SPACE_KEY);
-  EXPECT_FALSE(app->Show().isVisible());
+  EXPECT_FALSE(app->ShowWindow().isVisible());
   EXPECT_TRUE(fs::exists(list));
 }
 

@@ -26,27 +26,27 @@ QColor Colour(platform::SystemColour role) {
 
 class ShowWindowTest : public UiFixture {
  protected:
-  void Key(int key) { app->Show().KeyDown(key); }
+  void Key(int key) { app->ShowWindow().KeyDown(key); }
   // A key as the keyboard sends it, with its modifiers.
   void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeat = false) {
     QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeat);
-    QCoreApplication::sendEvent(&app->Show(), &event);
+    QCoreApplication::sendEvent(&app->ShowWindow(), &event);
   }
   std::string Labels() const {
-    const ShowWindow& w = app->Show();
+    const ShowWindow& w = app->ShowWindow();
     std::string text;
     for (Label* label :
          {w.numberLabelLeft, w.descriptionLabelLeft, w.numberLabelRight, w.descriptionLabelRight})
       text += "[" + label->text().toStdString() + "]";
     return text;
   }
-  QColor Marker() const { return app->Show().cornerMarker->BrushColour(); }
+  QColor Marker() const { return app->ShowWindow().cornerMarker->BrushColour(); }
 };
 
 }  // namespace
 
 TEST_F(ShowWindowTest, Design) {
-  ShowWindow& w = app->Show();
+  ShowWindow& w = app->ShowWindow();
   EXPECT_EQ(w.windowTitle(), "Quadrel V0.38");
   EXPECT_EQ(w.size(), QSize(792, 573));
   EXPECT_EQ(w.helpLeft->geometry(), QRect(24, 86, 281, 339));
@@ -69,14 +69,14 @@ TEST_F(ShowWindowTest, Design) {
 TEST_F(ShowWindowTest, DrawsWhatItsControllerTellsIt) {
   Activate();  // without files: the texts on the left only, help shown
   EXPECT_EQ(Labels(), "[END][][][]");
-  EXPECT_FALSE(app->Show().helpLeft->isHidden());
-  EXPECT_TRUE(app->Show().helpRight->isHidden());
-  for (Shape* shape : app->Show().FrameShapes()) EXPECT_TRUE(shape->isHidden());
+  EXPECT_FALSE(app->ShowWindow().helpLeft->isHidden());
+  EXPECT_TRUE(app->ShowWindow().helpRight->isHidden());
+  for (Shape* shape : app->ShowWindow().FrameShapes()) EXPECT_TRUE(shape->isHidden());
 
   app->List().Assign({"clip0.avi", "clip1.avi"});
   Key('S');
   EXPECT_EQ(Labels(), "[1][clip0.avi][1][clip0.avi]");
-  EXPECT_FALSE(app->Show().helpRight->isHidden());
+  EXPECT_FALSE(app->ShowWindow().helpRight->isHidden());
   EXPECT_EQ(Marker(), Colour(platform::SystemColour::HotLight));
   Key('6');
   EXPECT_EQ(Marker(), Colour(platform::SystemColour::GrayText));
@@ -85,23 +85,23 @@ TEST_F(ShowWindowTest, DrawsWhatItsControllerTellsIt) {
   EXPECT_EQ(Marker(), QColor(0x80, 0x00, 0x80));
   Key('I');
   EXPECT_EQ(Labels(), "[][][][]");
-  EXPECT_EQ(app->Show().numberLabelLeft->size(), QSize(0, 0));  // an empty text takes no room
+  EXPECT_EQ(app->ShowWindow().numberLabelLeft->size(), QSize(0, 0));  // an empty text takes no room
   Key('C');
-  EXPECT_TRUE(app->Show().cornerMarker->isHidden());
+  EXPECT_TRUE(app->ShowWindow().cornerMarker->isHidden());
 
   // F flips each frame shape on its own.
-  app->Show().frameLineLeft->setVisible(true);
+  app->ShowWindow().frameLineLeft->setVisible(true);
   Key('F');
-  for (Shape* shape : app->Show().FrameShapes())
-    EXPECT_EQ(shape->isHidden(), shape == app->Show().frameLineLeft);
+  for (Shape* shape : app->ShowWindow().FrameShapes())
+    EXPECT_EQ(shape->isHidden(), shape == app->ShowWindow().frameLineLeft);
 
-  app->Show().show();
+  app->ShowWindow().show();
   Key('M');
-  EXPECT_EQ(app->Show().OuterWidth(), 1920);
-  EXPECT_EQ(app->Show().OuterHeight(), 1080);
+  EXPECT_EQ(app->ShowWindow().OuterWidth(), 1920);
+  EXPECT_EQ(app->ShowWindow().OuterHeight(), 1080);
   Key('M');
-  EXPECT_EQ(app->Show().OuterWidth(), 800);
-  EXPECT_EQ(app->Show().OuterHeight(), 600);
+  EXPECT_EQ(app->ShowWindow().OuterWidth(), 800);
+  EXPECT_EQ(app->ShowWindow().OuterHeight(), 600);
 }
 
 TEST_F(ShowWindowTest, KeyboardKeysReachTheControllerModifiersIgnoredRepeatsRepeated) {
@@ -144,10 +144,10 @@ TEST_F(ShowWindowTest, EscapeClosesAFailedSaveKeepsItOpenAndTheJournalTellsTheLi
   dialogs.answers.push_back({dir.file("copy.shl")});
   app->ListWindow().SaveList();
   std::filesystem::create_directory(dir.path() / "quadrel.LST");
-  app->Show().show();
+  app->ShowWindow().show();
 
   Key(VK_ESCAPE_KEY);
-  EXPECT_TRUE(app->Show().isVisible());
+  EXPECT_TRUE(app->ShowWindow().isVisible());
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_EQ(
       messages.errors[0].second.rfind("Cannot create file \"" + ProgramFile(".LST") + "\".", 0),
@@ -155,7 +155,7 @@ TEST_F(ShowWindowTest, EscapeClosesAFailedSaveKeepsItOpenAndTheJournalTellsTheLi
 
   std::filesystem::remove(dir.path() / "quadrel.LST");
   Key('X');
-  EXPECT_FALSE(app->Show().isVisible());
+  EXPECT_FALSE(app->ShowWindow().isVisible());
   EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nc d\r\n");
   std::vector<std::string> events;
   const std::string log = dir.read("quadrel.log");  // the lines below are views into it
@@ -170,7 +170,7 @@ TEST_F(ShowWindowTest, EscapeClosesAFailedSaveKeepsItOpenAndTheJournalTellsTheLi
 }
 
 TEST_F(ShowWindowTest, EachHalfsTextsStayInsideThatHalfAtEverySize) {
-  ShowWindow& w = app->Show();
+  ShowWindow& w = app->ShowWindow();
   w.show();
   Activate();
   std::string name;

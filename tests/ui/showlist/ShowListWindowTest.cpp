@@ -52,7 +52,7 @@ TEST_F(ShowListWindowTest, DesignSizePlacesAndTabOrder) {
   EXPECT_EQ(w.selectFilesButton->text(), "Select file(s)");
   EXPECT_EQ(w.makeScriptsButton->text(), "Make BAT/VBS");
   EXPECT_EQ(w.playerGroup->title(), "Chosen 3D player");
-  EXPECT_EQ(w.playerGroup->ItemIndex(), 0);
+  EXPECT_EQ(w.playerGroup->Chosen(), 0);
   EXPECT_FALSE(w.continuousBox->isChecked());
   EXPECT_FALSE(w.loopBox->isChecked());
   EXPECT_EQ(w.listView->font().pixelSize(), 16);
@@ -295,29 +295,30 @@ TEST_F(ShowListWindowTest, ClearOfAHalfMillionSelectedKeepsTheRest) {
   EXPECT_EQ(List().Item(250000), "750000");
 }
 
-TEST_F(ShowListWindowTest, CheckBoxesKeepTheShowStateEqual) {
+TEST_F(ShowListWindowTest, CheckBoxesWriteThePlayOptionsTheShowReads) {
+  const Settings& settings = app->Values().settings;
   app->ListWindow().continuousBox->click();
-  EXPECT_TRUE(app->State().continuousMode);
-  EXPECT_FALSE(app->State().loopAll);
-  app->ListWindow().loopBox->setChecked(true);  // as the settings file sets it
-  EXPECT_TRUE(app->State().loopAll);
+  EXPECT_TRUE(settings.continuousMode);
+  EXPECT_FALSE(settings.loopAll);
+  app->ListWindow().loopBox->setChecked(true);
+  EXPECT_TRUE(settings.loopAll);
   app->ListWindow().continuousBox->setChecked(false);
-  EXPECT_FALSE(app->State().continuousMode);
+  EXPECT_FALSE(settings.continuousMode);
   app->ListWindow().loopBox->click();
-  EXPECT_FALSE(app->State().loopAll);
+  EXPECT_FALSE(settings.loopAll);
 }
 
 TEST_F(ShowListWindowTest, MakeBatVbsOpensTheChosenPlayersWindow) {
   std::vector<QDialog*> shown;
   app->ListWindow().ShowModal = [&](QDialog& window) { shown.push_back(&window); };
   app->ListWindow().makeScriptsButton->click();  // "Bino" is chosen at start
-  app->ListWindow().playerGroup->SetItemIndex(1);
+  app->ListWindow().playerGroup->Choose(1);
   app->ListWindow().makeScriptsButton->click();
-  app->ListWindow().playerGroup->SetItemIndex(2);
+  app->ListWindow().playerGroup->Choose(2);
   app->ListWindow().makeScriptsButton->click();
-  app->ListWindow().playerGroup->SetItemIndex(-1);
+  app->ListWindow().playerGroup->Choose(-1);
   app->ListWindow().makeScriptsButton->click();
-  EXPECT_EQ(shown, (std::vector<QDialog*>{&app->Bino(), &app->SPlayer()}));
+  EXPECT_EQ(shown, (std::vector<QDialog*>{&app->BinoWindow(), &app->SPlayerWindow()}));
 }
 
 TEST_F(ShowListWindowTest, XAndEscCloseOnlyFromTheList) {
