@@ -42,8 +42,8 @@ class ShowController {
   // The close went through.
   void Closed();
 
-  // Whether the continuous show's pause is running.
-  bool Continuing() const { return pauseRunning_; }
+  // Whether the continuous show runs: its pause timer, not a copy of its state, says so.
+  bool Continuing() const { return view_.PauseRunning(); }
 
  private:
   void FirstActivationSteps();
@@ -66,5 +66,4 @@ class ShowController {
   ItemRunner& runner_;
   SettingsStore& store_;
   bool layoutPending_ = false;
-  bool pauseRunning_ = false;
 };

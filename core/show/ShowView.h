@@ -57,4 +57,6 @@ class ShowView {
   // again every `milliseconds` until stopped.
   virtual void StartPause(int milliseconds) = 0;
   virtual void StopPause() = 0;
+  // Whether the pause runs: the one record of whether the continuous show does.
+  virtual bool PauseRunning() const = 0;
 };

@@ -107,6 +107,7 @@ class ShowWindow : public QWidget, private ShowView {
   void HideEyeCheckCard() override;
   void StartPause(int milliseconds) override;
   void StopPause() override;
+  bool PauseRunning() const override;
 
   // Sizes the window so that its border and title bar included it has this size.
   void SetOuterSize(int outerWidth, int outerHeight);

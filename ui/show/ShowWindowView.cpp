@@ -226,3 +226,7 @@ void ShowWindow::StopPause() {
   pauseTimer->stop();
   itemWait_->DropTick();
 }
+
+bool ShowWindow::PauseRunning() const {
+  return pauseTimer->isActive();
+}

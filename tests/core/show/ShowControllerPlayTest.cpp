@@ -182,3 +182,30 @@ TEST_F(Play, ItemKeepsItsTextWhenTheListChangesWhileItPlays) {
   EXPECT_EQ(Events(),
             (std::vector<std::string>{"item started|1||a.avi", "item ended|1|exit unknown|a.avi"}));
 }
+
+TEST_F(Play, ATickLeftByAnErrorLeavesNoShowThatTheNextKeysTakeAsRunning) {
+  // The tick stops the pause before the item and starts it again after; an error in between
+  // leaves the pause stopped, and the show must count as stopped too.
+  UseJournal();
+  state.continuousMode = true;
+  Key(VK_SPACE_KEY);
+  shell.onOpen = [](const std::string&) { throw std::runtime_error("broken"); };
+  EXPECT_THROW(Tick(), std::runtime_error);
+  EXPECT_FALSE(view.pausing);
+  EXPECT_FALSE(controller.Continuing());
+
+  shell.onOpen = {};
+  Key(VK_SPACE_KEY);  // starts the show afresh, and the journal says so
+  Key('A');
+  Key('A');  // nothing runs any more: nothing to journal
+  EXPECT_EQ(Events(), (std::vector<std::string>{
+                          "item started|1||a.avi",
+                          "item ended|1|exit unknown|a.avi",
+                          "continuous show started|1||",
+                          "item started|2||b.avi",
+                          "item started|2||b.avi",
+                          "item ended|2|exit unknown|b.avi",
+                          "continuous show started|2||",
+                          "continuous show stopped|3|A pressed|",
+                      }));
+}
