@@ -71,7 +71,6 @@ void ShowController::LayoutFrame() {
   const FloatingFrameResult result =
       ComputeFloatingFrame(state_.floatingValueText, separator, outer.width, outer.height);
   if (!result.geometry) throw AppError(result.error);
-  state_.floatingPercent = result.geometry->percent;
   view_.PlaceFrame(*result.geometry);
 }
 

@@ -14,6 +14,5 @@ struct ShowState {
   bool continuousMode = false;
   bool loopAll = false;
   std::string floatingValueText;
-  double floatingPercent = 0;
   bool firstActivation = false;
 };

@@ -122,7 +122,6 @@ TEST_F(Window, EnteredValueLaysOutAndShowsTheFrameAfterTheHandOver) {
   EXPECT_EQ(Calls(), (CallLog{"keyboard back", "frame hidden", "info END | END", "right texts +500",
                               "place frame", "frame shown"}));
   EXPECT_EQ(state.floatingValueText, " -5 ");  // the text as typed
-  EXPECT_EQ(state.floatingPercent, -5.0);
   EXPECT_EQ(view.frame.rectangleLeftL, 25);
 
   view.outer = {800, 500};
@@ -139,7 +138,7 @@ TEST_F(Window, ValueThatIsNoNumberIsReportedAtEveryLayoutUntilAValidOne) {
   EXPECT_THAT([&] { controller.FloatingValueEntered("abc"); }, ThrowsMessage<AppError>(kNoNumber));
   EXPECT_EQ(Calls(), (CallLog{"keyboard back", "right texts +500"}));  // the frame stays hidden
   EXPECT_EQ(state.floatingValueText, "abc");
-  EXPECT_EQ(state.floatingPercent, 5.0);
+  EXPECT_EQ(view.frame.rectangleLeftR, 525);  // still placed for 5 %
 
   view.outer = {800, 600};
   EXPECT_THAT([&] { controller.Resized(); }, ThrowsMessage<AppError>(kNoNumber));
