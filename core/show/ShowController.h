@@ -1,14 +1,16 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "core/Services.h"
+#include "core/show/Commands.h"
 #include "core/show/ItemRunner.h"
 #include "core/show/SettingsStore.h"
 #include "core/show/ShowState.h"
 #include "core/show/ShowView.h"
 #include "core/showlist/ShowList.h"
 
-// The show's rules: what each key does and in which order, playing an item, the continuous
+// The show's rules: what each command does and in which order, playing an item, the continuous
 // show's pause, and the show window's activation, resize and close. It changes the show state
 // and tells its view what to draw. Errors are thrown (AppError with the operator's message);
 // the window runs each entry point inside its error guard.
@@ -29,16 +31,16 @@ class ShowController {
   // A resize that came before the first activation is laid out after it.
   void LayoutIfPending();
   void Resized();
-  // One key (a virtual-key code) of the show window: at most one command, between the steps
-  // every key takes.
-  void HandleKey(int key);
+  // A key of the show window, or a command from elsewhere: the command, if any, between the
+  // steps every key takes (a key without a command takes them all the same).
+  void Run(std::optional<Command> command);
   // The continuous show's pause has run out: the next item plays.
   void PauseElapsed();
   // Enter in the floating value window with `value`: the frame is laid out and shown.
   void FloatingValueEntered(const std::string& value);
   // The three saves of the close: settings and texts, then the list. Throws on the first that
   // fails; the others are skipped and the window stays open.
-  void Close();
+  void SaveAtClose();
   // The close went through.
   void Closed();
 
@@ -46,6 +48,7 @@ class ShowController {
   bool Continuing() const { return view_.PauseRunning(); }
 
  private:
+  void RunBeforeTheBounds(Command command);
   void FirstActivationSteps();
   void LoadAutomaticList();
   void RefreshInfoDisplay();

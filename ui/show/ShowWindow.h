@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/Services.h"
+#include "core/show/Key.h"
 #include "core/show/SettingsStore.h"
 #include "core/show/ShowController.h"
 #include "core/show/ShowState.h"
@@ -33,29 +34,14 @@ class ShowWindow : public QWidget, private ShowView {
   ShowWindow(Services& services, ShowState& state, ShowList& list, ShowListWindow& listWindow,
              FloatingValueWindow& floatingWindow, SettingsStore& store);
 
-  // Controls, in stacking order from the bottom.
-  Shape* frameRectLeft;
-  Shape* frameRectRight;
-  Label* descriptionLabelLeft;
-  Label* numberLabelLeft;
-  Label* descriptionLabelRight;
-  Label* numberLabelRight;
-  Shape* frameLineRight;
-  Shape* frameLineLeft;
-  Shape* cornerMarker;
-  LinesDisplay* helpLeft;
-  LinesDisplay* helpRight;
-  QTimer* pauseTimer;
-  // Under everything else, so the frame, texts and help stay drawn over it.
-  EyeCheckCard* eyeCheckCard;
-
   ShowController& Controller() { return controller_; }
 
   // The help displays' designed width; narrower only where a half has less room.
   static constexpr int kHelpWidth = 281;
 
-  // Entry points, each run inside the error guard; what waited during an item follows.
-  void KeyDown(int key);
+  // Entry points, each run inside the error guard; what waited during an item follows. A key
+  // runs its command, if it has one, between the steps every key takes.
+  void KeyDown(Key key);
   void PauseElapsed();
   // The show window's own activation (the first one, or the keyboard back from the floating
   // value window).
@@ -67,9 +53,6 @@ class ShowWindow : public QWidget, private ShowView {
   // Where a message box is to stand, in screen coordinates: the left half while the window is
   // maximised, so that one eye sees all of it; null (Qt's own place) while windowed.
   QRect MessageArea() const;
-  // The four frame shapes in the order every show and hide goes through them.
-  std::vector<Shape*> FrameShapes() const;
-
   // The help lines of both displays; the left one is saved (ShowWindowTexts.cpp).
   void ApplyTexts(const LanguageValues& texts);
   void CollectTexts(LanguageValues& texts) const;
@@ -109,6 +92,9 @@ class ShowWindow : public QWidget, private ShowView {
   void StopPause() override;
   bool PauseRunning() const override;
 
+  // The four frame shapes in the order every show and hide goes through them.
+  std::vector<Shape*> FrameShapes() const;
+
   // Sizes the window so that its border and title bar included it has this size.
   void SetOuterSize(int outerWidth, int outerHeight);
   // Sets the wanted outer size again when the frame's margins have changed since.
@@ -122,6 +108,25 @@ class ShowWindow : public QWidget, private ShowView {
   void FitTextsToHalves();
   int HalfWidth() const;
   int RoomInHalf(const QWidget* text) const;
+
+  // Tests look at the controls through it, and only tests.
+  friend class ShowWindowTestAccess;
+
+  // Controls, in stacking order from the bottom.
+  Shape* frameRectLeft_;
+  Shape* frameRectRight_;
+  Label* descriptionLabelLeft_;
+  Label* numberLabelLeft_;
+  Label* descriptionLabelRight_;
+  Label* numberLabelRight_;
+  Shape* frameLineRight_;
+  Shape* frameLineLeft_;
+  Shape* cornerMarker_;
+  LinesDisplay* helpLeft_;
+  LinesDisplay* helpRight_;
+  // Under everything else, so the frame, texts and help stay drawn over it.
+  EyeCheckCard* eyeCheckCard_;
+  QTimer* pauseTimer_;
 
   Services& services_;
   ShowState& state_;

@@ -70,7 +70,7 @@ TEST_F(Window, AutomaticListCutByANulIsReportedAndKeptWholeBeforeTheCloseSavesIt
                               ProgramFile(".LST.nul-cut") + "|" + ProgramFile(".LST"),
                       }));
 
-  controller.Close();
+  controller.SaveAtClose();
   EXPECT_EQ(dir.read("quadrel.LST"), "a.sh\r\nb\r\n");
   EXPECT_EQ(dir.read("quadrel.LST.nul-cut"), bytes);  // the rest is still there
   EXPECT_TRUE(messages.errors.empty());
@@ -160,19 +160,19 @@ TEST_F(Window, CloseSavesSettingsThenListAndAFailedSaveSkipsTheRestUntilTheNext)
   Start({"a", "b\xff"});
   dir.write("quadrel.LST", "old\r\n");
   store.saveError = "Unable to write to " + ProgramFile(".INI") + ".";
-  EXPECT_THAT([&] { controller.Close(); }, ThrowsMessage<AppError>(store.saveError));
+  EXPECT_THAT([&] { controller.SaveAtClose(); }, ThrowsMessage<AppError>(store.saveError));
   EXPECT_EQ(dir.read("quadrel.LST"), "old\r\n");  // the list save did not run
 
   store.saveError.clear();
   fs::remove(ProgramFile(".LST"));
   fs::create_directory(ProgramFile(".LST"));
-  EXPECT_THAT([&] { controller.Close(); },
+  EXPECT_THAT([&] { controller.SaveAtClose(); },
               ThrowsMessage<AppError>(StartsWith("Cannot create file \"" + ProgramFile(".LST"))));
   EXPECT_EQ(store.saves, 2);
 
   fs::remove(ProgramFile(".LST"));
   Calls();
-  controller.Close();
+  controller.SaveAtClose();
   controller.Closed();
   EXPECT_EQ(Calls(), CallLog{"save"});
   EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nb\xff\r\n");

@@ -122,7 +122,7 @@ TEST_F(WindowSettings, EveryTextComesBackThroughItsControl) {
   app->Show().ApplyTexts(texts);
   app->ListWindow().ApplyTexts(texts);
   for (int i = 0; i < static_cast<int>(kHelpLineCount); ++i)
-    EXPECT_EQ(app->Show().helpRight->Line(i), texts.help[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(ShowControls().helpRight()->Line(i), texts.help[static_cast<std::size_t>(i)]);
   EXPECT_EQ(app->ListWindow().windowTitle(), "setup 0");
   EXPECT_EQ(app->ListWindow().loopBox->text(), "setup 7");
   LanguageValues collected;
@@ -136,7 +136,7 @@ TEST_F(WindowSettings, FirstRunWritesTheDefaultFiles) {
   Activate();
   EXPECT_EQ(app->Bino().videoOutputGroup->ItemIndex(), 4);
   EXPECT_EQ(app->SPlayer().videoOutputGroup->ItemIndex(), 6);
-  EXPECT_EQ(app->Show().helpLeft->Line(0), "H : Toggle help");
+  EXPECT_EQ(ShowControls().helpLeft()->Line(0), "H : Toggle help");
   ASSERT_TRUE(app->Show().close());
   const std::string settings = dir.read("quadrel.INI");
   const std::string language = dir.read("quadrel.LNG");

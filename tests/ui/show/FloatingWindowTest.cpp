@@ -40,7 +40,7 @@ class FloatingWindow : public UiFixture {
 
   std::vector<bool> FrameVisibility() {
     std::vector<bool> visible;
-    for (Shape* shape : app->Show().FrameShapes())
+    for (Shape* shape : ShowControls().FrameShapes())
       visible.push_back(shape->isVisibleTo(&app->Show()));
     return visible;
   }
@@ -71,29 +71,30 @@ TEST_F(FloatingWindow, FrameIsLaidOutForTheWindowsSize) {
   SetOuterSize(1000, 600);
   Activate();
   EXPECT_TRUE(messages.errors.empty());
-  EXPECT_EQ(app->Show().frameLineLeft->geometry(), QRect(499, 0, 1, 600));
+  EXPECT_EQ(ShowControls().frameLineLeft()->geometry(), QRect(499, 0, 1, 600));
   EXPECT_EQ(FrameVisibility(), hidden);
 
   Confirm("5");
   EXPECT_FALSE(app->Floating().isVisible());
   // 50 tenths of 1000 pixels: a strip of 25 at the inner edges.
   const int clientHeight = app->Show().height();
-  EXPECT_EQ(app->Show().frameRectLeft->geometry(), QRect(0, 0, 475, clientHeight));
-  EXPECT_EQ(app->Show().frameLineLeft->geometry(), QRect(499, 0, 1, 600));
-  EXPECT_EQ(app->Show().frameRectRight->geometry(), QRect(525, 0, 475, clientHeight));
-  EXPECT_EQ(app->Show().frameLineRight->geometry(), QRect(500, 0, 1, 600));
+  EXPECT_EQ(ShowControls().frameRectLeft()->geometry(), QRect(0, 0, 475, clientHeight));
+  EXPECT_EQ(ShowControls().frameLineLeft()->geometry(), QRect(499, 0, 1, 600));
+  EXPECT_EQ(ShowControls().frameRectRight()->geometry(), QRect(525, 0, 475, clientHeight));
+  EXPECT_EQ(ShowControls().frameLineRight()->geometry(), QRect(500, 0, 1, 600));
   EXPECT_EQ(FrameVisibility(), shown);
-  EXPECT_EQ(app->Show().numberLabelRight->x(), app->Show().numberLabelLeft->x() + 500);
-  EXPECT_EQ(app->Show().descriptionLabelRight->x(), app->Show().descriptionLabelLeft->x() + 500);
-  EXPECT_EQ(app->Show().helpRight->x(), app->Show().helpLeft->x() + 500);
-  EXPECT_EQ(app->Show().helpRight->y(), app->Show().helpLeft->y());
+  EXPECT_EQ(ShowControls().numberLabelRight()->x(), ShowControls().numberLabelLeft()->x() + 500);
+  EXPECT_EQ(ShowControls().descriptionLabelRight()->x(),
+            ShowControls().descriptionLabelLeft()->x() + 500);
+  EXPECT_EQ(ShowControls().helpRight()->x(), ShowControls().helpLeft()->x() + 500);
+  EXPECT_EQ(ShowControls().helpRight()->y(), ShowControls().helpLeft()->y());
 
   // The keypad's Enter confirms too; a resize re-lays the frame and leaves it shown.
   Confirm(" -5 ", Qt::Key_Enter);
   SetOuterSize(800, 500);
-  EXPECT_EQ(app->Show().frameRectLeft->geometry(), QRect(20, 0, 380, app->Show().height()));
-  EXPECT_EQ(app->Show().frameLineRight->geometry(), QRect(799, 0, 1, 500));
-  EXPECT_EQ(app->Show().numberLabelRight->x(), app->Show().numberLabelLeft->x() + 400);
+  EXPECT_EQ(ShowControls().frameRectLeft()->geometry(), QRect(20, 0, 380, app->Show().height()));
+  EXPECT_EQ(ShowControls().frameLineRight()->geometry(), QRect(799, 0, 1, 500));
+  EXPECT_EQ(ShowControls().numberLabelRight()->x(), ShowControls().numberLabelLeft()->x() + 400);
   EXPECT_EQ(FrameVisibility(), shown);
 
   // A value that is no number is reported and leaves the frame hidden.
@@ -107,7 +108,7 @@ TEST_F(FloatingWindow, VShowsTheStoredValueOnlyEnterTakesAValueAndVHidesIt) {
   Start(1000, 600);
   app->State().floatingValueText = "12.5";
   app->Floating().valueEdit->setText("99");
-  app->Show().KeyDown('V');
+  app->Show().KeyDown(Key::V);
   EXPECT_EQ(app->Floating().valueEdit->text(), "12.5");
   EXPECT_TRUE(app->Floating().isVisible());
   app->Floating().valueEdit->setText("7");
@@ -115,7 +116,7 @@ TEST_F(FloatingWindow, VShowsTheStoredValueOnlyEnterTakesAValueAndVHidesIt) {
   EXPECT_TRUE(app->Floating().isVisible());
   EXPECT_EQ(app->State().floatingValueText, "12.5");
   EXPECT_EQ(FrameVisibility(), hidden);
-  app->Show().KeyDown('V');
+  app->Show().KeyDown(Key::V);
   EXPECT_EQ(app->Floating().valueEdit->text(), "12.5");  // a value not confirmed is lost
   EXPECT_FALSE(app->Floating().isVisible());
 }
@@ -135,7 +136,7 @@ TEST_F(FloatingWindow, AnInvalidValueDoesNotSwallowTheNextReturnToTheShowWindow)
   activated(&errorBox);
   activated(&app->Show());
 
-  app->Show().KeyDown('F');
+  app->Show().KeyDown(Key::F);
   ASSERT_EQ(FrameVisibility(), shown);
   app->Floating().show();
   activated(&app->Floating());
