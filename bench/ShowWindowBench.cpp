@@ -107,7 +107,7 @@ void StepRight(benchmark::State& state, std::vector<std::string> items) {
   const int count = windows.app->List().Count();
   for (auto _ : state) {
     windows.app->State().showIndex = count / 2;
-    show.KeyDown(39);
+    show.KeyDown(Key::Right);
   }
 }
 

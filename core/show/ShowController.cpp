@@ -6,7 +6,6 @@
 #include "core/show/ListCutNotice.h"
 #include "core/show/ShowJournal.h"
 #include "core/show/ShowStateSettings.h"
-#include "core/show/VirtualKey.h"
 #include "core/showlist/ShowListFile.h"
 #include "platform/FileSystem.h"
 
@@ -81,7 +80,6 @@ void ShowController::LayoutFrame() {
   const FloatingFrameResult result =
       ComputeFloatingFrame(state_.floatingValueText, separator, outer.width, outer.height);
   if (!result.geometry) throw AppError(result.error);
-  state_.floatingPercent = result.geometry->percent;
   view_.PlaceFrame(*result.geometry);
 }
 
@@ -94,41 +92,74 @@ void ShowController::FloatingValueEntered(const std::string& value) {
   view_.SetFrameVisible(true);
 }
 
-void ShowController::HandleKey(int key) {
-  // One key runs at most one command; where it stands between the common steps matters.
+void ShowController::Run(std::optional<Command> command) {
+  // One command at most; where it stands between the common steps matters.
   view_.ClearInfo();
-  if (key == 'H') state_.helpVisible = !state_.helpVisible;
-  if (key == 'C') view_.ToggleCornerMarker();
-  if (key == 'L') {
-    ShowPointer();
-    view_.OpenShowList();
-  }
-  if (key == 'P') {
-    if (state_.pointerVisible)
-      HidePointer();
-    else
-      ShowPointer();
-  }
-  if (key == '1') state_.showIndex = 0;
-  if (key == 'F') view_.ToggleFrame();
-  if (key == '0') state_.showIndex = list_.Count();
-  if (key == '4' || key == VK_LEFT_KEY) state_.showIndex = state_.showIndex - 1;
-  if (key == '6' || key == VK_RIGHT_KEY) state_.showIndex = state_.showIndex + 1;
-  if (key == 'I') state_.infoVisible = !state_.infoVisible;
-  if (key == 'S') state_.monoInfo = !state_.monoInfo;
-  if (key == 'M') {
-    state_.maximised = !state_.maximised;
-    ApplyWindowMode();
-  }
-  if (key == 'V') view_.ToggleFloatingValueWindow(state_.floatingValueText);
-  if (key == 'T') view_.ToggleEyeCheckCard();
-  if (key == VK_SPACE_KEY || key == VK_RETURN_KEY) PlayStep();
+  if (command) RunBeforeTheBounds(*command);
   // The show list may have changed in the show list window: the count is read afresh.
   state_.showIndex = BoundShowIndex(state_.showIndex, list_.Count(), settings_.loopAll);
   RefreshInfoDisplay();
-  if (key == 'X' || key == VK_ESCAPE_KEY) view_.Close();
+  if (command == Command::Close) view_.Close();
   UpdateCornerMarker();
-  if (key == 'A') StopContinuousShow();
+  if (command == Command::StopContinuousShow) StopContinuousShow();
+}
+
+void ShowController::RunBeforeTheBounds(Command command) {
+  switch (command) {
+    case Command::ToggleHelp:
+      state_.helpVisible = !state_.helpVisible;
+      break;
+    case Command::ToggleCornerMarker:
+      view_.ToggleCornerMarker();
+      break;
+    case Command::OpenShowList:
+      ShowPointer();
+      view_.OpenShowList();
+      break;
+    case Command::TogglePointer:
+      if (state_.pointerVisible)
+        HidePointer();
+      else
+        ShowPointer();
+      break;
+    case Command::FirstItem:
+      state_.showIndex = 0;
+      break;
+    case Command::ToggleFrame:
+      view_.ToggleFrame();
+      break;
+    case Command::EndOfShow:
+      state_.showIndex = list_.Count();
+      break;
+    case Command::PreviousItem:
+      state_.showIndex = state_.showIndex - 1;
+      break;
+    case Command::NextItem:
+      state_.showIndex = state_.showIndex + 1;
+      break;
+    case Command::ToggleInfo:
+      state_.infoVisible = !state_.infoVisible;
+      break;
+    case Command::ToggleMonoTexts:
+      state_.monoInfo = !state_.monoInfo;
+      break;
+    case Command::ToggleMaximised:
+      state_.maximised = !state_.maximised;
+      ApplyWindowMode();
+      break;
+    case Command::ToggleFloatingValueWindow:
+      view_.ToggleFloatingValueWindow(state_.floatingValueText);
+      break;
+    case Command::ToggleEyeCheckCard:
+      view_.ToggleEyeCheckCard();
+      break;
+    case Command::Play:
+      PlayStep();
+      break;
+    case Command::Close:               // after the texts are drawn afresh
+    case Command::StopContinuousShow:  // last of all
+      break;
+  }
 }
 
 void ShowController::RefreshInfoDisplay() {
@@ -179,7 +210,7 @@ void ShowController::UpdateCornerMarker() {
   view_.SetMarkerColour(CornerMarkerColour(state_.showIndex, list_.Count()));
 }
 
-void ShowController::Close() {
+void ShowController::SaveAtClose() {
   CollectShowSettings(state_, values_.settings);
   WriteProgramFiles(services_.exePath, values_);
   const std::string file = ProgramFileName(services_.exePath, ".LST");

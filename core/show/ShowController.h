@@ -1,15 +1,17 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/Services.h"
 #include "core/settings/ProgramFiles.h"
+#include "core/show/Commands.h"
 #include "core/show/ItemRunner.h"
 #include "core/show/ShowState.h"
 #include "core/show/ShowView.h"
 #include "core/showlist/ShowList.h"
 
-// The show's rules: what each key does and in which order, playing an item, the continuous
+// The show's rules: what each command does and in which order, playing an item, the continuous
 // show's pause, and the show window's activation, resize and close. It changes the show state
 // and tells its view what to draw. Errors are thrown (AppError with the operator's message);
 // the window runs each entry point inside its error guard.
@@ -36,9 +38,9 @@ class ShowController {
   // A resize that came before the first activation is laid out after it.
   void LayoutIfPending();
   void Resized();
-  // One key (a virtual-key code) of the show window: at most one command, between the steps
-  // every key takes.
-  void HandleKey(int key);
+  // A key of the show window, or a command from elsewhere: the command, if any, between the
+  // steps every key takes (a key without a command takes them all the same).
+  void Run(std::optional<Command> command);
   // The continuous show's pause has run out: the next item plays.
   void PauseElapsed();
   // Enter in the floating value window with `value`: the frame is laid out and shown.
@@ -46,14 +48,15 @@ class ShowController {
   // The three saves of the close: settings and texts (as the program holds them, the show's
   // displays and floating value included), then the list. Throws on the first that fails; the
   // others are skipped and the window stays open.
-  void Close();
+  void SaveAtClose();
   // The close went through.
   void Closed();
 
-  // Whether the continuous show's pause is running.
-  bool Continuing() const { return pauseRunning_; }
+  // Whether the continuous show runs: its pause timer, not a copy of its state, says so.
+  bool Continuing() const { return view_.PauseRunning(); }
 
  private:
+  void RunBeforeTheBounds(Command command);
   void FirstActivationSteps();
   void LoadAutomaticList();
   void RefreshInfoDisplay();
@@ -77,5 +80,4 @@ class ShowController {
   ShowView& view_;
   ItemRunner& runner_;
   bool layoutPending_ = false;
-  bool pauseRunning_ = false;
 };

@@ -55,7 +55,7 @@ void ShowController::PlayStep() {
   if (state_.showIndex < list_.Count()) {
     PlayItem();
     if (settings_.continuousMode) {
-      if (services_.journal && !pauseRunning_)
+      if (services_.journal && !view_.PauseRunning())
         services_.journal->ContinuousStarted(state_.showIndex + 1);
       StartPause();
     }
@@ -83,8 +83,7 @@ void ShowController::PauseElapsed() {
     } else {
       state_.showIndex = list_.Count();
       if (services_.journal) services_.journal->ContinuousStopped(0, "end of the list");
-      pauseRunning_ = false;  // so that the stop below is not journalled as one by A
-      StopContinuousShow();
+      view_.StopPause();
       view_.SetMarkerColour(MarkerColour::Purple);
     }
   }
@@ -92,12 +91,10 @@ void ShowController::PauseElapsed() {
 
 void ShowController::StartPause() {
   view_.StartPause(kPauseMs);
-  pauseRunning_ = true;
 }
 
 void ShowController::StopContinuousShow() {
-  if (services_.journal && pauseRunning_)
+  if (services_.journal && view_.PauseRunning())
     services_.journal->ContinuousStopped(state_.showIndex + 1, "A pressed");
   view_.StopPause();
-  pauseRunning_ = false;
 }

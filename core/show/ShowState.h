@@ -13,6 +13,5 @@ struct ShowState {
   bool pointerVisible = false;
   int32_t cursorDisplayCount = 0;  // last value returned by the pointer display counter
   std::string floatingValueText;
-  double floatingPercent = 0;
   bool firstActivation = false;
 };

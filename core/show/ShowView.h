@@ -40,7 +40,7 @@ class ShowView {
   virtual void ShowMaximised(host::ScreenSize screen) = 0;
   virtual void ShowNormal(int outerWidth, int outerHeight) = 0;
   virtual void MoveToOrigin() = 0;
-  // Asks the window to close; the close itself runs ShowController::Close.
+  // Asks the window to close; the close itself runs ShowController::SaveAtClose.
   virtual void Close() = 0;
 
   // The show list window, modally, at the screen's top left corner.
@@ -57,4 +57,6 @@ class ShowView {
   // again every `milliseconds` until stopped.
   virtual void StartPause(int milliseconds) = 0;
   virtual void StopPause() = 0;
+  // Whether the pause runs: the one record of whether the continuous show does.
+  virtual bool PauseRunning() const = 0;
 };

@@ -77,6 +77,7 @@ class RecordingView : public ShowView {
     pausing = false;
     log_.push_back("pause stop");
   }
+  bool PauseRunning() const override { return pausing; }
 
   host::ScreenSize outer{1000, 600};
   InfoDisplay info;                      // as last shown

@@ -6,6 +6,7 @@
 #include "Fakes.h"
 #include "TempDir.h"
 #include "core/Services.h"
+#include "show/ShowWindowTestAccess.h"
 #include "ui/App.h"
 
 // The application and its five windows, with fakes for the system and a temporary program folder.
@@ -18,6 +19,8 @@ class UiFixture : public ::testing::Test {
   std::string ProgramFile(const std::string& extension) const;
   // Runs the show window's first activation, as the first showing does.
   void Activate();
+  // The show window's controls.
+  ShowWindowTestAccess ShowControls() const { return ShowWindowTestAccess(app->ShowWindow()); }
 
   TempDir dir;
   FakeFileDialogs dialogs;

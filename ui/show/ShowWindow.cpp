@@ -9,6 +9,7 @@
 
 #include "core/RunGuarded.h"
 #include "core/settings/LanguageTexts.h"
+#include "core/show/Commands.h"
 #include "ui/WindowsOnDemand.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/LinesDisplay.h"
@@ -93,11 +94,11 @@ class ActivationWatcher : public QObject {
 
 ShowWindow::ShowWindow(Services& services, ShowState& state, WindowsOnDemand& windows)
     : QWidget(nullptr),
-      pauseTimer(new QTimer(this)),
+      pauseTimer_(new QTimer(this)),
       services_(services),
       state_(state),
       windows_(windows),
-      itemWait_(new ItemWait(*this, *pauseTimer, [this] { PauseElapsed(); })) {
+      itemWait_(new ItemWait(*this, *pauseTimer_, [this] { PauseElapsed(); })) {
   setWindowTitle(QStringLiteral("Quadrel V" QUADREL_VERSION));
   setAutoFillBackground(true);
   QPalette pal = palette();
@@ -107,30 +108,30 @@ ShowWindow::ShowWindow(Services& services, ShowState& state, WindowsOnDemand& wi
   setFocusPolicy(Qt::StrongFocus);
   resize(kDesignClientWidth, kDesignClientHeight);
 
-  frameRectLeft = new Shape(this, Qt::white, Qt::black);
-  frameRectLeft->Place(0, 0, 396, 573);
-  frameRectRight = new Shape(this, Qt::yellow, Qt::black);
-  frameRectRight->Place(396, 0, 396, 573);
-  descriptionLabelLeft = MakeInfoLabel(this, 24, 56);
-  numberLabelLeft = MakeInfoLabel(this, 24, 16);
-  descriptionLabelRight = MakeInfoLabel(this, 456, 56);
-  numberLabelRight = MakeInfoLabel(this, 456, 16);
-  frameLineRight = new Shape(this, Qt::yellow, Qt::yellow);
-  frameLineRight->Place(396, 0, 65, 65);
-  frameLineLeft = new Shape(this, Qt::white, Qt::white);
-  frameLineLeft->Place(0, 0, 65, 65);
-  cornerMarker = new Shape(this, Qt::black, MarkerColourOf(MarkerColour::HotLight));
-  cornerMarker->Place(0, 0, 16, 16);
-  helpLeft = MakeHelpDisplay(this, 24);
-  helpRight = MakeHelpDisplay(this, 456);
-  eyeCheckCard = new EyeCheckCard(this);
-  eyeCheckCard->setGeometry(rect());
-  eyeCheckCard->lower();
-  eyeCheckCard->hide();
+  frameRectLeft_ = new Shape(this, Qt::white, Qt::black);
+  frameRectLeft_->Place(0, 0, 396, 573);
+  frameRectRight_ = new Shape(this, Qt::yellow, Qt::black);
+  frameRectRight_->Place(396, 0, 396, 573);
+  descriptionLabelLeft_ = MakeInfoLabel(this, 24, 56);
+  numberLabelLeft_ = MakeInfoLabel(this, 24, 16);
+  descriptionLabelRight_ = MakeInfoLabel(this, 456, 56);
+  numberLabelRight_ = MakeInfoLabel(this, 456, 16);
+  frameLineRight_ = new Shape(this, Qt::yellow, Qt::yellow);
+  frameLineRight_->Place(396, 0, 65, 65);
+  frameLineLeft_ = new Shape(this, Qt::white, Qt::white);
+  frameLineLeft_->Place(0, 0, 65, 65);
+  cornerMarker_ = new Shape(this, Qt::black, MarkerColourOf(MarkerColour::HotLight));
+  cornerMarker_->Place(0, 0, 16, 16);
+  helpLeft_ = MakeHelpDisplay(this, 24);
+  helpRight_ = MakeHelpDisplay(this, 456);
+  eyeCheckCard_ = new EyeCheckCard(this);
+  eyeCheckCard_->setGeometry(rect());
+  eyeCheckCard_->lower();
+  eyeCheckCard_->hide();
 
-  pauseTimer->setInterval(ShowController::kPauseMs);
-  pauseTimer->setSingleShot(false);
-  connect(pauseTimer, &QTimer::timeout, this, &ShowWindow::PauseElapsed);
+  pauseTimer_->setInterval(ShowController::kPauseMs);
+  pauseTimer_->setSingleShot(false);
+  connect(pauseTimer_, &QTimer::timeout, this, &ShowWindow::PauseElapsed);
 
   auto* watcher = new ActivationWatcher(this);
   watcher->onMainActivated = [this](QWidget* previous) {
@@ -169,8 +170,8 @@ void ShowWindow::Activate() {
   RunGuarded(services_, [this] { controller_->LayoutIfPending(); });
 }
 
-void ShowWindow::KeyDown(int key) {
-  RunGuarded(services_, [&] { controller_->HandleKey(key); });
+void ShowWindow::KeyDown(Key key) {
+  RunGuarded(services_, [&] { controller_->Run(CommandForKey(key)); });
   itemWait_->Release();
 }
 
@@ -189,7 +190,7 @@ int ShowWindow::OuterHeight() const {
 }
 
 std::vector<Shape*> ShowWindow::FrameShapes() const {
-  return {frameRectLeft, frameLineLeft, frameRectRight, frameLineRight};
+  return {frameRectLeft_, frameLineLeft_, frameRectRight_, frameLineRight_};
 }
 
 void ShowWindow::keyPressEvent(QKeyEvent* event) {
@@ -199,9 +200,9 @@ void ShowWindow::keyPressEvent(QKeyEvent* event) {
 void ShowWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   // The rectangles are anchored to the top and the bottom of the client area.
-  for (Shape* shape : {frameRectLeft, frameRectRight})
+  for (Shape* shape : {frameRectLeft_, frameRectRight_})
     shape->Place(shape->x(), 0, shape->width(), height());
-  eyeCheckCard->setGeometry(rect());
+  eyeCheckCard_->setGeometry(rect());
   KeepOuterSize();
   if (controller_) RunGuarded(services_, [this] { controller_->Resized(); });
   FitTextsToHalves();
@@ -215,7 +216,7 @@ void ShowWindow::moveEvent(QMoveEvent* event) {
 
 void ShowWindow::closeEvent(QCloseEvent* event) {
   // A failed save skips the ones after it and keeps the window open; the next close starts over.
-  if (!RunGuarded(services_, [this] { controller_->Close(); })) {
+  if (!RunGuarded(services_, [this] { controller_->SaveAtClose(); })) {
     event->ignore();
     return;
   }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/Services.h"
+#include "core/show/Key.h"
 #include "core/show/ShowController.h"
 #include "core/show/ShowState.h"
 #include "core/show/ShowView.h"
@@ -40,27 +41,12 @@ class ShowWindow : public QWidget, private ShowView {
   void SetController(ShowController& controller) { controller_ = &controller; }
   ShowController& Controller() { return *controller_; }
 
-  // Controls, in stacking order from the bottom.
-  Shape* frameRectLeft;
-  Shape* frameRectRight;
-  Label* descriptionLabelLeft;
-  Label* numberLabelLeft;
-  Label* descriptionLabelRight;
-  Label* numberLabelRight;
-  Shape* frameLineRight;
-  Shape* frameLineLeft;
-  Shape* cornerMarker;
-  LinesDisplay* helpLeft;
-  LinesDisplay* helpRight;
-  QTimer* pauseTimer;
-  // Under everything else, so the frame, texts and help stay drawn over it.
-  EyeCheckCard* eyeCheckCard;
-
   // The help displays' designed width; narrower only where a half has less room.
   static constexpr int kHelpWidth = 281;
 
-  // Entry points, each run inside the error guard; what waited during an item follows.
-  void KeyDown(int key);
+  // Entry points, each run inside the error guard; what waited during an item follows. A key
+  // runs its command, if it has one, between the steps every key takes.
+  void KeyDown(Key key);
   void PauseElapsed();
   // The show window's own activation (the first one, or the keyboard back from the floating
   // value window).
@@ -72,8 +58,6 @@ class ShowWindow : public QWidget, private ShowView {
   // Where a message box is to stand, in screen coordinates: the left half while the window is
   // maximised, so that one eye sees all of it; null (Qt's own place) while windowed.
   QRect MessageArea() const;
-  // The four frame shapes in the order every show and hide goes through them.
-  std::vector<Shape*> FrameShapes() const;
 
   // The help lines of both displays (ShowWindowTexts.cpp).
   void ShowTexts(const LanguageValues& texts);
@@ -111,6 +95,10 @@ class ShowWindow : public QWidget, private ShowView {
   void HideEyeCheckCard() override;
   void StartPause(int milliseconds) override;
   void StopPause() override;
+  bool PauseRunning() const override;
+
+  // The four frame shapes in the order every show and hide goes through them.
+  std::vector<Shape*> FrameShapes() const;
 
   // Sizes the window so that its border and title bar included it has this size.
   void SetOuterSize(int outerWidth, int outerHeight);
@@ -125,6 +113,25 @@ class ShowWindow : public QWidget, private ShowView {
   void FitTextsToHalves();
   int HalfWidth() const;
   int RoomInHalf(const QWidget* text) const;
+
+  // Tests look at the controls through it, and only tests.
+  friend class ShowWindowTestAccess;
+
+  // Controls, in stacking order from the bottom.
+  Shape* frameRectLeft_;
+  Shape* frameRectRight_;
+  Label* descriptionLabelLeft_;
+  Label* numberLabelLeft_;
+  Label* descriptionLabelRight_;
+  Label* numberLabelRight_;
+  Shape* frameLineRight_;
+  Shape* frameLineLeft_;
+  Shape* cornerMarker_;
+  LinesDisplay* helpLeft_;
+  LinesDisplay* helpRight_;
+  // Under everything else, so the frame, texts and help stay drawn over it.
+  EyeCheckCard* eyeCheckCard_;
+  QTimer* pauseTimer_;
 
   Services& services_;
   ShowState& state_;

@@ -7,6 +7,6 @@
 void ShowWindow::ShowTexts(const LanguageValues& texts) {
   // The right display is a copy of the left one.
   const std::vector<std::string> lines(texts.help.begin(), texts.help.end());
-  helpLeft->SetLines(lines);
-  helpRight->SetLines(lines);
+  helpLeft_->SetLines(lines);
+  helpRight_->SetLines(lines);
 }

@@ -18,20 +18,20 @@
 
 void ShowWindow::ClearInfo() {
   for (Label* label :
-       {numberLabelLeft, descriptionLabelLeft, numberLabelRight, descriptionLabelRight})
+       {numberLabelLeft_, descriptionLabelLeft_, numberLabelRight_, descriptionLabelRight_})
     label->clear();
 }
 
 void ShowWindow::ShowInfo(const InfoDisplay& info) {
   const std::pair<Label*, QString> texts[] = {
-      {numberLabelLeft, QString::fromStdString(info.numberLeft)},
-      {descriptionLabelLeft, FromBytes(info.descriptionLeft)},
-      {numberLabelRight, QString::fromStdString(info.numberRight)},
-      {descriptionLabelRight, FromBytes(info.descriptionRight)},
+      {numberLabelLeft_, QString::fromStdString(info.numberLeft)},
+      {descriptionLabelLeft_, FromBytes(info.descriptionLeft)},
+      {numberLabelRight_, QString::fromStdString(info.numberRight)},
+      {descriptionLabelRight_, FromBytes(info.descriptionRight)},
   };
   for (const auto& [label, text] : texts) label->SetTextWithin(text, RoomInHalf(label));
-  helpLeft->setVisible(info.helpLeft);
-  helpRight->setVisible(info.helpRight);
+  helpLeft_->setVisible(info.helpLeft);
+  helpRight_->setVisible(info.helpRight);
 }
 
 int ShowWindow::HalfWidth() const {
@@ -41,7 +41,7 @@ int ShowWindow::HalfWidth() const {
 
 int ShowWindow::RoomInHalf(const QWidget* text) const {
   // A left text ends where the right half begins; a right text at the window's edge.
-  const bool left = text == numberLabelLeft || text == descriptionLabelLeft || text == helpLeft;
+  const bool left = text == numberLabelLeft_ || text == descriptionLabelLeft_ || text == helpLeft_;
   return std::max(0, (left ? HalfWidth() : width()) - text->x());
 }
 
@@ -52,9 +52,9 @@ QRect ShowWindow::MessageArea() const {
 
 void ShowWindow::FitTextsToHalves() {
   for (Label* label :
-       {numberLabelLeft, descriptionLabelLeft, numberLabelRight, descriptionLabelRight})
+       {numberLabelLeft_, descriptionLabelLeft_, numberLabelRight_, descriptionLabelRight_})
     label->FitWithin(RoomInHalf(label));
-  for (LinesDisplay* help : {helpLeft, helpRight})
+  for (LinesDisplay* help : {helpLeft_, helpRight_})
     help->resize(std::min(kHelpWidth, RoomInHalf(help)), help->height());
 }
 
@@ -71,26 +71,26 @@ host::ScreenSize ShowWindow::OuterSize() const {
 }
 
 void ShowWindow::PlaceRightTexts(int half) {
-  numberLabelRight->move(numberLabelLeft->x() + half, numberLabelRight->y());
-  descriptionLabelRight->move(descriptionLabelLeft->x() + half, descriptionLabelRight->y());
-  helpRight->move(helpLeft->x() + half, helpRight->y());
+  numberLabelRight_->move(numberLabelLeft_->x() + half, numberLabelRight_->y());
+  descriptionLabelRight_->move(descriptionLabelLeft_->x() + half, descriptionLabelRight_->y());
+  helpRight_->move(helpLeft_->x() + half, helpRight_->y());
   FitTextsToHalves();
 }
 
 void ShowWindow::PlaceFrame(const FloatingFrameGeometry& g) {
   // The rectangles span the client height: they are anchored to its top and bottom.
-  frameRectLeft->Place(g.rectangleLeftL, 0, g.rectangleWidth, height());
-  frameLineLeft->Place(g.lineLeftL, 0, 1, g.lineHeight);
-  frameRectRight->Place(g.rectangleLeftR, 0, g.rectangleWidth, height());
-  frameLineRight->Place(g.lineLeftR, 0, 1, g.lineHeight);
+  frameRectLeft_->Place(g.rectangleLeftL, 0, g.rectangleWidth, height());
+  frameLineLeft_->Place(g.lineLeftL, 0, 1, g.lineHeight);
+  frameRectRight_->Place(g.rectangleLeftR, 0, g.rectangleWidth, height());
+  frameLineRight_->Place(g.lineLeftR, 0, 1, g.lineHeight);
 }
 
 void ShowWindow::ToggleCornerMarker() {
-  cornerMarker->setVisible(cornerMarker->isHidden());
+  cornerMarker_->setVisible(cornerMarker_->isHidden());
 }
 
 void ShowWindow::SetMarkerColour(MarkerColour colour) {
-  cornerMarker->SetBrushColour(MarkerColourOf(colour));
+  cornerMarker_->SetBrushColour(MarkerColourOf(colour));
 }
 
 void ShowWindow::ShowMaximised(host::ScreenSize screen) {
@@ -198,33 +198,37 @@ void ShowWindow::TakeKeyboardFromFloatingValue() {
 }
 
 void ShowWindow::ToggleEyeCheckCard() {
-  if (eyeCheckCard->isHidden()) {
-    eyeCheckCard->setGeometry(rect());
-    eyeCheckCard->show();
+  if (eyeCheckCard_->isHidden()) {
+    eyeCheckCard_->setGeometry(rect());
+    eyeCheckCard_->show();
     // The frame's rectangles are filled black over the window's own black; while the card is
     // under them, only their outlines may show.
-    for (Shape* shape : {frameRectLeft, frameRectRight}) shape->SetBrushColour(Qt::transparent);
+    for (Shape* shape : {frameRectLeft_, frameRectRight_}) shape->SetBrushColour(Qt::transparent);
   } else {
     HideEyeCheckCard();
   }
 }
 
 void ShowWindow::HideEyeCheckCard() {
-  if (eyeCheckCard->isHidden()) return;
-  eyeCheckCard->hide();
-  for (Shape* shape : {frameRectLeft, frameRectRight}) shape->SetBrushColour(Qt::black);
+  if (eyeCheckCard_->isHidden()) return;
+  eyeCheckCard_->hide();
+  for (Shape* shape : {frameRectLeft_, frameRectRight_}) shape->SetBrushColour(Qt::black);
 }
 
 void ShowWindow::StartPause(int milliseconds) {
   // A coarse timer may fire up to 5 % early; the pause is a promise to the audience, so it is
   // kept to the millisecond.
-  pauseTimer->setTimerType(Qt::PreciseTimer);
-  pauseTimer->setInterval(milliseconds);
-  pauseTimer->start();
+  pauseTimer_->setTimerType(Qt::PreciseTimer);
+  pauseTimer_->setInterval(milliseconds);
+  pauseTimer_->start();
   itemWait_->DropTick();
 }
 
 void ShowWindow::StopPause() {
-  pauseTimer->stop();
+  pauseTimer_->stop();
   itemWait_->DropTick();
+}
+
+bool ShowWindow::PauseRunning() const {
+  return pauseTimer_->isActive();
 }

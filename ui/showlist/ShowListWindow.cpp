@@ -27,8 +27,8 @@ namespace {
 
 // X or ESC by the key, as in the show window, so the X key closes on every layout.
 bool IsCloseKey(const QKeyEvent& event) {
-  const int key = VirtualKeyFromQt(event);
-  return key == 'X' || key == VK_ESCAPE_KEY;
+  const Key key = VirtualKeyFromQt(event);
+  return key == Key::X || key == Key::Escape;
 }
 
 constexpr int kDesignWidth = 835;

@@ -38,7 +38,8 @@ class ShowControllerTest : public ::testing::Test {
     state.monoInfo = false;
     log.clear();
   }
-  void Key(int key) { controller.HandleKey(key); }
+  // A key of the show window, looked up as the window does.
+  void Press(Key key) { controller.Run(CommandForKey(key)); }
   // The log since the last call.
   CallLog Calls() { return std::exchange(log, {}); }
   static std::string Name(const std::string& file) {

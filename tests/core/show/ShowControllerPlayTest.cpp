@@ -3,7 +3,6 @@
 #include <stdexcept>
 
 #include "ShowControllerFixture.h"
-#include "core/show/VirtualKey.h"
 
 namespace fs = std::filesystem;
 
@@ -19,8 +18,8 @@ class Play : public ShowControllerTest {
 
 TEST_F(Play, HandsTheItemAndItsFolderToTheShell) {
   list.Assign({"clips\\intro.sh", "top.avi"});
-  Key(VK_SPACE_KEY);
-  Key(VK_SPACE_KEY);
+  Press(Key::Space);
+  Press(Key::Space);
   ASSERT_EQ(shell.launches.size(), 2u);
   EXPECT_EQ(fs::path(shell.launches[0].file), dir.path() / "clips" / "intro.sh");
   EXPECT_EQ(fs::path(shell.launches[0].folder), dir.path() / "clips" / "");
@@ -29,7 +28,7 @@ TEST_F(Play, HandsTheItemAndItsFolderToTheShell) {
 
 TEST_F(Play, PlayStepRunsItsStepsInOrder) {
   state.helpVisible = true;
-  Key(VK_RETURN_KEY);
+  Press(Key::Enter);
   EXPECT_EQ(Calls(),
             (CallLog{"clear", "frame hidden", "normal 800x600", "item starting", "hide card",
                      "open a.avi", "wait", "item done", "info - | -", "marker gray"}));
@@ -38,7 +37,7 @@ TEST_F(Play, PlayStepRunsItsStepsInOrder) {
 
   state.maximised = true;
   screen.size = {1280, 1024};
-  Key(VK_SPACE_KEY);
+  Press(Key::Space);
   EXPECT_EQ(Calls()[2], "maximised 1280x1024");  // the mode is applied afresh before each item
   EXPECT_FALSE(state.pointerVisible);
 }
@@ -46,9 +45,9 @@ TEST_F(Play, PlayStepRunsItsStepsInOrder) {
 TEST_F(Play, PlayStepAtTheEndOfShowStartsNothing) {
   values.settings.continuousMode = true;
   state.maximised = true;
-  Key('0');
+  Press(Key::Digit0);
   Calls();
-  Key(VK_SPACE_KEY);
+  Press(Key::Space);
   EXPECT_EQ(Calls(), (CallLog{"clear", "frame hidden", "maximised 1920x1080", "info END | END",
                               "marker purple"}));
   EXPECT_EQ(state.showIndex, 3);
@@ -57,7 +56,7 @@ TEST_F(Play, PlayStepAtTheEndOfShowStartsNothing) {
 
 TEST_F(Play, ContinuousShowRunsToItsPurpleStop) {
   values.settings.continuousMode = true;
-  Key(VK_SPACE_KEY);
+  Press(Key::Space);
   EXPECT_TRUE(view.pausing);
   CallLog calls = Calls();
   EXPECT_EQ(std::find(calls.begin(), calls.end(), "pause 1500") - calls.begin(), 8)
@@ -79,7 +78,7 @@ TEST_F(Play, ContinuousShowRunsToItsPurpleStop) {
 
   // Started on the last item, the first tick finds nothing to play and stops the show.
   state.showIndex = 2;
-  Key(VK_SPACE_KEY);
+  Press(Key::Space);
   Calls();
   Tick();
   EXPECT_EQ(Calls(),
@@ -92,20 +91,20 @@ TEST_F(Play, LoopAllCirclesUntilAAndTheJournalTellsStartAndStopOnce) {
   values.settings.continuousMode = true;
   values.settings.loopAll = true;
   state.showIndex = 2;
-  Key(VK_SPACE_KEY);  // the last item leads back to the first
+  Press(Key::Space);  // the last item leads back to the first
   EXPECT_EQ(state.showIndex, 0);
   for (int i = 0; i < 4; ++i) Tick();  // a, b, c, then round again
   EXPECT_EQ(Played(), (std::vector<std::string>{"c.avi", "a.avi", "b.avi", "c.avi", "a.avi"}));
   EXPECT_EQ(state.showIndex, 1);
-  Key(VK_SPACE_KEY);  // plays b and restarts the pause of the show that runs
+  Press(Key::Space);  // plays b and restarts the pause of the show that runs
   // Unticking Continuous does not stop a running show; A does.
   values.settings.continuousMode = false;
   Tick();
   EXPECT_TRUE(view.pausing);
-  Key('A');
+  Press(Key::A);
   EXPECT_FALSE(view.pausing);
   EXPECT_FALSE(controller.Continuing());
-  Key('A');  // nothing runs any more: nothing to journal
+  Press(Key::A);  // nothing runs any more: nothing to journal
   EXPECT_EQ(shell.launches.size(), 7u);
   const auto events = Events();
   EXPECT_EQ(std::count(events.begin(), events.end(), "continuous show started|3||"), 1);
@@ -121,7 +120,7 @@ TEST_F(Play, AnItemThatCannotBeOpenedIsReportedAndJournalledAndTheShowGoesOn) {
     log.push_back("open " + Name(file));
     shell.error = file.ends_with("b.avi") ? error : "";
   };
-  Key(VK_SPACE_KEY);
+  Press(Key::Space);
   Calls();
   Tick();
   EXPECT_EQ(Calls(), (CallLog{"pause stop", "normal 800x600", "item starting", "hide card",
@@ -146,7 +145,7 @@ TEST_F(Play, AnItemThatCannotBeOpenedIsReportedAndJournalledAndTheShowGoesOn) {
   shell.onOpen = [](const std::string&) { throw std::runtime_error("broken"); };
   state.showIndex = 0;
   Calls();
-  EXPECT_THROW(Key(VK_SPACE_KEY), std::runtime_error);
+  EXPECT_THROW(Press(Key::Space), std::runtime_error);
   EXPECT_EQ(Calls().back(), "item done");
 }
 
@@ -154,7 +153,7 @@ TEST_F(Play, AFailureTheSystemShowedItselfIsJournalledButNotShownTwice) {
   UseJournal();
   shell.error = "Cannot open file \"a.bat\". The system cannot find the file specified";
   shell.errorShownBySystem = true;  // as the Windows shell shows its own box
-  Key(VK_SPACE_KEY);
+  Press(Key::Space);
   EXPECT_TRUE(messages.errors.empty());
   EXPECT_EQ(Events(), (std::vector<std::string>{"item started|1||a.avi",
                                                 "item failed|1|" + shell.error + "|a.avi"}));
@@ -164,13 +163,13 @@ TEST_F(Play, UnwritableJournalLeavesTheShowAlone) {
   fs::create_directory(ProgramFile(".log"));
   UseJournal();
   values.settings.continuousMode = true;
-  Key(VK_SPACE_KEY);
+  Press(Key::Space);
   Tick();
-  Key('A');
+  Press(Key::A);
   EXPECT_EQ(shell.launches.size(), 2u);
   EXPECT_TRUE(messages.errors.empty());  // no message box for the journal
   EXPECT_EQ(journalReports.size(), 1u);  // reported once, not at every event
-  controller.Close();
+  controller.SaveAtClose();
   EXPECT_EQ(dir.read("quadrel.LST"), "a.avi\r\nb.avi\r\nc.avi\r\n");
 }
 
@@ -178,7 +177,34 @@ TEST_F(Play, ItemKeepsItsTextWhenTheListChangesWhileItPlays) {
   // The show list window stays usable by mouse while a continuous show plays under it.
   UseJournal();
   runner.whilePlaying = [this] { list.Assign({std::string(200, 'x') + ".avi"}); };
-  Key(VK_SPACE_KEY);
+  Press(Key::Space);
   EXPECT_EQ(Events(),
             (std::vector<std::string>{"item started|1||a.avi", "item ended|1|exit unknown|a.avi"}));
+}
+
+TEST_F(Play, ATickLeftByAnErrorLeavesNoShowThatTheNextKeysTakeAsRunning) {
+  // The tick stops the pause before the item and starts it again after; an error in between
+  // leaves the pause stopped, and the show must count as stopped too.
+  UseJournal();
+  values.settings.continuousMode = true;
+  Press(Key::Space);
+  shell.onOpen = [](const std::string&) { throw std::runtime_error("broken"); };
+  EXPECT_THROW(Tick(), std::runtime_error);
+  EXPECT_FALSE(view.pausing);
+  EXPECT_FALSE(controller.Continuing());
+
+  shell.onOpen = {};
+  Press(Key::Space);  // starts the show afresh, and the journal says so
+  Press(Key::A);
+  Press(Key::A);  // nothing runs any more: nothing to journal
+  EXPECT_EQ(Events(), (std::vector<std::string>{
+                          "item started|1||a.avi",
+                          "item ended|1|exit unknown|a.avi",
+                          "continuous show started|1||",
+                          "item started|2||b.avi",
+                          "item started|2||b.avi",
+                          "item ended|2|exit unknown|b.avi",
+                          "continuous show started|2||",
+                          "continuous show stopped|3|A pressed|",
+                      }));
 }

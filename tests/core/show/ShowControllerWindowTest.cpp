@@ -77,7 +77,7 @@ TEST_F(Window, AutomaticListCutByANulIsReportedAndKeptWholeBeforeTheCloseSavesIt
                               ProgramFile(".LST.nul-cut") + "|" + ProgramFile(".LST"),
                       }));
 
-  controller.Close();
+  controller.SaveAtClose();
   EXPECT_EQ(dir.read("quadrel.LST"), "a.sh\r\nb\r\n");
   EXPECT_EQ(dir.read("quadrel.LST.nul-cut"), bytes);  // the rest is still there
   EXPECT_TRUE(messages.errors.empty());
@@ -129,7 +129,6 @@ TEST_F(Window, EnteredValueLaysOutAndShowsTheFrameAfterTheHandOver) {
   EXPECT_EQ(Calls(), (CallLog{"keyboard back", "frame hidden", "info END | END", "right texts +500",
                               "place frame", "frame shown"}));
   EXPECT_EQ(state.floatingValueText, " -5 ");  // the text as typed
-  EXPECT_EQ(state.floatingPercent, -5.0);
   EXPECT_EQ(view.frame.rectangleLeftL, 25);
 
   view.outer = {800, 500};
@@ -146,7 +145,7 @@ TEST_F(Window, ValueThatIsNoNumberIsReportedAtEveryLayoutUntilAValidOne) {
   EXPECT_THAT([&] { controller.FloatingValueEntered("abc"); }, ThrowsMessage<AppError>(kNoNumber));
   EXPECT_EQ(Calls(), (CallLog{"keyboard back", "right texts +500"}));  // the frame stays hidden
   EXPECT_EQ(state.floatingValueText, "abc");
-  EXPECT_EQ(state.floatingPercent, 5.0);
+  EXPECT_EQ(view.frame.rectangleLeftR, 525);  // still placed for 5 %
 
   view.outer = {800, 600};
   EXPECT_THAT([&] { controller.Resized(); }, ThrowsMessage<AppError>(kNoNumber));
@@ -168,7 +167,7 @@ TEST_F(Window, CloseSavesSettingsThenListAndAFailedSaveSkipsTheRestUntilTheNext)
   Start({"a", "b\xff"});
   dir.write("quadrel.LST", "old\r\n");
   fs::create_directory(ProgramFile(".INI"));
-  EXPECT_THAT([&] { controller.Close(); },
+  EXPECT_THAT([&] { controller.SaveAtClose(); },
               ThrowsMessage<AppError>(StartsWith("Unable to write to " + ProgramFile(".INI"))));
   EXPECT_FALSE(fs::exists(ProgramFile(".LNG")));  // nor did the language file's
   EXPECT_EQ(dir.read("quadrel.LST"), "old\r\n");  // the list save did not run
@@ -176,14 +175,14 @@ TEST_F(Window, CloseSavesSettingsThenListAndAFailedSaveSkipsTheRestUntilTheNext)
   fs::remove(ProgramFile(".INI"));
   fs::remove(ProgramFile(".LST"));
   fs::create_directory(ProgramFile(".LST"));
-  EXPECT_THAT([&] { controller.Close(); },
+  EXPECT_THAT([&] { controller.SaveAtClose(); },
               ThrowsMessage<AppError>(StartsWith("Cannot create file \"" + ProgramFile(".LST"))));
   EXPECT_TRUE(fs::exists(ProgramFile(".INI")));
   EXPECT_TRUE(fs::exists(ProgramFile(".LNG")));
 
   fs::remove(ProgramFile(".LST"));
   Calls();
-  controller.Close();
+  controller.SaveAtClose();
   controller.Closed();
   EXPECT_EQ(Calls(), CallLog{});
   EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nb\xff\r\n");
@@ -201,11 +200,11 @@ TEST_F(Window, CloseWritesTheHeldValuesWithTheShowsDisplays) {
   controller.Activated();
   EXPECT_TRUE(values.settings.loopAll);
   EXPECT_EQ(values.settings.binoVideoInput, 11);
-  Key('I');
-  Key('S');
+  Press(Key::I);
+  Press(Key::S);
   state.floatingValueText = "2,5";
   values.settings.continuousMode = true;  // as the show list window's box writes it
-  controller.Close();
+  controller.SaveAtClose();
 
   Settings expected;
   expected.infoVisible = false;

@@ -140,7 +140,7 @@ TEST_F(WindowSettings, EveryKeyGoesThroughItsControlAndBackByteForByte) {
   Activate();
   ASSERT_NE(Shown(OtherWindows()), shown);
   Enter(OtherWindows(), shown);
-  for (int key : {'I', 'H', 'S'}) app->ShowWindow().KeyDown(key);
+  for (Key key : {Key::I, Key::H, Key::S}) app->ShowWindow().KeyDown(key);
   TypeFloatingValue("2.5");
   Close();
   EXPECT_EQ(dir.read("quadrel.INI"), file);
@@ -204,8 +204,8 @@ TEST_F(WindowSettings, LanguageFileIsShownAndWrittenBackAsRead) {
   ShowListWindow& early = app->ListWindow();  // built before the reading: shown afresh
   EXPECT_EQ(early.windowTitle(), "File list");
   Activate();
-  EXPECT_EQ(app->ShowWindow().helpLeft->Line(0), "help 0");
-  EXPECT_EQ(app->ShowWindow().helpRight->Line(14), "help 14");
+  EXPECT_EQ(ShowControls().helpLeft()->Line(0), "help 0");
+  EXPECT_EQ(ShowControls().helpRight()->Line(14), "help 14");
   EXPECT_EQ(early.loopBox->text(), "list 7");
   EXPECT_EQ(early.selectFilesButton->text(), "list 1");
   Close();
@@ -217,7 +217,7 @@ TEST_F(WindowSettings, FirstRunWritesTheDefaultFiles) {
   Activate();
   EXPECT_EQ(BinoControls(app->BinoWindow()).videoOutputGroup->Chosen(), 4);
   EXPECT_EQ(SPlayerControls(app->SPlayerWindow()).videoOutputGroup->Chosen(), 6);
-  EXPECT_EQ(app->ShowWindow().helpLeft->Line(0), "H : Toggle help");
+  EXPECT_EQ(ShowControls().helpLeft()->Line(0), "H : Toggle help");
   Close();
   const std::string settings = dir.read("quadrel.INI");
   const std::string language = dir.read("quadrel.LNG");

@@ -19,9 +19,10 @@ class EyeCheck : public UiFixture {
   EyeCheck() {
     Activate();
     app->List().Assign({"a.avi", "b.avi"});
-    if (app->State().helpVisible) Key('H');  // the help text would stand over the card's middle
+    if (app->State().helpVisible)
+      KeyDown(Key::H);  // the help text would stand over the card's middle
   }
-  void Key(int key) { app->ShowWindow().KeyDown(key); }
+  void KeyDown(Key key) { app->ShowWindow().KeyDown(key); }
   // The show window as drawn, at `width` x `height` client pixels.
   QImage Drawn(int width, int height) {
     app->ShowWindow().resize(width, height);
@@ -119,8 +120,8 @@ class EyeCheck : public UiFixture {
 }  // namespace
 
 TEST_F(EyeCheck, BothHalvesAtTwoWindowSizes) {
-  Key('T');
-  ASSERT_FALSE(app->ShowWindow().eyeCheckCard->isHidden());
+  KeyDown(Key::T);
+  ASSERT_FALSE(ShowControls().eyeCheckCard()->isHidden());
   {
     SCOPED_TRACE("windowed");
     CheckCard(Drawn(792, 573));
@@ -132,25 +133,25 @@ TEST_F(EyeCheck, BothHalvesAtTwoWindowSizes) {
 }
 
 TEST_F(EyeCheck, OffAgainLeavesNothingBehindAndIsNeverSaved) {
-  Key('Q');  // a key without a command: the labels and the corner indicator as after any key
+  KeyDown(Key::Q);  // a key without a command: the labels and the corner indicator as after any key
   const QImage before = Drawn(792, 573);
-  Key('T');
-  EXPECT_FALSE(app->ShowWindow().eyeCheckCard->isHidden());
-  Key('T');
-  EXPECT_TRUE(app->ShowWindow().eyeCheckCard->isHidden());
+  KeyDown(Key::T);
+  EXPECT_FALSE(ShowControls().eyeCheckCard()->isHidden());
+  KeyDown(Key::T);
+  EXPECT_TRUE(ShowControls().eyeCheckCard()->isHidden());
   EXPECT_EQ(Drawn(792, 573), before);
 
-  Key('T');
+  KeyDown(Key::T);
   ASSERT_TRUE(app->ShowWindow().close());
   EXPECT_EQ(dir.read("quadrel.INI").find("EyeCheck"), std::string::npos);
 }
 
 TEST_F(EyeCheck, FloatingFrameStaysDrawnOverTheCard) {
-  Key('T');
-  Key('F');
-  ASSERT_FALSE(app->ShowWindow().frameRectLeft->isHidden());
+  KeyDown(Key::T);
+  KeyDown(Key::F);
+  ASSERT_FALSE(ShowControls().frameRectLeft()->isHidden());
   const QImage image = Drawn(792, 573);
-  Shape* rectangle = app->ShowWindow().frameRectLeft;
+  Shape* rectangle = ShowControls().frameRectLeft();
   const int y = image.height() * 35 / 100;
   // The rectangle's outline over the card, and the card's grid still showing inside it.
   EXPECT_EQ(image.pixelColor(rectangle->x(), y), rectangle->PenColour());
@@ -160,7 +161,7 @@ TEST_F(EyeCheck, FloatingFrameStaysDrawnOverTheCard) {
   ASSERT_LT(inside, rectangle->x() + rectangle->width() - 1);
   EXPECT_EQ(image.pixelColor(inside, row), EyeCheckCard::kGrid);
   // Off again, the rectangles are black inside as before.
-  Key('T');
+  KeyDown(Key::T);
   EXPECT_EQ(rectangle->BrushColour(), QColor(Qt::black));
   EXPECT_EQ(Drawn(792, 573).pixelColor(inside, row), QColor(Qt::black));
 }

@@ -43,7 +43,7 @@ class FloatingWindow : public UiFixture {
 
   std::vector<bool> FrameVisibility() {
     std::vector<bool> visible;
-    for (Shape* shape : app->ShowWindow().FrameShapes())
+    for (Shape* shape : ShowControls().FrameShapes())
       visible.push_back(shape->isVisibleTo(&app->ShowWindow()));
     return visible;
   }
@@ -74,31 +74,31 @@ TEST_F(FloatingWindow, FrameIsLaidOutForTheWindowsSize) {
   SetOuterSize(1000, 600);
   Activate();
   EXPECT_TRUE(messages.errors.empty());
-  EXPECT_EQ(app->ShowWindow().frameLineLeft->geometry(), QRect(499, 0, 1, 600));
+  EXPECT_EQ(ShowControls().frameLineLeft()->geometry(), QRect(499, 0, 1, 600));
   EXPECT_EQ(FrameVisibility(), hidden);
 
   Confirm("5");
   EXPECT_FALSE(app->FloatingWindow().isVisible());
   // 50 tenths of 1000 pixels: a strip of 25 at the inner edges.
   const int clientHeight = app->ShowWindow().height();
-  EXPECT_EQ(app->ShowWindow().frameRectLeft->geometry(), QRect(0, 0, 475, clientHeight));
-  EXPECT_EQ(app->ShowWindow().frameLineLeft->geometry(), QRect(499, 0, 1, 600));
-  EXPECT_EQ(app->ShowWindow().frameRectRight->geometry(), QRect(525, 0, 475, clientHeight));
-  EXPECT_EQ(app->ShowWindow().frameLineRight->geometry(), QRect(500, 0, 1, 600));
+  EXPECT_EQ(ShowControls().frameRectLeft()->geometry(), QRect(0, 0, 475, clientHeight));
+  EXPECT_EQ(ShowControls().frameLineLeft()->geometry(), QRect(499, 0, 1, 600));
+  EXPECT_EQ(ShowControls().frameRectRight()->geometry(), QRect(525, 0, 475, clientHeight));
+  EXPECT_EQ(ShowControls().frameLineRight()->geometry(), QRect(500, 0, 1, 600));
   EXPECT_EQ(FrameVisibility(), shown);
-  EXPECT_EQ(app->ShowWindow().numberLabelRight->x(), app->ShowWindow().numberLabelLeft->x() + 500);
-  EXPECT_EQ(app->ShowWindow().descriptionLabelRight->x(),
-            app->ShowWindow().descriptionLabelLeft->x() + 500);
-  EXPECT_EQ(app->ShowWindow().helpRight->x(), app->ShowWindow().helpLeft->x() + 500);
-  EXPECT_EQ(app->ShowWindow().helpRight->y(), app->ShowWindow().helpLeft->y());
+  EXPECT_EQ(ShowControls().numberLabelRight()->x(), ShowControls().numberLabelLeft()->x() + 500);
+  EXPECT_EQ(ShowControls().descriptionLabelRight()->x(),
+            ShowControls().descriptionLabelLeft()->x() + 500);
+  EXPECT_EQ(ShowControls().helpRight()->x(), ShowControls().helpLeft()->x() + 500);
+  EXPECT_EQ(ShowControls().helpRight()->y(), ShowControls().helpLeft()->y());
 
   // The keypad's Enter confirms too; a resize re-lays the frame and leaves it shown.
   Confirm(" -5 ", Qt::Key_Enter);
   SetOuterSize(800, 500);
-  EXPECT_EQ(app->ShowWindow().frameRectLeft->geometry(),
+  EXPECT_EQ(ShowControls().frameRectLeft()->geometry(),
             QRect(20, 0, 380, app->ShowWindow().height()));
-  EXPECT_EQ(app->ShowWindow().frameLineRight->geometry(), QRect(799, 0, 1, 500));
-  EXPECT_EQ(app->ShowWindow().numberLabelRight->x(), app->ShowWindow().numberLabelLeft->x() + 400);
+  EXPECT_EQ(ShowControls().frameLineRight()->geometry(), QRect(799, 0, 1, 500));
+  EXPECT_EQ(ShowControls().numberLabelRight()->x(), ShowControls().numberLabelLeft()->x() + 400);
   EXPECT_EQ(FrameVisibility(), shown);
 
   // A value that is no number is reported and leaves the frame hidden.
@@ -112,7 +112,7 @@ TEST_F(FloatingWindow, VShowsTheStoredValueOnlyEnterTakesAValueAndVHidesIt) {
   Start(1000, 600);
   app->State().floatingValueText = "12.5";
   FloatingControls(app->FloatingWindow()).valueEdit->setText("99");
-  app->ShowWindow().KeyDown('V');
+  app->ShowWindow().KeyDown(Key::V);
   EXPECT_EQ(FloatingControls(app->FloatingWindow()).valueEdit->text(), "12.5");
   EXPECT_TRUE(app->FloatingWindow().isVisible());
   FloatingControls(app->FloatingWindow()).valueEdit->setText("7");
@@ -121,7 +121,7 @@ TEST_F(FloatingWindow, VShowsTheStoredValueOnlyEnterTakesAValueAndVHidesIt) {
   EXPECT_TRUE(app->FloatingWindow().isVisible());
   EXPECT_EQ(app->State().floatingValueText, "12.5");
   EXPECT_EQ(FrameVisibility(), hidden);
-  app->ShowWindow().KeyDown('V');
+  app->ShowWindow().KeyDown(Key::V);
   EXPECT_EQ(FloatingControls(app->FloatingWindow()).valueEdit->text(),
             "12.5");  // a value not confirmed is lost
   EXPECT_FALSE(app->FloatingWindow().isVisible());
@@ -142,7 +142,7 @@ TEST_F(FloatingWindow, AnInvalidValueDoesNotSwallowTheNextReturnToTheShowWindow)
   activated(&errorBox);
   activated(&app->ShowWindow());
 
-  app->ShowWindow().KeyDown('F');
+  app->ShowWindow().KeyDown(Key::F);
   ASSERT_EQ(FrameVisibility(), shown);
   app->FloatingWindow().show();
   activated(&app->FloatingWindow());
@@ -166,7 +166,7 @@ TEST_F(FloatingWindow, FrameStaysShownWhenTheShowWindowComesBackFromAnotherWindo
   };
   Start(1000, 600);
   activated(&app->ShowWindow());
-  app->ShowWindow().KeyDown('F');
+  app->ShowWindow().KeyDown(Key::F);
   ASSERT_EQ(FrameVisibility(), shown);
   for (QWidget* other : std::vector<QWidget*>{&app->ListWindow(), &app->BinoWindow()}) {
     activated(other);

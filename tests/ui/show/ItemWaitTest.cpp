@@ -10,8 +10,8 @@
 #include <filesystem>
 
 #include "UiFixture.h"
+#include "core/show/Key.h"
 #include "core/show/ShowState.h"
-#include "core/show/VirtualKey.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"
 
@@ -55,7 +55,7 @@ class PlayWhileWaiting : public UiFixture {
     Activate();
     app->List().Assign({"a.avi", "b.avi", "c.avi"});
   }
-  void Key(int key) { app->ShowWindow().KeyDown(key); }
+  void KeyDown(Key key) { app->ShowWindow().KeyDown(key); }
   PlayingShell playing;
 };
 
@@ -80,7 +80,7 @@ TEST_F(PlayWhileWaiting, KeysDuringAnItemActAfterItInOrder) {
       EXPECT_FALSE(app->State().helpVisible);
     }
   };
-  Key(VK_SPACE_KEY);
+  KeyDown(Key::Space);
   EXPECT_TRUE(repainted);
   EXPECT_EQ(playing.files, std::vector<std::string>{"a.avi"});
   EXPECT_EQ(playing.closed, 1);          // the process handle is released after the wait
@@ -102,7 +102,7 @@ TEST_F(PlayWhileWaiting, KeysPlayingItemsKeepTheirOrder) {
       PostKey(app->ShowWindow(), Qt::Key_0);
     }
   };
-  Key(VK_SPACE_KEY);
+  KeyDown(Key::Space);
   // a.avi, then SPACE plays b.avi (index 1 -> 2), then 1 (index 0), then 0 (end of show).
   EXPECT_EQ(playing.files, (std::vector<std::string>{"a.avi", "b.avi"}));
   EXPECT_EQ(app->State().showIndex, 3);
@@ -110,32 +110,32 @@ TEST_F(PlayWhileWaiting, KeysPlayingItemsKeepTheirOrder) {
 
 TEST_F(PlayWhileWaiting, ATickDueDuringAnItemComesAfterTheKeys) {
   // A show runs; Continuous was unticked, so SPACE does not restart the timer.
-  app->ShowWindow().pauseTimer->start(1500);
+  ShowControls().pauseTimer()->start(1500);
   playing.during = [&](int sliceLeft) {
     if (sliceLeft != 2 || playing.files.size() != 1) return;
     PostKey(app->ShowWindow(), Qt::Key_6);
-    QTimerEvent due(app->ShowWindow().pauseTimer->timerId());
-    QCoreApplication::sendEvent(app->ShowWindow().pauseTimer, &due);
+    QTimerEvent due(ShowControls().pauseTimer()->timerId());
+    QCoreApplication::sendEvent(ShowControls().pauseTimer(), &due);
   };
-  Key(VK_SPACE_KEY);
+  KeyDown(Key::Space);
   // a.avi plays; then 6 moves on to c.avi's place, and only then the tick plays it.
   EXPECT_EQ(playing.files, (std::vector<std::string>{"a.avi", "c.avi"}));
   EXPECT_EQ(app->State().showIndex, 3);
-  EXPECT_FALSE(app->ShowWindow().pauseTimer->isActive());  // it played the last item: the show ends
+  EXPECT_FALSE(ShowControls().pauseTimer()->isActive());  // it played the last item: the show ends
 }
 
 TEST_F(PlayWhileWaiting, AStopsAShowWhoseTickFellDueDuringTheItem) {
-  app->ShowWindow().pauseTimer->start(1500);
+  ShowControls().pauseTimer()->start(1500);
   playing.during = [&](int sliceLeft) {
     if (sliceLeft != 2) return;
     // The tick falls due first, but keys come before ticks: A stops the show before it.
-    QTimerEvent due(app->ShowWindow().pauseTimer->timerId());
-    QCoreApplication::sendEvent(app->ShowWindow().pauseTimer, &due);
+    QTimerEvent due(ShowControls().pauseTimer()->timerId());
+    QCoreApplication::sendEvent(ShowControls().pauseTimer(), &due);
     PostKey(app->ShowWindow(), Qt::Key_A);
   };
-  Key(VK_SPACE_KEY);
+  KeyDown(Key::Space);
   EXPECT_EQ(playing.files, std::vector<std::string>{"a.avi"});
-  EXPECT_FALSE(app->ShowWindow().pauseTimer->isActive());
+  EXPECT_FALSE(ShowControls().pauseTimer()->isActive());
 }
 
 TEST_F(PlayWhileWaiting, ClosingTheWindowDuringAnItemWaitsForIt) {
@@ -147,7 +147,7 @@ TEST_F(PlayWhileWaiting, ClosingTheWindowDuringAnItemWaitsForIt) {
     EXPECT_TRUE(app->ShowWindow().isVisible());
     EXPECT_FALSE(fs::exists(list));
   };
-  Key(VK_SPACE_KEY);
+  KeyDown(Key::Space);
   EXPECT_FALSE(app->ShowWindow().isVisible());
   EXPECT_TRUE(fs::exists(list));
 }
@@ -185,7 +185,7 @@ TEST_F(PlayWhileWaiting, ClicksDuringAnItemAreDroppedNotReplayed) {
     }
     if (sliceLeft == 1) EXPECT_TRUE(dialogs.requests.empty());
   };
-  Key(VK_SPACE_KEY);
+  KeyDown(Key::Space);
   QCoreApplication::processEvents();
   EXPECT_TRUE(dialogs.requests.empty());
   EXPECT_EQ(app->ListWindow().listView->verticalScrollBar()->value(), scrolled);
@@ -203,6 +203,6 @@ TEST_F(PlayWhileWaiting, AClickBegunBeforeAnItemEndsAfterIt) {
       PostMouse(app->ListWindow().loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
     if (sliceLeft == 1) EXPECT_TRUE(dialogs.requests.empty());
   };
-  Key(VK_SPACE_KEY);
+  KeyDown(Key::Space);
   EXPECT_EQ(dialogs.requests.size(), 1u);  // the click's release came after the item
 }

@@ -8,9 +8,9 @@
 #include "UiFixture.h"
 #include "base/SplitTextLines.h"
 #include "core/show/JournalSummary.h"
+#include "core/show/Key.h"
 #include "core/show/ShowJournal.h"
 #include "core/show/ShowState.h"
-#include "core/show/VirtualKey.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/LinesDisplay.h"
 #include "ui/controls/Shape.h"
@@ -26,41 +26,42 @@ QColor Colour(platform::SystemColour role) {
 
 class ShowWindowTest : public UiFixture {
  protected:
-  void Key(int key) { app->ShowWindow().KeyDown(key); }
+  void KeyDown(Key key) { app->ShowWindow().KeyDown(key); }
   // A key as the keyboard sends it, with its modifiers.
   void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeat = false) {
     QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeat);
     QCoreApplication::sendEvent(&app->ShowWindow(), &event);
   }
   std::string Labels() const {
-    const ShowWindow& w = app->ShowWindow();
+    const ShowWindowTestAccess controls = ShowControls();
     std::string text;
-    for (Label* label :
-         {w.numberLabelLeft, w.descriptionLabelLeft, w.numberLabelRight, w.descriptionLabelRight})
+    for (Label* label : {controls.numberLabelLeft(), controls.descriptionLabelLeft(),
+                         controls.numberLabelRight(), controls.descriptionLabelRight()})
       text += "[" + label->text().toStdString() + "]";
     return text;
   }
-  QColor Marker() const { return app->ShowWindow().cornerMarker->BrushColour(); }
+  QColor Marker() const { return ShowControls().cornerMarker()->BrushColour(); }
 };
 
 }  // namespace
 
 TEST_F(ShowWindowTest, Design) {
   ShowWindow& w = app->ShowWindow();
+  const ShowWindowTestAccess controls(w);
   EXPECT_EQ(w.windowTitle(), "Quadrel V0.38");
   EXPECT_EQ(w.size(), QSize(792, 573));
-  EXPECT_EQ(w.helpLeft->geometry(), QRect(24, 86, 281, 339));
-  EXPECT_EQ(w.helpRight->geometry(), QRect(456, 86, 281, 339));
-  EXPECT_EQ(w.helpLeft->LineCount(), 15);
-  EXPECT_EQ(w.helpLeft->Line(0), "H: Toggle Help");
-  EXPECT_EQ(w.helpRight->Line(14), "C: Toggle corner indicator");
-  EXPECT_EQ(w.numberLabelLeft->pos(), QPoint(24, 16));
-  EXPECT_EQ(w.descriptionLabelRight->pos(), QPoint(456, 56));
-  EXPECT_EQ(w.numberLabelLeft->font().pixelSize(), 21);
-  EXPECT_TRUE(w.numberLabelLeft->font().bold());
-  EXPECT_EQ(w.helpLeft->font().pixelSize(), 19);
+  EXPECT_EQ(controls.helpLeft()->geometry(), QRect(24, 86, 281, 339));
+  EXPECT_EQ(controls.helpRight()->geometry(), QRect(456, 86, 281, 339));
+  EXPECT_EQ(controls.helpLeft()->LineCount(), 15);
+  EXPECT_EQ(controls.helpLeft()->Line(0), "H: Toggle Help");
+  EXPECT_EQ(controls.helpRight()->Line(14), "C: Toggle corner indicator");
+  EXPECT_EQ(controls.numberLabelLeft()->pos(), QPoint(24, 16));
+  EXPECT_EQ(controls.descriptionLabelRight()->pos(), QPoint(456, 56));
+  EXPECT_EQ(controls.numberLabelLeft()->font().pixelSize(), 21);
+  EXPECT_TRUE(controls.numberLabelLeft()->font().bold());
+  EXPECT_EQ(controls.helpLeft()->font().pixelSize(), 19);
   EXPECT_EQ(w.font().pixelSize(), 11);
-  EXPECT_EQ(w.cornerMarker->geometry(), QRect(0, 0, 16, 16));
+  EXPECT_EQ(controls.cornerMarker()->geometry(), QRect(0, 0, 16, 16));
   EXPECT_EQ(Marker(), Colour(platform::SystemColour::HotLight));
   // No control takes the keyboard, so every key reaches the window.
   for (QWidget* child : w.findChildren<QWidget*>()) EXPECT_EQ(child->focusPolicy(), Qt::NoFocus);
@@ -69,37 +70,37 @@ TEST_F(ShowWindowTest, Design) {
 TEST_F(ShowWindowTest, DrawsWhatItsControllerTellsIt) {
   Activate();  // without files: the texts on the left only, help shown
   EXPECT_EQ(Labels(), "[END][][][]");
-  EXPECT_FALSE(app->ShowWindow().helpLeft->isHidden());
-  EXPECT_TRUE(app->ShowWindow().helpRight->isHidden());
-  for (Shape* shape : app->ShowWindow().FrameShapes()) EXPECT_TRUE(shape->isHidden());
+  EXPECT_FALSE(ShowControls().helpLeft()->isHidden());
+  EXPECT_TRUE(ShowControls().helpRight()->isHidden());
+  for (Shape* shape : ShowControls().FrameShapes()) EXPECT_TRUE(shape->isHidden());
 
   app->List().Assign({"clip0.avi", "clip1.avi"});
-  Key('S');
+  KeyDown(Key::S);
   EXPECT_EQ(Labels(), "[1][clip0.avi][1][clip0.avi]");
-  EXPECT_FALSE(app->ShowWindow().helpRight->isHidden());
+  EXPECT_FALSE(ShowControls().helpRight()->isHidden());
   EXPECT_EQ(Marker(), Colour(platform::SystemColour::HotLight));
-  Key('6');
+  KeyDown(Key::Digit6);
   EXPECT_EQ(Marker(), Colour(platform::SystemColour::GrayText));
-  Key('6');
+  KeyDown(Key::Digit6);
   EXPECT_EQ(Labels(), "[END][][END][]");
   EXPECT_EQ(Marker(), QColor(0x80, 0x00, 0x80));
-  Key('I');
+  KeyDown(Key::I);
   EXPECT_EQ(Labels(), "[][][][]");
-  EXPECT_EQ(app->ShowWindow().numberLabelLeft->size(), QSize(0, 0));  // an empty text takes no room
-  Key('C');
-  EXPECT_TRUE(app->ShowWindow().cornerMarker->isHidden());
+  EXPECT_EQ(ShowControls().numberLabelLeft()->size(), QSize(0, 0));  // an empty text takes no room
+  KeyDown(Key::C);
+  EXPECT_TRUE(ShowControls().cornerMarker()->isHidden());
 
   // F flips each frame shape on its own.
-  app->ShowWindow().frameLineLeft->setVisible(true);
-  Key('F');
-  for (Shape* shape : app->ShowWindow().FrameShapes())
-    EXPECT_EQ(shape->isHidden(), shape == app->ShowWindow().frameLineLeft);
+  ShowControls().frameLineLeft()->setVisible(true);
+  KeyDown(Key::F);
+  for (Shape* shape : ShowControls().FrameShapes())
+    EXPECT_EQ(shape->isHidden(), shape == ShowControls().frameLineLeft());
 
   app->ShowWindow().show();
-  Key('M');
+  KeyDown(Key::M);
   EXPECT_EQ(app->ShowWindow().OuterWidth(), 1920);
   EXPECT_EQ(app->ShowWindow().OuterHeight(), 1080);
-  Key('M');
+  KeyDown(Key::M);
   EXPECT_EQ(app->ShowWindow().OuterWidth(), 800);
   EXPECT_EQ(app->ShowWindow().OuterHeight(), 600);
 }
@@ -129,7 +130,7 @@ TEST_F(ShowWindowTest, ShowListWindowOpensModallyAtTheCorner) {
     app->List().Assign({});           // items removed meanwhile
     app->ListWindow().reject();
   });
-  Key('L');
+  KeyDown(Key::L);
   EXPECT_TRUE(checked);
   EXPECT_EQ(Labels(), "[END][][][]");
 }
@@ -146,7 +147,7 @@ TEST_F(ShowWindowTest, EscapeClosesAFailedSaveKeepsItOpenAndTheJournalTellsTheLi
   std::filesystem::create_directory(dir.path() / "quadrel.LST");
   app->ShowWindow().show();
 
-  Key(VK_ESCAPE_KEY);
+  KeyDown(Key::Escape);
   EXPECT_TRUE(app->ShowWindow().isVisible());
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_EQ(
@@ -154,7 +155,7 @@ TEST_F(ShowWindowTest, EscapeClosesAFailedSaveKeepsItOpenAndTheJournalTellsTheLi
       0u);
 
   std::filesystem::remove(dir.path() / "quadrel.LST");
-  Key('X');
+  KeyDown(Key::X);
   EXPECT_FALSE(app->ShowWindow().isVisible());
   EXPECT_EQ(dir.read("quadrel.LST"), "a\r\nc d\r\n");
   std::vector<std::string> events;
@@ -171,30 +172,32 @@ TEST_F(ShowWindowTest, EscapeClosesAFailedSaveKeepsItOpenAndTheJournalTellsTheLi
 
 TEST_F(ShowWindowTest, EachHalfsTextsStayInsideThatHalfAtEverySize) {
   ShowWindow& w = app->ShowWindow();
+  const ShowWindowTestAccess controls(w);
   w.show();
   Activate();
   std::string name;
   while (name.size() < 240) name += "a long folder name\\";
   name += "the show's last clip.avi";
   app->List().Assign({name});
-  Key('1');
-  ASSERT_EQ(w.descriptionLabelLeft->FullText().toStdString(), name);
+  KeyDown(Key::Digit1);
+  ASSERT_EQ(controls.descriptionLabelLeft()->FullText().toStdString(), name);
 
   for (const QSize size : {QSize(792, 573), QSize(1920, 1080), QSize(500, 300), QSize(90, 60)}) {
     w.resize(size);
     QCoreApplication::sendPostedEvents();
     const int half = w.OuterWidth() / 2;
     for (const bool mono : {false, true}) {
-      if (app->State().monoInfo != mono) Key('S');
-      Key('H');  // help on and off again: both states are drawn
-      for (int help = 0; help < 2; ++help, Key('H')) {
+      if (app->State().monoInfo != mono) KeyDown(Key::S);
+      KeyDown(Key::H);  // help on and off again: both states are drawn
+      for (int help = 0; help < 2; ++help, KeyDown(Key::H)) {
         SCOPED_TRACE(std::to_string(size.width()) + (mono ? " mono" : " stereo") + " pass " +
                      std::to_string(help));
-        for (QWidget* left :
-             std::initializer_list<QWidget*>{w.numberLabelLeft, w.descriptionLabelLeft, w.helpLeft})
+        for (QWidget* left : std::initializer_list<QWidget*>{
+                 controls.numberLabelLeft(), controls.descriptionLabelLeft(), controls.helpLeft()})
           EXPECT_LE(left->x() + left->width(), half);
-        for (QWidget* right : std::initializer_list<QWidget*>{
-                 w.numberLabelRight, w.descriptionLabelRight, w.helpRight}) {
+        for (QWidget* right : std::initializer_list<QWidget*>{controls.numberLabelRight(),
+                                                              controls.descriptionLabelRight(),
+                                                              controls.helpRight()}) {
           if (right->isHidden() || right->width() == 0) continue;
           EXPECT_GE(right->x(), half);
           EXPECT_LE(right->x() + right->width(), w.width());
@@ -205,8 +208,8 @@ TEST_F(ShowWindowTest, EachHalfsTextsStayInsideThatHalfAtEverySize) {
   // Cut in the middle: the file name at its end is still there, and the whole text is kept.
   w.resize(792, 573);
   QCoreApplication::sendPostedEvents();
-  const QString shown = w.descriptionLabelLeft->text();
+  const QString shown = controls.descriptionLabelLeft()->text();
   EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
   EXPECT_TRUE(shown.endsWith("clip.avi")) << shown.toStdString();
-  EXPECT_EQ(w.descriptionLabelLeft->FullText().toStdString(), name);
+  EXPECT_EQ(controls.descriptionLabelLeft()->FullText().toStdString(), name);
 }

@@ -7,7 +7,7 @@
 namespace {
 int Vk(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QKeyEvent event(QEvent::KeyPress, qtKey, modifiers);
-  return VirtualKeyFromQt(event);
+  return static_cast<int>(VirtualKeyFromQt(event));
 }
 }  // namespace
 
@@ -15,7 +15,7 @@ TEST(VirtualKeyFromQt, ModifiersDoNotChangeTheCode) {
   EXPECT_EQ(Vk(Qt::Key_H), 'H');
   EXPECT_EQ(Vk(Qt::Key_H, Qt::ShiftModifier), 'H');
   EXPECT_EQ(Vk(Qt::Key_6, Qt::ControlModifier), '6');
-  // Keypad digits (NumLock on) are VK_NUMPAD0..9, no command.
+  // Keypad digits (NumLock on) are Key::Numpad0 + 0..9, no command.
   EXPECT_EQ(Vk(Qt::Key_6, Qt::KeypadModifier), 102);
   EXPECT_EQ(Vk(Qt::Key_0, Qt::KeypadModifier), 96);
   // X11 reports Shift+6 as the shifted symbol of the key.
@@ -40,8 +40,8 @@ TEST(VirtualKeyFromQt, NamedKeys) {
 TEST(VirtualKeyFromQt, NativeCodesWinOverTheTypedCharacter) {
   // German layout, Shift+9: the event says ")" but the key is 9.
   QKeyEvent shifted9(QEvent::KeyPress, Qt::Key_ParenRight, Qt::ShiftModifier, 18, 0x29, 0x1);
-  EXPECT_EQ(VirtualKeyFromQt(shifted9), '9');
+  EXPECT_EQ(VirtualKeyFromQt(shifted9), Key::Digit9);
   // Russian layout: the key at the US L types Cyrillic de.
   QKeyEvent cyrillic(QEvent::KeyPress, 0x0434, Qt::NoModifier, 46, 0x6c4, 0);
-  EXPECT_EQ(VirtualKeyFromQt(cyrillic), 'L');
+  EXPECT_EQ(VirtualKeyFromQt(cyrillic), Key::L);
 }

@@ -1,0 +1,57 @@
+#pragma once
+
+// A key as the show's windows receive it: its Windows virtual-key code, whatever system the
+// program runs on, so the keys are the same everywhere. Letters ('A'..'Z') and main-keyboard
+// digits ('0'..'9') are their own upper-case characters; any other code (F5, a punctuation key)
+// is a Key all the same, only without a name here.
+enum class Key : int {
+  None = 0,
+  Enter = 13,
+  Shift = 16,
+  Control = 17,
+  Alt = 18,
+  Escape = 27,
+  Space = 32,
+  Left = 37,
+  Up = 38,
+  Right = 39,
+  Down = 40,
+  Digit0 = '0',
+  Digit1,
+  Digit2,
+  Digit3,
+  Digit4,
+  Digit5,
+  Digit6,
+  Digit7,
+  Digit8,
+  Digit9,
+  A = 'A',
+  B,
+  C,
+  D,
+  E,
+  F,
+  G,
+  H,
+  I,
+  J,
+  K,
+  L,
+  M,
+  N,
+  O,
+  P,
+  Q,
+  R,
+  S,
+  T,
+  U,
+  V,
+  W,
+  X,
+  Y,
+  Z,
+  Numpad0 = 96,  // the keypad's digits with NumLock on: Numpad0 .. Numpad0 + 9
+  F1 = 112,      // F1 .. F1 + 23
+};
