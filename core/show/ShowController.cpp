@@ -2,11 +2,10 @@
 
 #include "base/AppError.h"
 #include "base/PathParts.h"
-#include "core/show/ListCutNotice.h"
 #include "core/show/ShowJournal.h"
+#include "core/show/ShowListFiles.h"
 #include "core/show/VirtualKey.h"
 #include "core/showlist/ShowListFile.h"
-#include "platform/FileSystem.h"
 
 namespace {
 // Guards the pointer loops against a counter that never crosses its threshold.
@@ -33,18 +32,9 @@ void ShowController::FirstActivationSteps() {
   state_.maximised = false;
   // The settings fill the list window's boxes, whose handlers set the continuous show's flags.
   store_.Load();
-  LoadAutomaticList();
+  LoadAutomaticList(list_, services_);
   state_.cursorDisplayCount = 0;
   view_.MoveToOrigin();
-}
-
-void ShowController::LoadAutomaticList() {
-  const std::string file = ProgramFileName(services_.exePath, ".LST");
-  if (!platform::IsRegularFile(file)) return;
-  LoadedShowList loaded = LoadShowListKeepingCut(file);
-  list_.Assign(std::move(loaded.items));
-  if (services_.journal) services_.journal->ListLoaded(file, list_.Count());
-  ReportListCut(services_, file, loaded);
 }
 
 void ShowController::LayoutIfPending() {

@@ -47,7 +47,6 @@ class ShowController {
 
  private:
   void FirstActivationSteps();
-  void LoadAutomaticList();
   void RefreshInfoDisplay();
   void ApplyWindowMode();
   void ShowPointer();
