@@ -9,45 +9,39 @@
 #include "ui/controls/StoredText.h"
 #include "ui/showlist/ShowListWindow.h"
 
-namespace {
-
-// The control showing each "Setup" text, with the property holding it; const for a const window.
-template <typename Window,
-          typename Object = std::conditional_t<std::is_const_v<Window>, const QObject, QObject>>
-std::pair<Object*, const char*> SetupTarget(Window& window, SetupText which) {
+template <typename Window>
+ShowListWindow::TextTarget<Window> ShowListWindow::SetupTarget(Window& window, SetupText which) {
   switch (which) {
     case SetupText::Window:
       return {&window, "windowTitle"};
     case SetupText::Select:
-      return {window.selectFilesButton, "text"};
+      return {window.selectFilesButton_, "text"};
     case SetupText::Clear:
-      return {window.clearButton, "text"};
+      return {window.clearButton_, "text"};
     case SetupText::ClearAll:
-      return {window.clearAllButton, "text"};
+      return {window.clearAllButton_, "text"};
     case SetupText::Load:
-      return {window.loadListButton, "text"};
+      return {window.loadListButton_, "text"};
     case SetupText::Save:
-      return {window.saveListButton, "text"};
+      return {window.saveListButton_, "text"};
     case SetupText::Continuous:
-      return {window.continuousBox, "text"};
+      return {window.continuousBox_, "text"};
     case SetupText::Loop:
-      return {window.loopBox, "text"};
+      return {window.loopBox_, "text"};
   }
   return {nullptr, nullptr};
 }
 
-}  // namespace
-
 void ShowListWindow::Apply(const Settings& settings) {
   // Ticking a box runs its handler, which copies the play option into the show state.
-  continuousBox->setChecked(settings.continuousMode);
-  loopBox->setChecked(settings.loopAll);
-  playerGroup->SetItemIndex(settings.chosenPlayer);
+  continuousBox_->setChecked(settings.continuousMode);
+  loopBox_->setChecked(settings.loopAll);
+  playerGroup_->SetItemIndex(settings.chosenPlayer);
 }
 
 void ShowListWindow::Collect(Settings& settings) const {
   // The play options are written from the show state (CollectShowSettings).
-  settings.chosenPlayer = playerGroup->ItemIndex();
+  settings.chosenPlayer = playerGroup_->ItemIndex();
 }
 
 void ShowListWindow::ApplyTexts(const LanguageValues& texts) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "UiFixture.h"
+#include "showlist/ShowListWindowAccess.h"
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/players/BinoSettingsWindow.h"
@@ -21,7 +22,7 @@ class BinoWindow : public UiFixture {
   BinoWindow() { std::filesystem::create_directories(dir.path() / "videos"); }
   std::string Video(const std::string& name) const { return dir.file("videos/" + name); }
   std::string Read(const std::string& name) const { return dir.read("videos/" + name); }
-  Files List() const { return app->ListWindow().Items().Items(); }
+  Files List() const { return app->ListWindow().List().Items(); }
 };
 
 QStringList Captions(const RadioGroup* group) {
@@ -120,7 +121,7 @@ TEST_F(BinoWindow, LocationDialog) {
 }
 
 TEST_F(BinoWindow, RunAppendsScriptsToTheList) {
-  app->ListWindow().Items().Append("earlier.avi");
+  app->ListWindow().List().Append("earlier.avi");
   app->Bino().locationEdit->setText(R"(D:\Players\player.exe)");
   app->Bino().addToListBox->setChecked(true);
   app->Bino().scriptKindGroup->SetItemIndex(1);

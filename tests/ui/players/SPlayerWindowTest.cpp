@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "UiFixture.h"
+#include "showlist/ShowListWindowAccess.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/players/SPlayerSettingsWindow.h"
 #include "ui/showlist/ShowListModel.h"
@@ -74,5 +75,5 @@ TEST_F(SPlayerWindow, RunWritesOneScriptPerLeftFileBesideIt) {
                                   R"(-termkey -termend -fss -ol:SideBySideLF -di:0)"
                                   "\r\n");
   EXPECT_NE(dir.read("b/l2.bat").find(R"(-left:"l2.avi" -right:"r2.avi")"), std::string::npos);
-  EXPECT_EQ(app->ListWindow().Items().Items(), (Files{R"(a\l1.bat)", R"(b\l2.bat)"}));
+  EXPECT_EQ(app->ListWindow().List().Items(), (Files{R"(a\l1.bat)", R"(b\l2.bat)"}));
 }

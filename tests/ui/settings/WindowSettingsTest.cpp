@@ -7,6 +7,7 @@
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsKeys.h"
 #include "core/show/ShowStateSettings.h"
+#include "showlist/ShowListWindowAccess.h"
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/LinesDisplay.h"
 #include "ui/controls/RadioGroup.h"
@@ -124,7 +125,7 @@ TEST_F(WindowSettings, EveryTextComesBackThroughItsControl) {
   for (int i = 0; i < static_cast<int>(kHelpLineCount); ++i)
     EXPECT_EQ(app->Show().helpRight->Line(i), texts.help[static_cast<std::size_t>(i)]);
   EXPECT_EQ(app->ListWindow().windowTitle(), "setup 0");
-  EXPECT_EQ(app->ListWindow().loopBox->text(), "setup 7");
+  EXPECT_EQ(Controls(app->ListWindow()).loopBox->text(), "setup 7");
   LanguageValues collected;
   app->Show().CollectTexts(collected);
   app->ListWindow().CollectTexts(collected);
