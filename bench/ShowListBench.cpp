@@ -19,6 +19,7 @@
 #include "core/showlist/DragMove.h"
 #include "core/showlist/RemoveAtPositions.h"
 #include "core/showlist/ShowListFile.h"
+#include "showlist/ShowListWindowAccess.h"
 #include "ui/App.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
@@ -83,7 +84,8 @@ struct Window {
       const QModelIndex index = form.Model().index(static_cast<int>(p));
       selection.select(index, index);
     }
-    form.listView->selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    Controls(form).listView->selectionModel()->select(selection,
+                                                      QItemSelectionModel::ClearAndSelect);
   }
 };
 
@@ -115,9 +117,9 @@ void Window_LoadList_Million(benchmark::State& state) {
     window.dialogs.answers.push_back({ListFile()});
     window.form.LoadList();
     QApplication::processEvents();  // the list laid out and drawn
-    benchmark::DoNotOptimize(window.form.Items().Count());
+    benchmark::DoNotOptimize(window.form.List().Count());
   }
-  if (window.form.Items().Count() != static_cast<int>(kItems)) state.SkipWithError("not loaded");
+  if (window.form.List().Count() != static_cast<int>(kItems)) state.SkipWithError("not loaded");
 }
 
 void ClearSelected_HalfMillionScattered(benchmark::State& state) {
@@ -135,15 +137,17 @@ void Window_Clear_HalfMillionInOneRange(benchmark::State& state) {
   Window window;
   for (auto _ : state) {
     state.PauseTiming();
-    window.form.Items().Assign(Items());
-    window.form.listView->selectionModel()->select(
-        QItemSelection(window.form.Model().index(250000), window.form.Model().index(749999)),
-        QItemSelectionModel::ClearAndSelect);
+    window.form.List().Assign(Items());
+    Controls(window.form)
+        .listView->selectionModel()
+        ->select(
+            QItemSelection(window.form.Model().index(250000), window.form.Model().index(749999)),
+            QItemSelectionModel::ClearAndSelect);
     state.ResumeTiming();
     window.form.ClearSelected();
     QApplication::processEvents();
   }
-  if (window.form.Items().Count() != static_cast<int>(kItems / 2)) state.SkipWithError("kept");
+  if (window.form.List().Count() != static_cast<int>(kItems / 2)) state.SkipWithError("kept");
 }
 
 void Baseline_MoveEveryItemOnce(benchmark::State& state) {
@@ -167,10 +171,10 @@ void DragMove_ThousandScatteredInMillion(benchmark::State& state) {
 
 void Window_DragDrop_ThousandScatteredInMillion(benchmark::State& state) {
   Window window;
-  window.form.Items().Assign(Items());
+  window.form.List().Assign(Items());
   QApplication::processEvents();
   const auto selected = Scattered(1000);  // the first one is row 7, in sight at the top
-  QListView& list = *window.form.listView;
+  ShowListView& list = *Controls(window.form).listView;
   const QPoint press = list.visualRect(window.form.Model().index(7)).center();
   const QPoint drop = list.visualRect(window.form.Model().index(17)).center();
   for (auto _ : state) {
@@ -183,7 +187,7 @@ void Window_DragDrop_ThousandScatteredInMillion(benchmark::State& state) {
                      QPointF(list.viewport()->mapToGlobal(press)), Qt::LeftButton, Qt::LeftButton,
                      Qt::NoModifier);
     QApplication::sendEvent(list.viewport(), &down);
-    window.form.ListDrop(&list, drop);
+    list.Drop(&list, drop);
     QApplication::processEvents();
   }
   if (!window.form.SelectedPositions().empty()) state.SkipWithError("nothing moved");

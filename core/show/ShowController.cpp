@@ -3,11 +3,9 @@
 #include "base/AppError.h"
 #include "base/PathParts.h"
 #include "core/players/SettingsChoices.h"
-#include "core/show/ListCutNotice.h"
 #include "core/show/ShowJournal.h"
+#include "core/show/ShowListFiles.h"
 #include "core/show/ShowStateSettings.h"
-#include "core/showlist/ShowListFile.h"
-#include "platform/FileSystem.h"
 
 namespace {
 // Guards the pointer loops against a counter that never crosses its threshold.
@@ -42,18 +40,9 @@ void ShowController::FirstActivationSteps() {
   KeepChoicesInRange(values_.settings);
   ApplyShowSettings(values_.settings, state_);
   if (onFilesRead) onFilesRead();
-  LoadAutomaticList();
+  LoadAutomaticList(list_, services_);
   state_.cursorDisplayCount = 0;
   view_.MoveToOrigin();
-}
-
-void ShowController::LoadAutomaticList() {
-  const std::string file = ProgramFileName(services_.exePath, ".LST");
-  if (!platform::IsRegularFile(file)) return;
-  LoadedShowList loaded = LoadShowListKeepingCut(file);
-  list_.Assign(std::move(loaded.items));
-  if (services_.journal) services_.journal->ListLoaded(file, list_.Count());
-  ReportListCut(services_, file, loaded);
 }
 
 void ShowController::LayoutIfPending() {
@@ -213,9 +202,7 @@ void ShowController::UpdateCornerMarker() {
 void ShowController::SaveAtClose() {
   CollectShowSettings(state_, values_.settings);
   WriteProgramFiles(services_.exePath, values_);
-  const std::string file = ProgramFileName(services_.exePath, ".LST");
-  SaveShowList(file, list_.Items());
-  if (services_.journal) services_.journal->ListSaved(file, list_.Count());
+  SaveListFile(ProgramFileName(services_.exePath, ".LST"), list_, services_);
 }
 
 void ShowController::Closed() {

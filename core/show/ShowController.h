@@ -58,7 +58,6 @@ class ShowController {
  private:
   void RunBeforeTheBounds(Command command);
   void FirstActivationSteps();
-  void LoadAutomaticList();
   void RefreshInfoDisplay();
   void ApplyWindowMode();
   void ShowPointer();

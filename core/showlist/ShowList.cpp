@@ -1,16 +1,25 @@
 #include "core/showlist/ShowList.h"
 
 #include <iterator>
+#include <vector>
 
 #include "core/showlist/DragMove.h"
 #include "core/showlist/RemoveAtPositions.h"
 
+void ShowList::AddObserver(ShowListObserver& observer) {
+  observers_.push_back(&observer);
+}
+
+void ShowList::RemoveObserver(const ShowListObserver& observer) {
+  std::erase(observers_, &observer);
+}
+
 void ShowList::Before(const ShowListChange& change) {
-  if (observer_) observer_->BeforeChange(change);
+  for (ShowListObserver* observer : observers_) observer->BeforeChange(change);
 }
 
 void ShowList::After(const ShowListChange& change) {
-  if (observer_) observer_->AfterChange(change);
+  for (ShowListObserver* observer : observers_) observer->AfterChange(change);
 }
 
 void ShowList::Append(std::string item) {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-// What a change to the show list is, told to its observer before and after it happens.
+// What a change to the show list is, told to its observers before and after it happens.
 struct ShowListChange {
   enum class Kind {
     Append,  // items first..last are new at the end
@@ -19,7 +19,8 @@ struct ShowListChange {
   bool done = true;
 };
 
-// A view of the list (the list window's rows) that keeps its place across changes.
+// A view of the list (the list window's rows) that keeps its place across changes. Several may
+// watch one list; each is told of every change.
 class ShowListObserver {
  public:
   virtual ~ShowListObserver() = default;
@@ -38,9 +39,9 @@ class ShowList {
   const std::vector<std::string>& Items() const { return items_; }
 
   void Append(std::string item);
-  // Appends all of `items` at the end, in their order; the observer is told once.
+  // Appends all of `items` at the end, in their order; the observers are told once.
   void Append(std::vector<std::string> items);
-  // Replaces the whole list; the observer is told once.
+  // Replaces the whole list; the observers are told once.
   void Assign(std::vector<std::string> items);
   // Removes the items at `positions` (ascending, distinct) in one pass; throws "List index out
   // of bounds" for a position outside the list, before anything is removed.
@@ -49,13 +50,14 @@ class ShowList {
   // does (see MoveSelectedItems).
   void MoveSelected(const std::vector<std::size_t>& selected, std::ptrdiff_t distance);
 
-  // At most one observer; none (nullptr) is allowed.
-  void SetObserver(ShowListObserver* observer) { observer_ = observer; }
+  // Each observer is told of every change until it is removed; removing one leaves the others.
+  void AddObserver(ShowListObserver& observer);
+  void RemoveObserver(const ShowListObserver& observer);
 
  private:
   void Before(const ShowListChange& change);
   void After(const ShowListChange& change);
 
   std::vector<std::string> items_;
-  ShowListObserver* observer_ = nullptr;
+  std::vector<ShowListObserver*> observers_;
 };

@@ -5,11 +5,11 @@
 
 ShowListModel::ShowListModel(ShowList& list, QObject* parent)
     : QAbstractListModel(parent), list_(list) {
-  list_.SetObserver(this);
+  list_.AddObserver(*this);
 }
 
 ShowListModel::~ShowListModel() {
-  list_.SetObserver(nullptr);
+  list_.RemoveObserver(*this);
 }
 
 void ShowListModel::BeforeChange(const ShowListChange& change) {

@@ -8,39 +8,33 @@
 #include "ui/qt/QStringBytes.h"
 #include "ui/showlist/ShowListWindow.h"
 
-namespace {
-
-// The control showing each "Setup" text, with the property holding it.
-std::pair<QObject*, const char*> ListWindowTextTarget(ShowListWindow& window,
-                                                      ListWindowText which) {
+std::pair<QObject*, const char*> ShowListWindow::TextTarget(ListWindowText which) {
   switch (which) {
     case ListWindowText::Window:
-      return {&window, "windowTitle"};
+      return {this, "windowTitle"};
     case ListWindowText::Select:
-      return {window.selectFilesButton, "text"};
+      return {selectFilesButton_, "text"};
     case ListWindowText::Clear:
-      return {window.clearButton, "text"};
+      return {clearButton_, "text"};
     case ListWindowText::ClearAll:
-      return {window.clearAllButton, "text"};
+      return {clearAllButton_, "text"};
     case ListWindowText::Load:
-      return {window.loadListButton, "text"};
+      return {loadListButton_, "text"};
     case ListWindowText::Save:
-      return {window.saveListButton, "text"};
+      return {saveListButton_, "text"};
     case ListWindowText::Continuous:
-      return {window.continuousBox, "text"};
+      return {continuousBox_, "text"};
     case ListWindowText::Loop:
-      return {window.loopBox, "text"};
+      return {loopBox_, "text"};
   }
   return {nullptr, nullptr};
 }
 
-}  // namespace
-
 void ShowListWindow::Bind(Settings& settings) {
   // The play options go straight to the settings, where the show reads them.
-  bindings_.Bind(continuousBox, settings.continuousMode);
-  bindings_.Bind(loopBox, settings.loopAll);
-  bindings_.Bind(playerGroup, settings.chosenPlayer);
+  bindings_.Bind(continuousBox_, settings.continuousMode);
+  bindings_.Bind(loopBox_, settings.loopAll);
+  bindings_.Bind(playerGroup_, settings.chosenPlayer);
 }
 
 void ShowListWindow::ShowSettings() {
@@ -49,7 +43,7 @@ void ShowListWindow::ShowSettings() {
 
 void ShowListWindow::ShowTexts(const LanguageValues& texts) {
   for (std::size_t i = 0; i < kListWindowTextCount; ++i) {
-    const auto [control, property] = ListWindowTextTarget(*this, static_cast<ListWindowText>(i));
+    const auto [control, property] = TextTarget(static_cast<ListWindowText>(i));
     control->setProperty(property, FromBytes(texts.listWindow[i]));
   }
 }

@@ -35,7 +35,7 @@ class RecordingObserver : public ShowListObserver {
 TEST(ShowList, TellsItsObserverBeforeAndAfterEachChange) {
   ShowList list;
   RecordingObserver observer(list);
-  list.SetObserver(&observer);
+  list.AddObserver(observer);
 
   list.Append("a");
   list.Append(Items{"b", "c", "d", "e"});
@@ -58,7 +58,7 @@ TEST(ShowList, RefusedChangesLeaveTheListAndEndTheViewsChange) {
   ShowList list;
   list.Assign({"a", "b", "c"});
   RecordingObserver observer(list);
-  list.SetObserver(&observer);
+  list.AddObserver(observer);
 
   // Out of the list: refused before anything changes, but the view is told the change ended.
   EXPECT_THROW(list.Remove({1, 7}), AppError);
@@ -73,9 +73,30 @@ TEST(ShowList, RefusedChangesLeaveTheListAndEndTheViewsChange) {
   EXPECT_THROW(list.Item(3), std::out_of_range);
 
   // Without an observer, changes go on alone.
-  list.SetObserver(nullptr);
+  list.RemoveObserver(observer);
   list.Remove({0});
   EXPECT_EQ(list.Items(), (Items{"a", "b"}));
+}
+
+TEST(ShowList, EveryObserverIsToldAndRemovingOneKeepsTheOthers) {
+  ShowList list;
+  RecordingObserver first(list);
+  RecordingObserver second(list);
+  RecordingObserver neverAdded(list);
+  list.AddObserver(first);
+  list.AddObserver(second);
+  list.Append("a");
+  // Removing one that was never added, or one twice, touches none of the others.
+  list.RemoveObserver(neverAdded);
+  list.RemoveObserver(second);
+  list.RemoveObserver(second);
+  list.Append("b");
+  EXPECT_EQ(first.calls,
+            (std::vector<std::string>{"before append 0-0 size 0", "after append 0-0 size 1",
+                                      "before append 1-1 size 1", "after append 1-1 size 2"}));
+  EXPECT_EQ(second.calls,
+            (std::vector<std::string>{"before append 0-0 size 0", "after append 0-0 size 1"}));
+  EXPECT_TRUE(neverAdded.calls.empty());
 }
 
 }  // namespace

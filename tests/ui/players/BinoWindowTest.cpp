@@ -7,6 +7,7 @@
 
 #include "PlayerWindowsTestAccess.h"
 #include "UiFixture.h"
+#include "showlist/ShowListWindowAccess.h"
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/players/BinoSettingsWindow.h"
@@ -26,7 +27,7 @@ class BinoWindow : public UiFixture {
   }
   std::string Video(const std::string& name) const { return dir.file("videos/" + name); }
   std::string Read(const std::string& name) const { return dir.read("videos/" + name); }
-  Files List() const { return app->ListWindow().Items().Items(); }
+  Files List() const { return app->ListWindow().List().Items(); }
 };
 
 QStringList Captions(const RadioGroup* group) {
@@ -154,7 +155,7 @@ TEST_F(BinoWindow, LocationDialog) {
 }
 
 TEST_F(BinoWindow, RunAppendsScriptsToTheList) {
-  app->ListWindow().Items().Append("earlier.avi");
+  app->ListWindow().List().Append("earlier.avi");
   BinoControls(app->BinoWindow()).locationEdit->setText(R"(D:\Players\player.exe)");
   BinoControls(app->BinoWindow()).addToListBox->setChecked(true);
   BinoControls(app->BinoWindow()).scriptKindGroup->Choose(1);

@@ -6,6 +6,7 @@
 
 #include "PlayerWindowsTestAccess.h"
 #include "UiFixture.h"
+#include "showlist/ShowListWindowAccess.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/players/SPlayerSettingsWindow.h"
 #include "ui/showlist/ShowListModel.h"
@@ -76,5 +77,5 @@ TEST_F(SPlayerWindow, RunWritesOneScriptPerLeftFileBesideIt) {
                                   R"(-termkey -termend -fss -ol:SideBySideLF -di:0)"
                                   "\r\n");
   EXPECT_NE(dir.read("b/l2.bat").find(R"(-left:"l2.avi" -right:"r2.avi")"), std::string::npos);
-  EXPECT_EQ(app->ListWindow().Items().Items(), (Files{R"(a\l1.bat)", R"(b\l2.bat)"}));
+  EXPECT_EQ(app->ListWindow().List().Items(), (Files{R"(a\l1.bat)", R"(b\l2.bat)"}));
 }

@@ -13,8 +13,10 @@
 #include "core/settings/LanguageFile.h"
 #include "core/settings/SettingsFile.h"
 #include "core/settings/SettingsKeys.h"
+#include "core/show/ShowStateSettings.h"
 #include "players/PlayerWindowsTestAccess.h"
 #include "show/FloatingWindowTestAccess.h"
+#include "showlist/ShowListWindowAccess.h"
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/LinesDisplay.h"
 #include "ui/controls/RadioGroup.h"
@@ -180,7 +182,7 @@ TEST_F(WindowSettings, OddFileIsWrittenTheSameWithAndWithoutItsWindows) {
 TEST_F(WindowSettings, FillingRunsNoHandlerAndTheBoxesWriteThePlayOptions) {
   dir.write("quadrel.INI", "[Setup Parameters]\r\nContinuous=1\r\n[Bino]\r\nBinoVersion=2\r\n");
   Activate();
-  ShowListWindow& list = app->ListWindow();
+  const ShowListWindow::TestAccess list = Controls(app->ListWindow());
   EXPECT_TRUE(list.continuousBox->isChecked());
   EXPECT_FALSE(BinoControls(app->BinoWindow()).subtitlesBox->isEnabled());
   list.loopBox->click();
@@ -206,8 +208,8 @@ TEST_F(WindowSettings, LanguageFileIsShownAndWrittenBackAsRead) {
   Activate();
   EXPECT_EQ(ShowControls().helpLeft()->Line(0), "help 0");
   EXPECT_EQ(ShowControls().helpRight()->Line(14), "help 14");
-  EXPECT_EQ(early.loopBox->text(), "list 7");
-  EXPECT_EQ(early.selectFilesButton->text(), "list 1");
+  EXPECT_EQ(Controls(early).loopBox->text(), "list 7");
+  EXPECT_EQ(Controls(early).selectFilesButton->text(), "list 1");
   Close();
   EXPECT_EQ(dir.read("quadrel.LNG"), file);
 }

@@ -12,6 +12,7 @@
 #include "UiFixture.h"
 #include "core/show/Key.h"
 #include "core/show/ShowState.h"
+#include "showlist/ShowListWindowAccess.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"
 
@@ -167,17 +168,21 @@ TEST_F(PlayWhileWaiting, ClicksDuringAnItemAreDroppedNotReplayed) {
   app->ListWindow().show();
   std::vector<std::string> many;
   for (int i = 0; i < 200; ++i) many.push_back(std::to_string(i) + ".avi");
-  app->ListWindow().Items().Assign(many);
-  QWidget* viewport = app->ListWindow().listView->viewport();
+  app->ListWindow().List().Assign(many);
+  QWidget* viewport = Controls(app->ListWindow()).listView->viewport();
   QCoreApplication::processEvents();  // the view lays its items out
-  ASSERT_GT(app->ListWindow().listView->verticalScrollBar()->maximum(), 0);
-  const int scrolled = app->ListWindow().listView->verticalScrollBar()->value();
+  ASSERT_GT(Controls(app->ListWindow()).listView->verticalScrollBar()->maximum(), 0);
+  const int scrolled = Controls(app->ListWindow()).listView->verticalScrollBar()->value();
   playing.during = [&](int sliceLeft) {
     if (sliceLeft == 2) {
-      PostMouse(app->ListWindow().loadListButton, QEvent::MouseButtonPress, Qt::LeftButton);
-      PostMouse(app->ListWindow().loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
-      PostMouse(app->ListWindow().loadListButton, QEvent::MouseButtonDblClick, Qt::LeftButton);
-      PostMouse(app->ListWindow().loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
+      PostMouse(Controls(app->ListWindow()).loadListButton, QEvent::MouseButtonPress,
+                Qt::LeftButton);
+      PostMouse(Controls(app->ListWindow()).loadListButton, QEvent::MouseButtonRelease,
+                Qt::NoButton);
+      PostMouse(Controls(app->ListWindow()).loadListButton, QEvent::MouseButtonDblClick,
+                Qt::LeftButton);
+      PostMouse(Controls(app->ListWindow()).loadListButton, QEvent::MouseButtonRelease,
+                Qt::NoButton);
       const QPointF at(viewport->rect().center());
       QCoreApplication::postEvent(
           viewport, new QWheelEvent(at, viewport->mapToGlobal(at), QPoint(), QPoint(0, -600),
@@ -188,19 +193,20 @@ TEST_F(PlayWhileWaiting, ClicksDuringAnItemAreDroppedNotReplayed) {
   KeyDown(Key::Space);
   QCoreApplication::processEvents();
   EXPECT_TRUE(dialogs.requests.empty());
-  EXPECT_EQ(app->ListWindow().listView->verticalScrollBar()->value(), scrolled);
+  EXPECT_EQ(Controls(app->ListWindow()).listView->verticalScrollBar()->value(), scrolled);
   EXPECT_EQ(app->State().showIndex, 1);
 }
 
 TEST_F(PlayWhileWaiting, AClickBegunBeforeAnItemEndsAfterIt) {
   app->ListWindow().show();
   QMouseEvent press(QEvent::MouseButtonPress,
-                    QPointF(app->ListWindow().loadListButton->rect().center()), QPointF(),
+                    QPointF(Controls(app->ListWindow()).loadListButton->rect().center()), QPointF(),
                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(app->ListWindow().loadListButton, &press);
+  QCoreApplication::sendEvent(Controls(app->ListWindow()).loadListButton, &press);
   playing.during = [&](int sliceLeft) {
     if (sliceLeft == 2)
-      PostMouse(app->ListWindow().loadListButton, QEvent::MouseButtonRelease, Qt::NoButton);
+      PostMouse(Controls(app->ListWindow()).loadListButton, QEvent::MouseButtonRelease,
+                Qt::NoButton);
     if (sliceLeft == 1) EXPECT_TRUE(dialogs.requests.empty());
   };
   KeyDown(Key::Space);

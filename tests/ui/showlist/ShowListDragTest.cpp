@@ -5,6 +5,7 @@
 #include "KeyClick.h"
 
 #include "UiFixture.h"
+#include "showlist/ShowListWindowAccess.h"
 #include "ui/showlist/ShowListModel.h"
 #include "ui/showlist/ShowListWindow.h"
 
@@ -20,12 +21,15 @@ class ShowListMouse : public UiFixture {
     app->ListWindow().show();
     List().Assign({"A", "B", "C", "D", "E", "F"});
   }
-  ShowList& List() { return app->ListWindow().Items(); }
+  ShowList& List() { return app->ListWindow().List(); }
   ShowListModel& Model() { return app->ListWindow().Model(); }
-  QWidget* Viewport() { return app->ListWindow().listView->viewport(); }
-  QPoint At(int row) { return app->ListWindow().listView->visualRect(Model().index(row)).center(); }
+  QWidget* Viewport() { return Controls(app->ListWindow()).listView->viewport(); }
+  QPoint At(int row) {
+    return Controls(app->ListWindow()).listView->visualRect(Model().index(row)).center();
+  }
   QPoint BelowTheItems() {
-    const QRect last = app->ListWindow().listView->visualRect(Model().index(List().Count() - 1));
+    const QRect last =
+        Controls(app->ListWindow()).listView->visualRect(Model().index(List().Count() - 1));
     return QPoint(last.center().x(), last.bottom() + 40);
   }
   void Send(QEvent::Type type, QPoint point, Qt::MouseButtons buttons,
@@ -70,15 +74,15 @@ TEST_F(ShowListMouse, DragMovesTheSelectionByTheClampedDistance) {
   EXPECT_EQ(Order(), "ACEBFD");
   EXPECT_TRUE(Selected().empty());
   EXPECT_EQ(itemE.row(), 2);  // references to items follow them
-  EXPECT_EQ(app->ListWindow().listView->currentIndex().row(), 4);
-  EXPECT_FALSE(app->ListWindow().Dragging());
+  EXPECT_EQ(Controls(app->ListWindow()).listView->currentIndex().row(), 4);
+  EXPECT_FALSE(Controls(app->ListWindow()).listView->Dragging());
 
   // One item from position 5 up to position 2.
   List().Assign({"A", "B", "C", "D", "E", "F"});
   Click(5);
   Drag(At(5), At(2));
   EXPECT_EQ(Order(), "ABFCDE");
-  EXPECT_EQ(app->ListWindow().PressPoint(), At(5));
+  EXPECT_EQ(Controls(app->ListWindow()).listView->PressPoint(), At(5));
 
   // The first selected item already at the top: an upward drag moves nothing.
   Click(0);
@@ -118,7 +122,7 @@ TEST_F(ShowListMouse, PressRulesDecideSelectionAndDrag) {
   Press(At(3));
   EXPECT_EQ(Selected(), (Positions{1, 3, 4}));
   Send(QEvent::MouseMove, At(3) + QPoint(4, 0), Qt::LeftButton);  // below the threshold
-  EXPECT_FALSE(app->ListWindow().Dragging());
+  EXPECT_FALSE(Controls(app->ListWindow()).listView->Dragging());
   Release(At(3) + QPoint(4, 0));
   EXPECT_EQ(Selected(), Positions{3});
 
@@ -167,24 +171,24 @@ TEST_F(ShowListMouse, EveryPressIsRecorded) {
                     QPointF(Viewport()->mapToGlobal(right)), Qt::RightButton, Qt::RightButton,
                     Qt::NoModifier);
   QApplication::sendEvent(Viewport(), &press);
-  EXPECT_EQ(app->ListWindow().PressPoint(), right);
+  EXPECT_EQ(Controls(app->ListWindow()).listView->PressPoint(), right);
   Press(At(4), Qt::ShiftModifier);
-  EXPECT_EQ(app->ListWindow().PressPoint(), At(4));
+  EXPECT_EQ(Controls(app->ListWindow()).listView->PressPoint(), At(4));
   Release(At(4));
 }
 
 TEST_F(ShowListMouse, ShiftWithArrowKeysExtendsFromTheLastClickedItem) {
-  app->ListWindow().listView->setFocus();
+  Controls(app->ListWindow()).listView->setFocus();
   Click(2);
-  KeyClick(app->ListWindow().listView, Qt::Key_Down, Qt::ShiftModifier);
-  KeyClick(app->ListWindow().listView, Qt::Key_Down, Qt::ShiftModifier);
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_Down, Qt::ShiftModifier);
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_Down, Qt::ShiftModifier);
   EXPECT_EQ(Selected(), (Positions{2, 3, 4}));
-  KeyClick(app->ListWindow().listView, Qt::Key_Up);
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_Up);
   EXPECT_EQ(Selected(), Positions{3});
-  KeyClick(app->ListWindow().listView, Qt::Key_Up, Qt::ShiftModifier);
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_Up, Qt::ShiftModifier);
   EXPECT_EQ(Selected(), (Positions{2, 3}));
   Click(5);
-  KeyClick(app->ListWindow().listView, Qt::Key_Home, Qt::ShiftModifier);
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_Home, Qt::ShiftModifier);
   EXPECT_EQ(Selected(), (Positions{0, 1, 2, 3, 4, 5}));
 }
 
@@ -192,9 +196,9 @@ TEST_F(ShowListMouse, EscapeDuringADragEndsItWithoutADrop) {
   Click(1);
   Press(At(1));
   Send(QEvent::MouseMove, At(3), Qt::LeftButton);
-  ASSERT_TRUE(app->ListWindow().Dragging());
-  KeyClick(app->ListWindow().listView, Qt::Key_Escape);
-  EXPECT_FALSE(app->ListWindow().Dragging());
+  ASSERT_TRUE(Controls(app->ListWindow()).listView->Dragging());
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_Escape);
+  EXPECT_FALSE(Controls(app->ListWindow()).listView->Dragging());
   EXPECT_TRUE(app->ListWindow().isVisible());
   Release(At(3));
   EXPECT_EQ(Order(), "ABCDEF");
@@ -204,10 +208,10 @@ TEST_F(ShowListMouse, ClosingTheWindowEndsADragAndItsReleaseMovesNothing) {
   Click(0);
   Press(At(0));
   Send(QEvent::MouseMove, At(1), Qt::LeftButton);
-  ASSERT_TRUE(app->ListWindow().Dragging());
-  KeyClick(app->ListWindow().listView, Qt::Key_X);
+  ASSERT_TRUE(Controls(app->ListWindow()).listView->Dragging());
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_X);
   EXPECT_FALSE(app->ListWindow().isVisible());
-  EXPECT_FALSE(app->ListWindow().Dragging());
+  EXPECT_FALSE(Controls(app->ListWindow()).listView->Dragging());
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   Release(At(1));
   EXPECT_EQ(Order(), "ABCDEF");
@@ -217,7 +221,7 @@ TEST_F(ShowListMouse, ClosingTheWindowEndsADragAndItsReleaseMovesNothing) {
   Click(2);
   Press(At(2));
   Send(QEvent::MouseMove, At(4), Qt::LeftButton);
-  ASSERT_TRUE(app->ListWindow().Dragging());
+  ASSERT_TRUE(Controls(app->ListWindow()).listView->Dragging());
   app->ListWindow().close();
   Release(At(4));
   EXPECT_EQ(Order(), "ABCDEF");
@@ -227,10 +231,10 @@ TEST_F(ShowListMouse, KeysDuringADragDoNotChangeWhatIsMoved) {
   Click(0);
   Press(At(0));
   Send(QEvent::MouseMove, At(2), Qt::LeftButton);
-  ASSERT_TRUE(app->ListWindow().Dragging());
-  KeyClick(app->ListWindow().listView, Qt::Key_Down);
-  KeyClick(app->ListWindow().listView, Qt::Key_Down, Qt::ShiftModifier);
-  KeyClick(app->ListWindow().listView, Qt::Key_A, Qt::ControlModifier);
+  ASSERT_TRUE(Controls(app->ListWindow()).listView->Dragging());
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_Down);
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_Down, Qt::ShiftModifier);
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(Selected(), (Positions{0}));
   Release(At(2));
   EXPECT_EQ(Order(), "BCADEF");
@@ -238,10 +242,10 @@ TEST_F(ShowListMouse, KeysDuringADragDoNotChangeWhatIsMoved) {
   // A key between the press and the drag's start: no drag comes of that press.
   Click(5);
   Press(At(5));
-  KeyClick(app->ListWindow().listView, Qt::Key_Up);
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_Up);
   Send(QEvent::MouseMove, At(3), Qt::LeftButton);
   Send(QEvent::MouseMove, At(2), Qt::LeftButton);
-  EXPECT_FALSE(app->ListWindow().Dragging());
+  EXPECT_FALSE(Controls(app->ListWindow()).listView->Dragging());
   Release(At(2));
   EXPECT_EQ(Order(), "BCADEF");
 }

@@ -11,6 +11,7 @@
 #include "UiFixture.h"
 #include "core/show/ShowState.h"
 #include "core/showlist/ShowListFile.h"
+#include "showlist/ShowListWindowAccess.h"
 #include "ui/controls/RadioGroup.h"
 #include "ui/players/BinoSettingsWindow.h"
 #include "ui/players/SPlayerSettingsWindow.h"
@@ -23,10 +24,10 @@ namespace {
 
 class ShowListWindowTest : public UiFixture {
  protected:
-  ShowList& List() { return app->ListWindow().Items(); }
+  ShowList& List() { return app->ListWindow().List(); }
   ShowListModel& Model() { return app->ListWindow().Model(); }
   void Select(std::initializer_list<int> rows) {
-    auto* selection = app->ListWindow().listView->selectionModel();
+    auto* selection = Controls(app->ListWindow()).listView->selectionModel();
     selection->clearSelection();
     for (int row : rows) selection->select(Model().index(row), QItemSelectionModel::Select);
   }
@@ -36,9 +37,10 @@ class ShowListWindowTest : public UiFixture {
 }  // namespace
 
 TEST_F(ShowListWindowTest, DesignSizePlacesAndTabOrder) {
-  ShowListWindow& w = app->ListWindow();
-  EXPECT_EQ(w.windowTitle(), "File list");
-  EXPECT_EQ(w.size(), QSize(835, 722));
+  ShowListWindow& window = app->ListWindow();
+  const ShowListWindow::TestAccess w(window);
+  EXPECT_EQ(window.windowTitle(), "File list");
+  EXPECT_EQ(window.size(), QSize(835, 722));
   EXPECT_EQ(w.listView->geometry(), QRect(0, 0, 691, 722));
   EXPECT_EQ(w.selectFilesButton->geometry(), QRect(698, 8, 129, 25));
   EXPECT_EQ(w.clearButton->geometry(), QRect(699, 41, 128, 25));
@@ -60,7 +62,7 @@ TEST_F(ShowListWindowTest, DesignSizePlacesAndTabOrder) {
   EXPECT_EQ(w.listView->palette().color(QPalette::Base), QColor(Qt::black));
   EXPECT_EQ(w.listView->palette().color(QPalette::Text), QColor(Qt::white));
   EXPECT_EQ(w.saveListButton->font().family(), "Arial");
-  EXPECT_EQ(w.font().pixelSize(), 11);
+  EXPECT_EQ(window.font().pixelSize(), 11);
   EXPECT_EQ(w.listView->selectionMode(), QAbstractItemView::ExtendedSelection);
 
   // Tab order: the list, Select, Clear, Save, Load, Clear All, the boxes, Make, the radio group.
@@ -81,13 +83,13 @@ TEST_F(ShowListWindowTest, DesignSizePlacesAndTabOrder) {
 TEST_F(ShowListWindowTest, ResizeKeepsTheRightEdgeDistances) {
   app->ListWindow().show();
   app->ListWindow().resize(1000, 800);
-  EXPECT_EQ(app->ListWindow().listView->geometry(), QRect(0, 0, 856, 800));
-  EXPECT_EQ(app->ListWindow().selectFilesButton->geometry(), QRect(863, 8, 129, 25));
-  EXPECT_EQ(app->ListWindow().clearButton->geometry(), QRect(864, 41, 128, 25));
-  EXPECT_EQ(app->ListWindow().playerGroup->geometry(), QRect(862, 408, 130, 82));
+  EXPECT_EQ(Controls(app->ListWindow()).listView->geometry(), QRect(0, 0, 856, 800));
+  EXPECT_EQ(Controls(app->ListWindow()).selectFilesButton->geometry(), QRect(863, 8, 129, 25));
+  EXPECT_EQ(Controls(app->ListWindow()).clearButton->geometry(), QRect(864, 41, 128, 25));
+  EXPECT_EQ(Controls(app->ListWindow()).playerGroup->geometry(), QRect(862, 408, 130, 82));
   app->ListWindow().resize(600, 500);
-  EXPECT_EQ(app->ListWindow().listView->geometry(), QRect(0, 0, 456, 500));
-  EXPECT_EQ(app->ListWindow().saveListButton->geometry(), QRect(463, 672, 129, 25));
+  EXPECT_EQ(Controls(app->ListWindow()).listView->geometry(), QRect(0, 0, 456, 500));
+  EXPECT_EQ(Controls(app->ListWindow()).saveListButton->geometry(), QRect(463, 672, 129, 25));
 }
 
 namespace {
@@ -115,7 +117,7 @@ int WhiteCaptionPixels(RadioGroup* group, QStyle* style) {
 }  // namespace
 
 TEST_F(ShowListWindowTest, ChosenPlayerCaptionIsWhiteOnBlackUnderEveryStyle) {
-  RadioGroup* group = app->ListWindow().playerGroup;
+  RadioGroup* group = Controls(app->ListWindow()).playerGroup;
   int styles = 0;
   for (const char* name : {"Windows", "Fusion"}) {
     const std::unique_ptr<QStyle> style(QStyleFactory::create(QString::fromLatin1(name)));
@@ -132,7 +134,7 @@ TEST_F(ShowListWindowTest, SelectAppendsEveryChosenFileInTheDialogsOrder) {
   std::filesystem::create_directories(dir.path() / "clips");
   dialogs.answers.push_back({File("b.avi"), (dir.path() / "clips" / "a.bat").string(),
                              File("b.avi"), File("missing.mpg")});
-  app->ListWindow().selectFilesButton->click();
+  Controls(app->ListWindow()).selectFilesButton->click();
   EXPECT_EQ(List().Items(),
             (Items{"first.avi", "b.avi", R"(clips\a.bat)", "b.avi", "missing.mpg"}));
   ASSERT_EQ(dialogs.requests.size(), 1u);
@@ -145,7 +147,7 @@ TEST_F(ShowListWindowTest, SelectAppendsEveryChosenFileInTheDialogsOrder) {
   EXPECT_FALSE(request.save);
 
   // Cancelled: nothing changes, and the dialog opens again where the last choice was.
-  app->ListWindow().selectFilesButton->click();
+  Controls(app->ListWindow()).selectFilesButton->click();
   ASSERT_EQ(dialogs.requests.size(), 2u);
   EXPECT_EQ(dialogs.requests[1].fileName, File("b.avi"));
   EXPECT_EQ(List().Count(), 5);
@@ -156,7 +158,7 @@ TEST_F(ShowListWindowTest, LoadReplacesTheListAndCancelKeepsIt) {
   dir.write("two.shl", "x.avi\r\n..\\y.bat\r\n");
   List().Assign({"1", "2", "3", "4", "5"});
   dialogs.answers.push_back({File("two.shl")});
-  app->ListWindow().loadListButton->click();
+  Controls(app->ListWindow()).loadListButton->click();
   EXPECT_EQ(List().Items(), (Items{"x.avi", R"(..\y.bat)"}));
   ASSERT_EQ(dialogs.requests.size(), 1u);
   EXPECT_EQ(dialogs.requests[0].filter, "3D show list (*.shl)|*.shl|All files (*.*)|*.*");
@@ -165,20 +167,20 @@ TEST_F(ShowListWindowTest, LoadReplacesTheListAndCancelKeepsIt) {
   EXPECT_FALSE(dialogs.requests[0].multiSelect);
   EXPECT_FALSE(dialogs.requests[0].save);
 
-  app->ListWindow().loadListButton->click();  // cancelled
+  Controls(app->ListWindow()).loadListButton->click();  // cancelled
   EXPECT_EQ(List().Items(), (Items{"x.avi", R"(..\y.bat)"}));
   EXPECT_EQ(dialogs.requests[1].fileName, File("two.shl"));
 
   // A name that cannot be opened: the error report, and the list as it was.
   dialogs.answers.push_back({File("gone.shl")});
-  app->ListWindow().loadListButton->click();
+  Controls(app->ListWindow()).loadListButton->click();
   EXPECT_EQ(List().Items(), (Items{"x.avi", R"(..\y.bat)"}));
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_EQ(messages.errors[0].first, "quadrel");
   EXPECT_NE(messages.errors[0].second.find("Cannot open file \"" + File("gone.shl") + "\""),
             std::string::npos);
   EXPECT_EQ(dialogs.requests[2].fileName, File("two.shl"));
-  app->ListWindow().loadListButton->click();
+  Controls(app->ListWindow()).loadListButton->click();
   EXPECT_EQ(dialogs.requests[3].fileName, File("gone.shl"));
 }
 
@@ -187,7 +189,7 @@ TEST_F(ShowListWindowTest, LoadOfAListCutByANulWarnsAndKeepsTheFileWhole) {
   const std::string bytes = "x.avi\r\ny\0z.avi\r\n"s;
   dir.write("cut.shl", bytes);
   dialogs.answers.push_back({File("cut.shl")});
-  app->ListWindow().loadListButton->click();
+  Controls(app->ListWindow()).loadListButton->click();
   EXPECT_EQ(List().Items(), (Items{"x.avi", "y"}));
   EXPECT_TRUE(messages.errors.empty());
   ASSERT_EQ(messages.warnings.size(), 1u);
@@ -198,7 +200,7 @@ TEST_F(ShowListWindowTest, LoadOfAListCutByANulWarnsAndKeepsTheFileWhole) {
 
   // Saving the loaded list over the file loses nothing: the copy still holds the rest.
   dialogs.answers.push_back({File("cut.shl")});
-  app->ListWindow().saveListButton->click();
+  Controls(app->ListWindow()).saveListButton->click();
   EXPECT_EQ(dir.read("cut.shl"), "x.avi\r\ny\r\n");
   EXPECT_EQ(dir.read("cut.shl.nul-cut"), bytes);
 }
@@ -210,7 +212,8 @@ TEST_F(ShowListWindowTest, LoadRefusesWhatIsNoRegularFileWithoutBlocking) {
   for (const std::string& chosen : {fifo, std::string("/dev/zero")}) {
     messages.errors.clear();
     dialogs.answers.push_back({chosen});
-    app->ListWindow().loadListButton->click();  // a blocking read would hang the suite here
+    Controls(app->ListWindow())
+        .loadListButton->click();  // a blocking read would hang the suite here
     ASSERT_EQ(messages.errors.size(), 1u);
     EXPECT_EQ(messages.errors[0].second,
               "Cannot open file \"" + chosen + "\". Not a regular file.");
@@ -226,7 +229,7 @@ TEST_F(ShowListWindowTest, SaveThenLoadGivesTheSameList) {
                     "  spaced  ", "intro.avi"};
   List().Assign(items);
   dialogs.answers.push_back({File("show.shl")});
-  app->ListWindow().saveListButton->click();
+  Controls(app->ListWindow()).saveListButton->click();
   EXPECT_EQ(dir.read("show.shl"), FormatShowList(items));
   ASSERT_EQ(dialogs.requests.size(), 1u);
   EXPECT_EQ(dialogs.requests[0].filter, "3D show list (*.shl)|*.shl");
@@ -236,26 +239,26 @@ TEST_F(ShowListWindowTest, SaveThenLoadGivesTheSameList) {
 
   List().Assign({"other"});
   dialogs.answers.push_back({File("show.shl")});
-  app->ListWindow().loadListButton->click();
+  Controls(app->ListWindow()).loadListButton->click();
   EXPECT_EQ(List().Items(), items);
 
   // Cancelled: nothing written; the dialog reopens with the name last chosen in it.
   const std::string before = dir.listing();
-  app->ListWindow().saveListButton->click();
+  Controls(app->ListWindow()).saveListButton->click();
   EXPECT_EQ(dir.listing(), before);
   EXPECT_EQ(dialogs.requests.back().fileName, File("show.shl"));
 
   // Saving over an existing file replaces it; an empty list gives zero bytes.
   List().Assign({});
   dialogs.answers.push_back({File("show.shl")});
-  app->ListWindow().saveListButton->click();
+  Controls(app->ListWindow()).saveListButton->click();
   EXPECT_EQ(dir.read("show.shl"), "");
 
   // A target that cannot be created: the error report; nothing else changes.
   std::filesystem::create_directory(dir.path() / "folder.shl");
   List().Assign({"kept"});
   dialogs.answers.push_back({File("folder.shl")});
-  app->ListWindow().saveListButton->click();
+  Controls(app->ListWindow()).saveListButton->click();
   ASSERT_EQ(messages.errors.size(), 1u);
   EXPECT_NE(messages.errors[0].second.find("Cannot create file"), std::string::npos);
   EXPECT_EQ(List().Items(), Items{"kept"});
@@ -264,21 +267,21 @@ TEST_F(ShowListWindowTest, SaveThenLoadGivesTheSameList) {
 
 TEST_F(ShowListWindowTest, ClearRemovesTheSelectedItems) {
   List().Assign({"A", "B", "C", "D", "E"});
-  app->ListWindow().clearButton->click();  // nothing selected
+  Controls(app->ListWindow()).clearButton->click();  // nothing selected
   EXPECT_EQ(List().Count(), 5);
   Select({1, 3});
-  app->ListWindow().clearButton->click();
+  Controls(app->ListWindow()).clearButton->click();
   EXPECT_EQ(List().Items(), (Items{"A", "C", "E"}));
   EXPECT_TRUE(app->ListWindow().SelectedPositions().empty());
   Select({0, 1});
-  app->ListWindow().clearButton->click();
+  Controls(app->ListWindow()).clearButton->click();
   EXPECT_EQ(List().Items(), Items{"E"});
 
   List().Assign({"A", "B", "C"});
   Select({1});
-  app->ListWindow().clearAllButton->click();
+  Controls(app->ListWindow()).clearAllButton->click();
   EXPECT_EQ(List().Count(), 0);
-  app->ListWindow().clearAllButton->click();
+  Controls(app->ListWindow()).clearAllButton->click();
   EXPECT_EQ(List().Count(), 0);
 }
 
@@ -287,9 +290,11 @@ TEST_F(ShowListWindowTest, ClearOfAHalfMillionSelectedKeepsTheRest) {
   for (int i = 0; i < 1000000; ++i) items.push_back(std::to_string(i));
   List().Assign(std::move(items));
   // A Shift-range over the middle half.
-  app->ListWindow().listView->selectionModel()->select(
-      QItemSelection(Model().index(250000), Model().index(749999)), QItemSelectionModel::Select);
-  app->ListWindow().clearButton->click();
+  Controls(app->ListWindow())
+      .listView->selectionModel()
+      ->select(QItemSelection(Model().index(250000), Model().index(749999)),
+               QItemSelectionModel::Select);
+  Controls(app->ListWindow()).clearButton->click();
   ASSERT_EQ(List().Count(), 500000);
   EXPECT_EQ(List().Item(249999), "249999");
   EXPECT_EQ(List().Item(250000), "750000");
@@ -297,27 +302,27 @@ TEST_F(ShowListWindowTest, ClearOfAHalfMillionSelectedKeepsTheRest) {
 
 TEST_F(ShowListWindowTest, CheckBoxesWriteThePlayOptionsTheShowReads) {
   const Settings& settings = app->Values().settings;
-  app->ListWindow().continuousBox->click();
+  Controls(app->ListWindow()).continuousBox->click();
   EXPECT_TRUE(settings.continuousMode);
   EXPECT_FALSE(settings.loopAll);
-  app->ListWindow().loopBox->setChecked(true);
+  Controls(app->ListWindow()).loopBox->setChecked(true);
   EXPECT_TRUE(settings.loopAll);
-  app->ListWindow().continuousBox->setChecked(false);
+  Controls(app->ListWindow()).continuousBox->setChecked(false);
   EXPECT_FALSE(settings.continuousMode);
-  app->ListWindow().loopBox->click();
+  Controls(app->ListWindow()).loopBox->click();
   EXPECT_FALSE(settings.loopAll);
 }
 
 TEST_F(ShowListWindowTest, MakeBatVbsOpensTheChosenPlayersWindow) {
   std::vector<QDialog*> shown;
   app->ListWindow().ShowModal = [&](QDialog& window) { shown.push_back(&window); };
-  app->ListWindow().makeScriptsButton->click();  // "Bino" is chosen at start
-  app->ListWindow().playerGroup->Choose(1);
-  app->ListWindow().makeScriptsButton->click();
-  app->ListWindow().playerGroup->Choose(2);
-  app->ListWindow().makeScriptsButton->click();
-  app->ListWindow().playerGroup->Choose(-1);
-  app->ListWindow().makeScriptsButton->click();
+  Controls(app->ListWindow()).makeScriptsButton->click();  // "Bino" is chosen at start
+  Controls(app->ListWindow()).playerGroup->Choose(1);
+  Controls(app->ListWindow()).makeScriptsButton->click();
+  Controls(app->ListWindow()).playerGroup->Choose(2);
+  Controls(app->ListWindow()).makeScriptsButton->click();
+  Controls(app->ListWindow()).playerGroup->Choose(-1);
+  Controls(app->ListWindow()).makeScriptsButton->click();
   EXPECT_EQ(shown, (std::vector<QDialog*>{&app->BinoWindow(), &app->SPlayerWindow()}));
 }
 
@@ -330,24 +335,24 @@ TEST_F(ShowListWindowTest, XAndEscCloseOnlyFromTheList) {
     KeyClick(target, key, modifiers);
     return !app->ListWindow().isVisible();
   };
-  EXPECT_TRUE(close(app->ListWindow().listView, Qt::Key_X, Qt::NoModifier));
-  EXPECT_TRUE(
-      close(app->ListWindow().listView, Qt::Key_X, Qt::ShiftModifier | Qt::ControlModifier));
-  EXPECT_TRUE(close(app->ListWindow().listView, Qt::Key_Escape, Qt::AltModifier));
-  EXPECT_TRUE(close(app->ListWindow().listView, Qt::Key_Escape, Qt::NoModifier));
-  EXPECT_FALSE(close(app->ListWindow().clearButton, Qt::Key_Escape, Qt::NoModifier));
-  EXPECT_FALSE(close(app->ListWindow().loopBox, Qt::Key_Escape, Qt::NoModifier));
-  EXPECT_FALSE(close(app->ListWindow().clearButton, Qt::Key_X, Qt::NoModifier));
-  EXPECT_FALSE(close(app->ListWindow().listView, Qt::Key_Down, Qt::NoModifier));
+  EXPECT_TRUE(close(Controls(app->ListWindow()).listView, Qt::Key_X, Qt::NoModifier));
+  EXPECT_TRUE(close(Controls(app->ListWindow()).listView, Qt::Key_X,
+                    Qt::ShiftModifier | Qt::ControlModifier));
+  EXPECT_TRUE(close(Controls(app->ListWindow()).listView, Qt::Key_Escape, Qt::AltModifier));
+  EXPECT_TRUE(close(Controls(app->ListWindow()).listView, Qt::Key_Escape, Qt::NoModifier));
+  EXPECT_FALSE(close(Controls(app->ListWindow()).clearButton, Qt::Key_Escape, Qt::NoModifier));
+  EXPECT_FALSE(close(Controls(app->ListWindow()).loopBox, Qt::Key_Escape, Qt::NoModifier));
+  EXPECT_FALSE(close(Controls(app->ListWindow()).clearButton, Qt::Key_X, Qt::NoModifier));
+  EXPECT_FALSE(close(Controls(app->ListWindow()).listView, Qt::Key_Down, Qt::NoModifier));
   Select({1});
   // Enter in the list clicks no button; on a button it clicks that one.
   app->ListWindow().show();
-  app->ListWindow().listView->setFocus();
-  KeyClick(app->ListWindow().listView, Qt::Key_Return);
+  Controls(app->ListWindow()).listView->setFocus();
+  KeyClick(Controls(app->ListWindow()).listView, Qt::Key_Return);
   EXPECT_TRUE(dialogs.requests.empty());
   EXPECT_TRUE(app->ListWindow().isVisible());
-  app->ListWindow().selectFilesButton->setFocus();
-  KeyClick(app->ListWindow().selectFilesButton, Qt::Key_Return);
+  Controls(app->ListWindow()).selectFilesButton->setFocus();
+  KeyClick(Controls(app->ListWindow()).selectFilesButton, Qt::Key_Return);
   EXPECT_EQ(dialogs.requests.size(), 1u);
   Select({1});
   // The close box closes too; closing changes nothing else.
