@@ -194,9 +194,10 @@ TEST_F(Play, TheJournalTimesAnItemFromItsStartToItsEnd) {
   const std::vector<std::string> ended = SplitJournalFields(lines[1]);
   EXPECT_EQ(ended[1] + "|" + ended[3], "item ended|exit 0");
   const double seconds = std::stod(ended[4]);
-  EXPECT_GE(seconds, 0.3) << ended[4];
+  // Some clocks tick coarsely (Wine's by a few milliseconds): a margin, far from 0.000.
+  EXPECT_GE(seconds, 0.25) << ended[4];
   EXPECT_LT(seconds, 30.0) << ended[4];  // a duration, not a time of day
-  EXPECT_GE(SummariseLastShow(text).playingMs, 300);
+  EXPECT_GE(SummariseLastShow(text).playingMs, 250);
 }
 
 TEST_F(Play, AStartThatFailedWhileAProcessRunsIsJournalledAsFailedThenEnded) {
