@@ -6,6 +6,7 @@
 #include "base/AppError.h"
 #include "base/ErrorReport.h"
 #include "base/PathParts.h"
+#include "core/players/ItemShell.h"
 #include "core/show/ShowJournal.h"
 #include "platform/DecimalSeparator.h"
 #include "platform/ExePath.h"
@@ -54,8 +55,9 @@ int main(int argc, char** argv) {
   services.dialogs = &dialogs;
   services.messages = &messages;
   services.decimalSeparator = &platform::DecimalSeparator;
-  const auto shell = platform::MakeSystemShell();
-  services.shell = shell.get();
+  const auto systemShell = platform::MakeSystemShell();
+  ItemShell shell(*systemShell);
+  services.shell = &shell;
   ShowJournal journal(ProgramFileName(services.exePath, ".log"));
   services.journal = &journal;
 

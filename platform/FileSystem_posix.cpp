@@ -62,12 +62,109 @@ std::string SaveTarget(const std::string& path, SaveErrors errors) {
 struct TempFile {
   int fd = -1;
   std::string name;
+  bool unnamed = false;
   bool keep = false;
   ~TempFile() {
     if (fd >= 0) ::close(fd);
     if (!keep && !name.empty()) ::unlink(name.c_str());
   }
 };
+
+// Refuses a target that cannot be replaced: a folder, a FIFO, device or socket (no file to be
+// replaced by one), or a file this user may not write. Returns the permission bits the new file
+// keeps: the old file's, or for a new file what the umask leaves of 0666.
+mode_t CheckReplaceable(const std::string& path, const std::string& shownPath, SaveErrors errors) {
+  struct stat target {};
+  if (::stat(path.c_str(), &target) != 0) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+  }
+  if (S_ISDIR(target.st_mode)) ThrowCreate(shownPath, EISDIR, errors);
+  if (!S_ISREG(target.st_mode)) ThrowCreate(shownPath, kNotRegularText, errors);
+  if (::access(path.c_str(), W_OK) != 0) ThrowCreate(shownPath, errno, errors);
+  return target.st_mode & 07777;
+}
+
+// An unnamed file in `folder` where the system offers one: a process killed while writing
+// leaves nothing behind. It gets a name only once it is complete (NameTempFile).
+void CreateTempFile(TempFile& temp, const std::string& folder, mode_t mode,
+                    const std::string& shownPath, SaveErrors errors) {
+  temp.fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+  temp.unnamed = temp.fd >= 0;
+  if (!temp.unnamed) {
+    temp.name = folder + "/.quadrel-save-XXXXXX";
+    temp.fd = ::mkostemp(temp.name.data(), O_CLOEXEC);
+    if (temp.fd < 0) {
+      const int code = errno;
+      temp.name.clear();
+      ThrowCreate(shownPath, code, errors);
+    }
+  }
+  ::fchmod(temp.fd, mode);
+}
+
+// Writes every piece `produce` hands over; a short write is a stream error.
+void WriteTempFile(const TempFile& temp, const std::function<void(const ByteSink&)>& produce,
+                   const std::string& shownPath, SaveErrors errors) {
+  off_t written = 0;
+  produce([&](std::string_view data) {
+    size_t done = 0;
+    while (done < data.size()) {
+      const ssize_t n = ::write(temp.fd, data.data() + done, data.size() - done);
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) ThrowStream(shownPath, errors);
+      done += static_cast<size_t>(n);
+    }
+    // Start writing this piece to the disk now, while the next one is prepared, so the flush
+    // waits only for the last of them. Only a hint: the flush still decides.
+#ifdef SYNC_FILE_RANGE_WRITE
+    ::sync_file_range(temp.fd, written, static_cast<off_t>(data.size()), SYNC_FILE_RANGE_WRITE);
+#endif
+    written += static_cast<off_t>(data.size());
+  });
+}
+
+void FlushTempFile(const TempFile& temp, const std::string& shownPath, SaveErrors errors) {
+  if (::fsync(temp.fd) != 0) ThrowStream(shownPath, errors);
+}
+
+// Gives the complete unnamed file a name in `folder`, for the rename.
+void NameTempFile(TempFile& temp, const std::string& folder, const std::string& shownPath,
+                  SaveErrors errors) {
+  if (!temp.unnamed) return;
+  const std::string self = "/proc/self/fd/" + std::to_string(temp.fd);
+  for (int attempt = 0; temp.name.empty() && attempt < 100; ++attempt) {
+    std::string name =
+        folder + "/.quadrel-save-" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+    if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
+      temp.name = std::move(name);
+    else if (errno != EEXIST)
+      ThrowCreate(shownPath, errno, errors);
+  }
+  if (temp.name.empty()) ThrowCreate(shownPath, EEXIST, errors);
+}
+
+void CloseTempFile(TempFile& temp, const std::string& shownPath, SaveErrors errors) {
+  const int fd = temp.fd;
+  temp.fd = -1;
+  if (::close(fd) != 0) ThrowStream(shownPath, errors);
+}
+
+void ReplaceTarget(TempFile& temp, const std::string& path, const std::string& shownPath,
+                   SaveErrors errors) {
+  if (::rename(temp.name.c_str(), path.c_str()) != 0) ThrowCreate(shownPath, errno, errors);
+  temp.keep = true;
+}
+
+// Makes the rename itself durable, so a power cut cannot bring the old name back empty.
+void SyncFolder(const std::string& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir >= 0) {
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
 
 }  // namespace
 
@@ -124,77 +221,16 @@ void WriteFileAtomically(const std::string& shownPath,
                          const std::function<void(const ByteSink&)>& produce, SaveErrors errors) {
   // Messages name the file as the caller knows it; the work happens at the link's target.
   const std::string path = SaveTarget(shownPath, errors);
-  struct stat target {};
-  const bool exists = ::stat(path.c_str(), &target) == 0;
-  if (exists && S_ISDIR(target.st_mode)) ThrowCreate(shownPath, EISDIR, errors);
-  // A FIFO, device or socket is no file to be replaced by one.
-  if (exists && !S_ISREG(target.st_mode)) ThrowCreate(shownPath, kNotRegularText, errors);
-  if (exists && ::access(path.c_str(), W_OK) != 0) ThrowCreate(shownPath, errno, errors);
-
-  mode_t mode = exists ? (target.st_mode & 07777) : 0;
-  if (!exists) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-
-  // An unnamed file where the system offers one: a process killed while writing leaves nothing
-  // behind. It gets a name only once it is complete, just before the rename.
+  const std::string folder = FolderOf(path);
+  const mode_t mode = CheckReplaceable(path, shownPath, errors);
   TempFile temp;
-  temp.fd = ::open(FolderOf(path).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-  const bool unnamed = temp.fd >= 0;
-  if (!unnamed) {
-    temp.name = FolderOf(path) + "/.quadrel-save-XXXXXX";
-    temp.fd = ::mkostemp(temp.name.data(), O_CLOEXEC);
-    if (temp.fd < 0) {
-      const int code = errno;
-      temp.name.clear();
-      ThrowCreate(shownPath, code, errors);
-    }
-  }
-  ::fchmod(temp.fd, mode);
-
-  off_t written = 0;
-  produce([&](std::string_view data) {
-    size_t done = 0;
-    while (done < data.size()) {
-      const ssize_t n = ::write(temp.fd, data.data() + done, data.size() - done);
-      if (n < 0 && errno == EINTR) continue;
-      if (n <= 0) ThrowStream(shownPath, errors);
-      done += static_cast<size_t>(n);
-    }
-    // Start writing this piece to the disk now, while the next one is prepared, so the flush
-    // below waits only for the last of them. Only a hint: the flush still decides.
-#ifdef SYNC_FILE_RANGE_WRITE
-    ::sync_file_range(temp.fd, written, static_cast<off_t>(data.size()), SYNC_FILE_RANGE_WRITE);
-#endif
-    written += static_cast<off_t>(data.size());
-  });
-  if (::fsync(temp.fd) != 0) ThrowStream(shownPath, errors);
-  if (unnamed) {
-    const std::string self = "/proc/self/fd/" + std::to_string(temp.fd);
-    for (int attempt = 0; temp.name.empty() && attempt < 100; ++attempt) {
-      std::string name = FolderOf(path) + "/.quadrel-save-" + std::to_string(::getpid()) + "-" +
-                         std::to_string(attempt);
-      if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0)
-        temp.name = std::move(name);
-      else if (errno != EEXIST)
-        ThrowCreate(shownPath, errno, errors);
-    }
-    if (temp.name.empty()) ThrowCreate(shownPath, EEXIST, errors);
-  }
-  const int fd = temp.fd;
-  temp.fd = -1;
-  if (::close(fd) != 0) ThrowStream(shownPath, errors);
-  if (::rename(temp.name.c_str(), path.c_str()) != 0) ThrowCreate(shownPath, errno, errors);
-  temp.keep = true;
-
-  // Make the rename itself durable, so a power cut cannot bring the old name back empty.
-  const int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
+  CreateTempFile(temp, folder, mode, shownPath, errors);
+  WriteTempFile(temp, produce, shownPath, errors);
+  FlushTempFile(temp, shownPath, errors);
+  NameTempFile(temp, folder, shownPath, errors);
+  CloseTempFile(temp, shownPath, errors);
+  ReplaceTarget(temp, path, shownPath, errors);
+  SyncFolder(folder);
 }
 
 }  // namespace platform

@@ -48,6 +48,55 @@ struct TempFile {
   }
 };
 
+// Refuses a target that cannot be replaced: a folder or a read-only file.
+void CheckReplaceable(const std::string& path, SaveErrors errors) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES) return;
+  if (attributes & FILE_ATTRIBUTE_DIRECTORY) ThrowCreate(path, ERROR_ACCESS_DENIED, errors);
+  if (attributes & FILE_ATTRIBUTE_READONLY) ThrowCreate(path, ERROR_ACCESS_DENIED, errors);
+}
+
+// A new temporary file in the target's folder, open for writing.
+void CreateTempFile(TempFile& temp, const std::string& path, SaveErrors errors) {
+  char name[MAX_PATH + 16];
+  if (!GetTempFileNameA(FolderOf(path).c_str(), "qdl", 0, name)) {
+    ThrowCreate(path, GetLastError(), errors);
+  }
+  temp.name = name;
+  temp.handle =
+      CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (temp.handle == INVALID_HANDLE_VALUE) ThrowCreate(path, GetLastError(), errors);
+}
+
+// Writes every piece `produce` hands over; a short write is a stream error.
+void WriteTempFile(const TempFile& temp, const std::function<void(const ByteSink&)>& produce,
+                   const std::string& path, SaveErrors errors) {
+  produce([&](std::string_view data) {
+    size_t done = 0;
+    while (done < data.size()) {
+      const DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 30));
+      DWORD n = 0;
+      if (!WriteFile(temp.handle, data.data() + done, chunk, &n, nullptr) || n == 0)
+        ThrowStream(path, errors);
+      done += n;
+    }
+  });
+}
+
+void FlushAndCloseTempFile(TempFile& temp, const std::string& path, SaveErrors errors) {
+  if (!FlushFileBuffers(temp.handle)) ThrowStream(path, errors);
+  CloseHandle(temp.handle);
+  temp.handle = INVALID_HANDLE_VALUE;
+}
+
+// The rename, written through to the disk before it returns.
+void ReplaceTarget(TempFile& temp, const std::string& path, SaveErrors errors) {
+  if (!MoveFileExA(temp.name.c_str(), path.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    ThrowCreate(path, GetLastError(), errors);
+  temp.keep = true;
+}
+
 }  // namespace
 
 std::string LastErrorText() {
@@ -95,36 +144,12 @@ void WriteFileAtomically(const std::string& path, std::string_view data, SaveErr
 
 void WriteFileAtomically(const std::string& path,
                          const std::function<void(const ByteSink&)>& produce, SaveErrors errors) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES) {
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) ThrowCreate(path, ERROR_ACCESS_DENIED, errors);
-    if (attributes & FILE_ATTRIBUTE_READONLY) ThrowCreate(path, ERROR_ACCESS_DENIED, errors);
-  }
+  CheckReplaceable(path, errors);
   TempFile temp;
-  char name[MAX_PATH + 16];
-  if (!GetTempFileNameA(FolderOf(path).c_str(), "qdl", 0, name)) {
-    ThrowCreate(path, GetLastError(), errors);
-  }
-  temp.name = name;
-  temp.handle =
-      CreateFileA(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (temp.handle == INVALID_HANDLE_VALUE) ThrowCreate(path, GetLastError(), errors);
-  produce([&](std::string_view data) {
-    size_t done = 0;
-    while (done < data.size()) {
-      const DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 30));
-      DWORD n = 0;
-      if (!WriteFile(temp.handle, data.data() + done, chunk, &n, nullptr) || n == 0)
-        ThrowStream(path, errors);
-      done += n;
-    }
-  });
-  if (!FlushFileBuffers(temp.handle)) ThrowStream(path, errors);
-  CloseHandle(temp.handle);
-  temp.handle = INVALID_HANDLE_VALUE;
-  if (!MoveFileExA(name, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    ThrowCreate(path, GetLastError(), errors);
-  temp.keep = true;
+  CreateTempFile(temp, path, errors);
+  WriteTempFile(temp, produce, path, errors);
+  FlushAndCloseTempFile(temp, path, errors);
+  ReplaceTarget(temp, path, errors);
 }
 
 }  // namespace platform

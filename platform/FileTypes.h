@@ -2,8 +2,9 @@
 #include <optional>
 #include <string>
 
-// How this system's shell decides what starts a show item's file. The presenter's shell and
-// the show check both ask here, so they cannot disagree.
+// What this system says about a show item's file: what stands at a path, whether it is a
+// program, which application its type opens with. The core decides from these how an item
+// starts (ItemShell), so the presenter's shell and the show check cannot disagree.
 namespace platform {
 
 enum class PathKind { Missing, Folder, File };
@@ -15,9 +16,9 @@ struct PathState {
 };
 PathState StateOfPath(const std::string& path);
 
-// A launch script by its extension (.bat or .vbs, any letter case), or None.
-enum class ScriptType { None, Bat, Vbs };
-ScriptType LaunchScriptTypeOf(const std::string& file);
+// True where the system's own shell runs .bat and .vbs files (Windows); elsewhere the core's
+// built-in launch-script runner starts them.
+bool SystemRunsLaunchScripts();
 
 // The three ways an item's file is started.
 enum class OpenWay {
@@ -42,19 +43,17 @@ struct FileOpening {
   std::string reason;  // the operator's text for `problem`, as the shell reports it
 };
 
-// How `file`, an existing file (native full path), would be started. The presenter's shell
-// refuses exactly the files this finds a problem with, giving `reason`.
-FileOpening HowFileOpens(const std::string& file);
+// How the system's shell would start `file`, an existing file (native full path): as a program
+// or by its type, never as a launch script. The system's shell refuses exactly the files this
+// finds a problem with, giving `reason`.
+FileOpening HowSystemOpens(const std::string& file);
 
 // True when `path` is a file the shell starts by itself, with no associated application
 // (Linux: the execute bit; Windows: .exe, .com, .bat, .cmd and .pif).
 bool IsProgramFile(const std::string& path);
 
-// The file a launch script's program `name` stands for when the script runs in
-// `workingFolder`, as the script's runner looks for it; empty when there is none.
-std::string FindScriptProgram(const std::string& name, const std::string& workingFolder);
-
-// The value %NAME% expands to in a .bat line, or nothing when the variable is not defined.
+// The value %NAME% expands to in a .bat line, or nothing when the variable is not defined
+// (names are matched without letter case, as the command interpreter does).
 std::optional<std::string> ScriptVariable(const std::string& name);
 
 }  // namespace platform

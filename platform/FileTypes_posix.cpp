@@ -7,7 +7,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/players/LaunchScriptReader.h"
 #include "platform/FileTypes.h"
 #include "platform/FileTypes_posix.h"
 
@@ -141,8 +140,11 @@ TypeOpening OpeningByType(const std::string& file) {
   return result;
 }
 
-FileOpening HowFileOpens(const std::string& file) {
-  if (LaunchScriptTypeOf(file) != ScriptType::None) return {OpenWay::LaunchScript, {}, {}, {}};
+bool SystemRunsLaunchScripts() {
+  return false;
+}
+
+FileOpening HowSystemOpens(const std::string& file) {
   if (IsProgramFile(file)) return ProgramOpening(file);
   TypeOpening byType = OpeningByType(file);
   if (byType.app) Gio()->object_unref(byType.app);
@@ -153,11 +155,6 @@ bool IsProgramFile(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && !S_ISDIR(st.st_mode) &&
          ::access(path.c_str(), X_OK) == 0;
-}
-
-std::string FindScriptProgram(const std::string& name, const std::string& workingFolder) {
-  const char* searchPath = std::getenv("PATH");
-  return ResolveScriptProgram(name, workingFolder, searchPath ? searchPath : "", IsProgramFile);
 }
 
 // Names are matched without letter case, as the command interpreter does, an exact match first.

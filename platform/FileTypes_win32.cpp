@@ -19,17 +19,6 @@ std::string ExtensionOf(const std::string& path) {
   return path.substr(dot);
 }
 
-bool IsFullPath(const std::string& path) {
-  const bool drive = path.size() >= 2 && path[1] == ':';
-  return drive || (!path.empty() && (path[0] == '\\' || path[0] == '/'));
-}
-
-std::string InFolder(const std::string& folder, const std::string& name) {
-  if (folder.empty()) return name;
-  const char last = folder.back();
-  return last == '\\' || last == '/' || last == ':' ? folder + name : folder + "\\" + name;
-}
-
 bool IsFile(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -48,21 +37,6 @@ std::string AssociationText(ASSOCSTR what, const std::string& extension) {
   return std::string(buffer.data());
 }
 
-std::vector<std::string> SplitList(const std::string& list) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  while (start <= list.size()) {
-    auto end = list.find(';', start);
-    if (end == std::string::npos) end = list.size();
-    std::string part = list.substr(start, end - start);
-    if (part.size() >= 2 && part.front() == '"' && part.back() == '"')
-      part = part.substr(1, part.size() - 2);
-    if (!part.empty()) parts.push_back(part);
-    start = end + 1;
-  }
-  return parts;
-}
-
 }  // namespace
 
 PathState StateOfPath(const std::string& path) {
@@ -71,9 +45,13 @@ PathState StateOfPath(const std::string& path) {
   return {attributes & FILE_ATTRIBUTE_DIRECTORY ? PathKind::Folder : PathKind::File, {}};
 }
 
+bool SystemRunsLaunchScripts() {
+  return true;
+}
+
 // The shell starts programs and batch files itself; everything else, .vbs included, by its
 // association.
-FileOpening HowFileOpens(const std::string& file) {
+FileOpening HowSystemOpens(const std::string& file) {
   if (IsProgramFile(file)) return {OpenWay::Program, {}, {}, {}};
   const std::string extension = ExtensionOf(file);
   FileOpening opening{OpenWay::ByType, extension, {}, {}};
@@ -91,33 +69,6 @@ bool IsProgramFile(const std::string& path) {
   const bool started = extension == ".exe" || extension == ".com" || extension == ".bat" ||
                        extension == ".cmd" || extension == ".pif";
   return started && IsFile(path);
-}
-
-// As the command interpreter looks: a name with a folder relative to the working folder, a bare
-// name in the working folder and then along PATH; a name without extension tried with each
-// extension of PATHEXT.
-std::string FindScriptProgram(const std::string& name, const std::string& workingFolder) {
-  if (name.empty()) return {};
-  std::vector<std::string> candidates;
-  if (IsFullPath(name)) {
-    candidates.push_back(name);
-  } else {
-    candidates.push_back(InFolder(workingFolder, name));
-    if (name.find_first_of("\\/:") == std::string::npos) {
-      const auto path = ScriptVariable("PATH");
-      for (const auto& folder : SplitList(path ? *path : ""))
-        candidates.push_back(InFolder(folder, name));
-    }
-  }
-  const auto pathExt = ScriptVariable("PATHEXT");
-  const auto extensions = SplitList(pathExt ? *pathExt : ".COM;.EXE;.BAT;.CMD;.VBS;.JS;.WSF");
-  const bool hasExtension = !ExtensionOf(name).empty();
-  for (const auto& candidate : candidates) {
-    if (hasExtension && IsFile(candidate)) return candidate;
-    for (const auto& extension : extensions)
-      if (IsFile(candidate + extension)) return candidate + extension;
-  }
-  return {};
 }
 
 std::optional<std::string> ScriptVariable(const std::string& name) {

@@ -1,6 +1,73 @@
+#include <windows.h>
+
+#include "platform/FileSystem.h"
 #include "platform/Process.h"
 
 namespace platform {
+namespace {
+
+// A started process's handle; closed once nobody waits for it any more.
+class HandleProcess : public Process {
+ public:
+  explicit HandleProcess(HANDLE handle) : handle_(handle) {}
+  ~HandleProcess() override { CloseHandle(handle_); }
+  HandleProcess(const HandleProcess&) = delete;
+  HandleProcess& operator=(const HandleProcess&) = delete;
+
+  bool WaitFor(int milliseconds) override {
+    const DWORD timeout = milliseconds < 0 ? INFINITE : static_cast<DWORD>(milliseconds);
+    return WaitForSingleObject(handle_, timeout) != WAIT_TIMEOUT;
+  }
+
+  std::optional<int> ExitStatus() const override {
+    DWORD code = 0;
+    if (!GetExitCodeProcess(handle_, &code) || code == STILL_ACTIVE) return std::nullopt;
+    return static_cast<int>(code);
+  }
+
+ private:
+  HANDLE handle_;
+};
+
+// One argument as a program's start-up code splits it back: quoted when it holds a blank or a
+// quote or is empty, a quote escaped by a backslash, and backslashes before a quote doubled.
+std::string QuotedArgument(const std::string& arg) {
+  if (!arg.empty() && arg.find_first_of(" \t\"") == std::string::npos) return arg;
+  std::string quoted = "\"";
+  size_t slashes = 0;
+  for (const char c : arg) {
+    if (c == '\\') {
+      ++slashes;
+      continue;
+    }
+    quoted.append(c == '"' ? slashes * 2 + 1 : slashes, '\\');
+    slashes = 0;
+    quoted += c;
+  }
+  quoted.append(slashes * 2, '\\');
+  return quoted + "\"";
+}
+
+}  // namespace
+
+SpawnResult SpawnProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& folder) {
+  // The program's name is taken up to its closing quote, with no escapes.
+  std::string commandLine = "\"" + (args.empty() ? program : args[0]) + "\"";
+  for (size_t i = 1; i < args.size(); ++i) commandLine += " " + QuotedArgument(args[i]);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION started{};
+  SpawnResult result;
+  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
+    result.error = LastErrorText();
+    return result;
+  }
+  CloseHandle(started.hThread);
+  result.process = std::make_unique<HandleProcess>(started.hProcess);
+  return result;
+}
 
 // Windows has no signal for a file size limit: a failed write already comes back as an error.
 void PrepareProcess() {}

@@ -1,20 +1,10 @@
 #pragma once
 #include <memory>
-#include <optional>
 #include <string>
 
-namespace platform {
+#include "platform/Process.h"
 
-// A process started for a show item.
-class Process {
- public:
-  virtual ~Process() = default;
-  // Waits at most `milliseconds` (negative: without limit); true once the process has ended.
-  virtual bool WaitFor(int milliseconds) = 0;
-  // How it ended, once WaitFor has returned true: the exit code, or for a POSIX process killed
-  // by a signal 128 plus the signal's number. None when the system does not say.
-  virtual std::optional<int> ExitStatus() const { return std::nullopt; }
-};
+namespace platform {
 
 // What opening an item gave: the process to wait for, or none. `error` holds why the system
 // could not open the item; `shownBySystem` says the system has already told the operator so
@@ -33,8 +23,9 @@ class Shell {
   virtual OpenResult Open(const std::string& file, const std::string& folder) = 0;
 };
 
-// The system's own shell: ShellExecuteEx on Windows; on other systems programs run directly,
-// launch scripts by the built-in runner, other files by the desktop's default application.
+// The system's own shell: ShellExecuteEx on Windows; on other systems programs run directly and
+// other files by the desktop's default application. Launch scripts where the system has no
+// script host are the core's to run (ItemShell).
 std::unique_ptr<Shell> MakeSystemShell();
 
 }  // namespace platform

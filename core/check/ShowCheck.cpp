@@ -4,7 +4,11 @@
 
 #include "base/AppError.h"
 #include "base/AsciiCase.h"
-#include "base/SplitTextLines.h"
+#include "core/players/Bino2CommandFile.h"
+#include "core/players/BinoCommandLine.h"
+#include "core/players/ItemShell.h"
+#include "core/players/LaunchScriptRunner.h"
+#include "core/players/SPlayerCommandLine.h"
 #include "core/show/ItemLaunch.h"
 #include "platform/BatchText.h"
 #include "platform/FileSystem.h"
@@ -18,63 +22,18 @@ struct Problem {
   std::string detail;
 };
 
-bool StartsWith(const std::string& text, const std::string& prefix) {
-  return text.compare(0, prefix.size(), prefix) == 0;
-}
-
-bool HasExtension(const std::string& name) {
-  const auto nameStart = name.find_last_of("\\/:");
-  const auto dot = name.find_last_of('.');
-  return dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
-}
-
 std::string Quoted(const std::string& text) {
   return "\"" + text + "\"";
-}
-
-// Bino 2's options that name a command file (before 2.8, and from 2.8 on).
-constexpr const char* kCommandFileOptions[] = {"--read-commands", "--control-file"};
-
-// The command files a Bino 2 command line names, given apart or as "--option=file".
-std::vector<std::string> CommandFiles(const std::vector<std::string>& args) {
-  std::vector<std::string> names;
-  for (size_t i = 1; i < args.size(); ++i) {
-    for (const std::string option : kCommandFileOptions) {
-      if (args[i] == option && i + 1 < args.size())
-        names.push_back(args[++i]);
-      else if (StartsWith(args[i], option + "="))
-        names.push_back(args[i].substr(option.size() + 1));
-    }
-  }
-  return names;
 }
 
 // The files a player's command line names: the values of Stereoscopic Player's -file:, -left:
 // and -right:, and every other argument that is no option and carries an extension (Bino's
 // videos and subtitle file; its option values standing apart, such as left-right, carry none).
-// A command file is checked on its own.
+// The script does not say which player wrote it, so both readers look. A command file is
+// checked on its own.
 std::vector<std::string> NamedFiles(const std::vector<std::string>& args) {
-  std::vector<std::string> names;
-  for (size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    const std::string lower = AsciiLowered(arg);
-    bool commandFile = false;
-    for (const std::string option : kCommandFileOptions) commandFile |= arg == option;
-    if (commandFile) {
-      ++i;
-      continue;
-    }
-    bool taken = false;
-    for (const char* prefix : {"-file:", "-left:", "-right:"}) {
-      if (StartsWith(lower, prefix)) {
-        taken = true;
-        if (arg.size() > std::string(prefix).size())
-          names.push_back(arg.substr(std::string(prefix).size()));
-      }
-    }
-    if (taken || arg.empty()) continue;
-    if (arg[0] != '-' && HasExtension(arg)) names.push_back(arg);
-  }
+  std::vector<std::string> names = ReadSPlayerCommandLine(args).files;
+  for (auto& name : ReadBinoCommandLine(args).files) names.push_back(std::move(name));
   return names;
 }
 
@@ -87,37 +46,6 @@ const char* NamedFileWord(const std::string& name) {
       return "subtitle file";
   }
   return "video";
-}
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// The local file a URL of Bino 2's "open" command names (UTF-8, percent escapes decoded), or
-// nothing when it names no local file (another scheme).
-std::optional<std::string> LocalFileOfUrl(std::string url) {
-  if (StartsWith(AsciiLowered(url), "file://")) {
-    url = url.substr(7);
-  } else {
-    const auto colon = url.find(':');
-    // One letter before the colon is a drive, two or more a scheme such as http.
-    if (colon != std::string::npos && colon > 1 && url.find_first_of("/\\") > colon)
-      return std::nullopt;
-  }
-  std::string name;
-  for (size_t i = 0; i < url.size(); ++i) {
-    if (url[i] == '%' && i + 2 < url.size() && HexValue(url[i + 1]) >= 0 &&
-        HexValue(url[i + 2]) >= 0) {
-      name += static_cast<char>(HexValue(url[i + 1]) * 16 + HexValue(url[i + 2]));
-      i += 2;
-    } else {
-      name += url[i];
-    }
-  }
-  return name;
 }
 
 // A Bino 2 command file: it must be there, open the videos that are there, and quit, or the
@@ -141,24 +69,10 @@ void CheckCommandFile(const ItemLaunch& launch, const std::string& name, const C
     problems.push_back({CheckKind::CommandFile, CheckSeverity::Error, error.what()});
     return;
   }
-  bool quits = false;
-  for (const std::string_view lineView : SplitTextLines(content)) {
-    const std::string line(lineView);
-    // Bino splits a command at single blanks; the URL is the last word of an "open".
-    std::vector<std::string> words;
-    size_t from = 0;
-    while (from <= line.size()) {
-      auto blank = line.find(' ', from);
-      if (blank == std::string::npos) blank = line.size();
-      words.push_back(line.substr(from, blank - from));
-      from = blank + 1;
-    }
-    if (words.front() == "quit") quits = true;
-    if (words.front() != "open" || words.size() < 2) continue;
-    const auto url = LocalFileOfUrl(words.back());
-    if (!url) continue;
-    const auto native = platform::Utf8ToNativeName(*url);
-    const std::string shown = Quoted(*url);
+  const Bino2Commands commands = ReadBino2CommandFile(content);
+  for (const std::string& opened : commands.openedFiles) {
+    const auto native = platform::Utf8ToNativeName(opened);
+    const std::string shown = Quoted(opened);
     if (!native) {
       problems.push_back({CheckKind::MissingVideo, CheckSeverity::Error,
                           "the command file's video " + shown + " has no name on this system"});
@@ -173,27 +87,26 @@ void CheckCommandFile(const ItemLaunch& launch, const std::string& name, const C
                                    ? " is a folder (" + video + ")"
                                    : " is not in the script's folder (" + video + ")")});
   }
-  if (!quits)
+  if (!commands.quits)
     problems.push_back({CheckKind::CommandFile, CheckSeverity::Error,
                         what + " never quits: the show would wait for ever at this item"});
 }
 
-void CheckScript(const ItemLaunch& launch, platform::ScriptType type, bool runBuiltIn,
+void CheckScript(const ItemLaunch& launch, ScriptType type, bool runBuiltIn,
                  const CheckSystem& system, std::vector<Problem>& problems) {
   std::string content;
   try {
     content = system.readFile(launch.file);
     // Read in the code page it was written in: the console's for .bat (see ToBatchFileText).
-    if (type == platform::ScriptType::Bat) content = platform::FromBatchFileText(content);
+    if (type == ScriptType::Bat) content = platform::FromBatchFileText(content);
   } catch (const AppError& error) {
     problems.push_back({CheckKind::UnreadableScript, CheckSeverity::Error, error.what()});
     return;
   }
-  std::vector<platform::ScriptCommand> commands;
+  std::vector<ScriptCommand> commands;
   try {
-    commands = type == platform::ScriptType::Vbs
-                   ? platform::ParseVbsScript(content, launch.file, system.variable)
-                   : platform::ParseBatScript(content, launch.file, system.variable);
+    commands = type == ScriptType::Vbs ? ParseVbsScript(content, launch.file, system.variable)
+                                       : ParseBatScript(content, launch.file, system.variable);
   } catch (const AppError& error) {
     // Where the system's own script host runs it, the reader's limits stop nothing.
     if (runBuiltIn)
@@ -208,7 +121,7 @@ void CheckScript(const ItemLaunch& launch, platform::ScriptType type, bool runBu
     if (system.findScriptProgram(command.args[0], launch.folder).empty())
       problems.push_back({CheckKind::MissingProgram, CheckSeverity::Error,
                           "the script's program " + Quoted(command.args[0]) + " does not exist"});
-    for (const auto& name : CommandFiles(command.args))
+    for (const auto& name : Bino2CommandFileNames(command.args))
       CheckCommandFile(launch, name, system, problems);
     for (const auto& name : NamedFiles(command.args)) {
       // Named as the presenter names items, relative to the script's own folder.
@@ -260,8 +173,8 @@ std::vector<Problem> CheckFile(const ItemLaunch& launch, const CheckSystem& syst
     problems.push_back({CheckKind::NoApplication, CheckSeverity::Error,
                         "no application is associated with this type of file (" + type + ")"});
   }
-  const platform::ScriptType script = platform::LaunchScriptTypeOf(launch.file);
-  if (script != platform::ScriptType::None)
+  const ScriptType script = LaunchScriptTypeOf(launch.file);
+  if (script != ScriptType::None)
     CheckScript(launch, script, opening.way == platform::OpenWay::LaunchScript, system, problems);
   return problems;
 }
@@ -269,9 +182,9 @@ std::vector<Problem> CheckFile(const ItemLaunch& launch, const CheckSystem& syst
 }  // namespace
 
 CheckSystem NativeCheckSystem() {
-  return {platform::StateOfPath, platform::HowFileOpens,
-          [](const std::string& file) { return platform::ReadWholeFile(file); },
-          platform::FindScriptProgram, platform::ScriptVariable};
+  return {platform::StateOfPath, HowItemOpens,
+          [](const std::string& file) { return platform::ReadWholeFile(file); }, FindScriptProgram,
+          platform::ScriptVariable};
 }
 
 std::vector<CheckFinding> CheckShowList(const std::string& exePath,

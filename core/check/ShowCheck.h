@@ -41,7 +41,7 @@ struct CheckSystem {
   std::function<std::string(const std::string& file)> readFile;  // throws AppError
   std::function<std::string(const std::string& name, const std::string& workingFolder)>
       findScriptProgram;
-  platform::VariableLookup variable;
+  VariableLookup variable;
 };
 CheckSystem NativeCheckSystem();
 

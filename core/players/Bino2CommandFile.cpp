@@ -1,6 +1,8 @@
 #include "core/players/Bino2CommandFile.h"
 
 #include "base/AppError.h"
+#include "base/AsciiCase.h"
+#include "base/SplitTextLines.h"
 #include "core/players/LaunchScript.h"
 #include "platform/TextEncoding.h"
 
@@ -157,4 +159,93 @@ CompanionFile Bino2CommandFile(const BinoOptions& options, const std::string& le
     throw AppError(CannotCreateFileText(
         path, "The video's file name is not valid text for this system, so Bino 2 cannot open it"));
   return {path, Bino2CommandFileText(options, *utf8)};
+}
+
+namespace {
+
+// Bino 2's options that name a command file (before 2.8, and from 2.8 on).
+constexpr std::string_view kCommandFileOptions[] = {"--read-commands", "--control-file"};
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The words of a command line: split at each single blank, as Bino's command reader does.
+std::vector<std::string> CommandWords(std::string_view line) {
+  std::vector<std::string> words;
+  size_t from = 0;
+  while (from <= line.size()) {
+    auto blank = line.find(' ', from);
+    if (blank == std::string_view::npos) blank = line.size();
+    words.emplace_back(line.substr(from, blank - from));
+    from = blank + 1;
+  }
+  return words;
+}
+
+}  // namespace
+
+bool IsBino2CommandFileOption(std::string_view arg) {
+  for (const std::string_view option : kCommandFileOptions)
+    if (arg == option) return true;
+  return false;
+}
+
+std::vector<std::string> Bino2CommandFileNames(const std::vector<std::string>& args) {
+  std::vector<std::string> names;
+  for (size_t i = 1; i < args.size(); ++i) {
+    for (const std::string_view option : kCommandFileOptions) {
+      const std::string given = std::string(option) + "=";
+      if (args[i] == option && i + 1 < args.size())
+        names.push_back(args[++i]);
+      else if (args[i].compare(0, given.size(), given) == 0)
+        names.push_back(args[i].substr(given.size()));
+    }
+  }
+  return names;
+}
+
+std::optional<std::string> Bino2UrlLocalFile(std::string url) {
+  if (AsciiLowered(url.substr(0, 7)) == "file://") {
+    url = url.substr(7);
+  } else {
+    const auto colon = url.find(':');
+    // One letter before the colon is a drive, two or more a scheme such as http.
+    if (colon != std::string::npos && colon > 1 && url.find_first_of("/\\") > colon)
+      return std::nullopt;
+  }
+  std::string name;
+  for (size_t i = 0; i < url.size(); ++i) {
+    if (url[i] == '%' && i + 2 < url.size() && HexValue(url[i + 1]) >= 0 &&
+        HexValue(url[i + 2]) >= 0) {
+      name += static_cast<char>(HexValue(url[i + 1]) * 16 + HexValue(url[i + 2]));
+      i += 2;
+    } else {
+      name += url[i];
+    }
+  }
+  return name;
+}
+
+Bino2Commands ReadBino2CommandFile(std::string_view text) {
+  Bino2Commands commands;
+  for (const std::string_view line : SplitTextLines(text)) {
+    const std::vector<std::string> words = CommandWords(line);
+    const std::string& command = words.front();
+    if (command == "quit") commands.quits = true;
+    if (words.size() < 2) continue;
+    if (command == "set-output-mode") commands.outputMode = words[1];
+    if (command == "set-fullscreen") commands.fullScreen = words[1] == "on";
+    if (command == "set-swap-eyes") commands.swapEyes = words[1] == "on";
+    if (command != "open") continue;
+    commands.inputMode.clear();
+    for (size_t i = 1; i + 2 < words.size(); ++i)
+      if (words[i] == "--input") commands.inputMode = words[i + 1];
+    // The URL is the last word of an "open".
+    if (const auto file = Bino2UrlLocalFile(words.back())) commands.openedFiles.push_back(*file);
+  }
+  return commands;
 }

@@ -1,7 +1,9 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/players/BinoCommandLine.h"
 #include "core/players/WriteLaunchScripts.h"
@@ -50,3 +52,26 @@ std::string BuildBino2CommandLine(const BinoOptions& options, BinoVersion versio
 // The command file for the script of `leftVideo` (native full path), beside it. Throws AppError
 // "Cannot create file ..." when the video's name has no UTF-8 form Bino 2 could open.
 CompanionFile Bino2CommandFile(const BinoOptions& options, const std::string& leftVideo);
+
+// True for the options that name a Bino 2 command file (before 2.8, and from 2.8 on), given
+// apart: the argument after one is the file.
+bool IsBino2CommandFileOption(std::string_view arg);
+
+// The command files a Bino 2 command line names (split into its arguments, args[0] the player),
+// given apart or as "--option=file".
+std::vector<std::string> Bino2CommandFileNames(const std::vector<std::string>& args);
+
+// The local file a URL of the "open" command names (percent escapes decoded, a "file://" prefix
+// dropped), or nothing when it names no local file (another scheme, such as http:).
+std::optional<std::string> Bino2UrlLocalFile(std::string url);
+
+// What a Bino 2 command file says, read as Bino reads it: each line is split at single blanks.
+struct Bino2Commands {
+  std::string outputMode;                // of the last "set-output-mode", or empty
+  std::optional<bool> fullScreen;        // of the last "set-fullscreen"
+  std::string inputMode;                 // the --input of the last "open", or empty
+  std::vector<std::string> openedFiles;  // the local files "open" names, in order (UTF-8)
+  std::optional<bool> swapEyes;          // of the last "set-swap-eyes"
+  bool quits = false;                    // a "quit" command ends it
+};
+Bino2Commands ReadBino2CommandFile(std::string_view text);

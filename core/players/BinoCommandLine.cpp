@@ -1,5 +1,6 @@
 #include "core/players/BinoCommandLine.h"
 
+#include "core/players/Bino2CommandFile.h"
 #include "core/players/LaunchScript.h"
 
 const std::array<OptionItem, 5> kBinoFullScreenOptions{{
@@ -80,4 +81,65 @@ std::string BuildBinoCommandLine(const BinoOptions& options, const std::string& 
     if (options.subParallax != "0") line += " --parallax=" + options.subParallax;
   }
   return line;
+}
+
+namespace {
+
+bool HasExtension(const std::string& name) {
+  const auto nameStart = name.find_last_of("\\/:");
+  const auto dot = name.find_last_of('.');
+  return dot != std::string::npos && (nameStart == std::string::npos || dot > nameStart);
+}
+
+// The item of `table` whose text is `text`, or -1.
+int ItemOf(std::span<const OptionItem> table, std::string_view text) {
+  for (size_t i = 0; i < table.size(); ++i)
+    if (table[i].text == text) return static_cast<int>(i);
+  return -1;
+}
+
+// The value of "--name=value" when `arg` is that option.
+std::optional<std::string> OptionValue(const std::string& arg, std::string_view name) {
+  const std::string prefix = "--" + std::string(name) + "=";
+  if (arg.compare(0, prefix.size(), prefix) != 0) return std::nullopt;
+  return arg.substr(prefix.size());
+}
+
+}  // namespace
+
+BinoCommandLineRead ReadBinoCommandLine(const std::vector<std::string>& args) {
+  BinoCommandLineRead read;
+  if (args.empty()) return read;
+  read.location = args[0];
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (IsBino2CommandFileOption(arg)) {
+      ++i;
+      continue;
+    }
+    if (arg.empty()) continue;
+    if (arg[0] != '-') {
+      if (HasExtension(arg)) read.files.push_back(arg);
+      continue;
+    }
+    if (arg == "-n") read.noGui = true;
+    if (arg == "-c") read.center = true;
+    if (arg == "-S") read.swap = true;
+    if (const int item = ItemOf(kBinoFullScreenOptions, " " + arg); item >= 0)
+      read.fullScreenItem = item;
+    if ((arg == "-i" || arg == "-o") && i + 1 < args.size()) {
+      const std::string text = " " + arg + " " + args[i + 1];
+      if (arg == "-i") read.videoInput = ItemOf(kBinoVideoInputs, text);
+      if (arg == "-o") read.videoOutput = ItemOf(kBinoVideoOutputs, text);
+    }
+    if (auto value = OptionValue(arg, "ghostbust")) read.ghostBusting = std::move(value);
+    if (auto value = OptionValue(arg, "crosstalk")) read.crossTalk = std::move(value);
+    for (const char* name : {"subtitle-encoding", "subtitle-font", "subtitle-color",
+                             "subtitle-size", "parallax", "subtitle"})
+      if (auto value = OptionValue(arg, name)) {
+        read.subtitleOptions.emplace_back(name, std::move(*value));
+        break;
+      }
+  }
+  return read;
 }

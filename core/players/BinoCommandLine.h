@@ -1,7 +1,10 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "core/players/OptionTable.h"
 
@@ -52,3 +55,23 @@ struct BinoOptions {
 // left-right input; `quote` encloses the player's path, the video and the subtitle names.
 std::string BuildBinoCommandLine(const BinoOptions& options, const std::string& leftName,
                                  const std::string& rightName, const std::string& quote);
+
+// A Bino command line (Bino 1 or 2) read back from its arguments (args[0] the player), as the
+// show check reads a script: what the window's choices wrote, and the files it names.
+struct BinoCommandLineRead {
+  std::string location;
+  bool noGui = false;
+  bool center = false;
+  bool swap = false;
+  int fullScreenItem = -1;  // the item of kBinoFullScreenOptions written; -1: not full screen
+  int videoInput = -1;      // the item of kBinoVideoInputs written, or -1
+  int videoOutput = -1;     // the item of kBinoVideoOutputs written, or -1
+  std::optional<std::string> ghostBusting;
+  std::optional<std::string> crossTalk;  // "r,g,b" as written
+  // The values of the --subtitle-... and --parallax options, by option name without "--".
+  std::vector<std::pair<std::string, std::string>> subtitleOptions;
+  // Videos and the subtitle file: every argument that is no option and carries an extension.
+  // A Bino 2 command file (the value of its option) is none of them.
+  std::vector<std::string> files;
+};
+BinoCommandLineRead ReadBinoCommandLine(const std::vector<std::string>& args);

@@ -3,7 +3,6 @@
 #include "base/AppError.h"
 #include "base/AsciiCase.h"
 
-namespace platform {
 namespace {
 
 bool IsBlank(char c) {
@@ -62,6 +61,17 @@ std::string ResolveCarets(std::string_view line, const std::string& scriptPath, 
 }
 
 }  // namespace
+
+ScriptType LaunchScriptTypeOf(const std::string& file) {
+  const auto nameStart = file.find_last_of("\\/");
+  const auto dot = file.find_last_of('.');
+  if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart))
+    return ScriptType::None;
+  const std::string extension = AsciiLowered(file.substr(dot));
+  if (extension == ".bat") return ScriptType::Bat;
+  if (extension == ".vbs") return ScriptType::Vbs;
+  return ScriptType::None;
+}
 
 std::vector<std::string> SplitWindowsCommandLine(std::string_view line) {
   std::vector<std::string> args;
@@ -270,35 +280,3 @@ std::vector<ScriptCommand> ParseVbsScript(std::string_view content, const std::s
   if (commands.empty()) ThrowScriptError(scriptPath, 0, "It holds no Run command");
   return commands;
 }
-
-std::string ResolveScriptProgram(const std::string& name, const std::string& workingFolder,
-                                 const std::string& searchPath,
-                                 const std::function<bool(const std::string&)>& isProgram) {
-  std::string program = name;
-  for (char& c : program)
-    if (c == '\\') c = '/';
-  if (program.empty()) return {};
-  auto inFolder = [](const std::string& folder, const std::string& file) {
-    if (folder.empty()) return file;
-    return folder.back() == '/' ? folder + file : folder + "/" + file;
-  };
-  if (program.front() == '/') return isProgram(program) ? program : std::string();
-  if (program.find('/') != std::string::npos) {
-    const std::string candidate = inFolder(workingFolder, program);
-    return isProgram(candidate) ? candidate : std::string();
-  }
-  std::string candidate = inFolder(workingFolder, program);
-  if (isProgram(candidate)) return candidate;
-  size_t start = 0;
-  while (start <= searchPath.size()) {
-    auto end = searchPath.find(':', start);
-    if (end == std::string::npos) end = searchPath.size();
-    const std::string folder = searchPath.substr(start, end - start);
-    candidate = inFolder(folder, program);
-    if (!folder.empty() && isProgram(candidate)) return candidate;
-    start = end + 1;
-  }
-  return {};
-}
-
-}  // namespace platform

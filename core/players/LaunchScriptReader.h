@@ -8,7 +8,10 @@
 // The built-in reader of the two launch-script formats the player windows write, so that a
 // .bat or .vbs item starts its player where no command interpreter or script host exists.
 // Nothing here goes through a shell: a script becomes plain argument lists.
-namespace platform {
+
+// A launch script by its extension (.bat or .vbs, any letter case), or None.
+enum class ScriptType { None, Bat, Vbs };
+ScriptType LaunchScriptTypeOf(const std::string& file);
 
 // One program start a script asks for.
 struct ScriptCommand {
@@ -47,13 +50,3 @@ std::string ExpandScriptHostText(std::string_view text, const VariableLookup& lo
 // lines are skipped; any other line throws AppError, as does a script without a Run line.
 std::vector<ScriptCommand> ParseVbsScript(std::string_view content, const std::string& scriptPath,
                                           const VariableLookup& lookup = {});
-
-// Where the program `name` of a script command is, for a POSIX system: '\' is read as '/';
-// a name with a folder is taken relative to `workingFolder` (unless absolute); a bare name is
-// looked for in `workingFolder` first, as the command interpreter does, then along `searchPath`
-// (':' separated). Empty when `isProgram` accepts none of the candidates.
-std::string ResolveScriptProgram(const std::string& name, const std::string& workingFolder,
-                                 const std::string& searchPath,
-                                 const std::function<bool(const std::string&)>& isProgram);
-
-}  // namespace platform

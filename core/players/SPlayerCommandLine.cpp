@@ -1,5 +1,9 @@
 #include "core/players/SPlayerCommandLine.h"
 
+#include <initializer_list>
+
+#include "base/AsciiCase.h"
+
 const std::array<OptionItem, 5> kSPlayerFullScreenOptions{{
     {"Full screen", ""},
     {"Flip left vertically", " -flv"},
@@ -73,4 +77,62 @@ std::string BuildSPlayerCommandLine(const SPlayerOptions& options, const std::st
   if (options.parallax != "0" && !options.parallax.empty() && options.parallax != " ")
     line += " -ph:" + options.parallax;
   return line;
+}
+
+namespace {
+
+// The item of `table` whose text is `text`, or -1.
+int ItemOf(std::span<const OptionItem> table, std::string_view text) {
+  for (size_t i = 0; i < table.size(); ++i)
+    if (table[i].text == text) return static_cast<int>(i);
+  return -1;
+}
+
+bool StartsWith(const std::string& text, std::string_view prefix) {
+  return text.compare(0, prefix.size(), prefix) == 0;
+}
+
+// The option text of an item that may take a half-size flag after it (" -il:X -ihh").
+std::string WithHalfSize(const std::vector<std::string>& args, size_t& i,
+                         std::initializer_list<std::string_view> halfFlags) {
+  std::string text = " " + args[i];
+  if (i + 1 < args.size())
+    for (const std::string_view flag : halfFlags)
+      if (args[i + 1] == flag) text += " " + args[++i];
+  return text;
+}
+
+}  // namespace
+
+SPlayerCommandLineRead ReadSPlayerCommandLine(const std::vector<std::string>& args) {
+  SPlayerCommandLineRead read;
+  if (args.empty()) return read;
+  read.location = args[0];
+  for (size_t i = 1; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const std::string lower = AsciiLowered(arg);
+    bool file = false;
+    for (const std::string_view prefix : {"-file:", "-left:", "-right:"}) {
+      if (!StartsWith(lower, prefix)) continue;
+      file = true;
+      if (arg.size() > prefix.size()) read.files.push_back(arg.substr(prefix.size()));
+    }
+    if (file) continue;
+    if (StartsWith(arg, "-il:"))
+      read.videoInput = ItemOf(kSPlayerVideoInputs, WithHalfSize(args, i, {"-ihh", "-ihw"}));
+    else if (StartsWith(arg, "-ol:"))
+      read.videoOutput = ItemOf(kSPlayerVideoOutputs, WithHalfSize(args, i, {"-ohh", "-ohw"}));
+    else if (arg == "-fss")
+      read.fullScreenItem = 0;
+    else if (read.fullScreenItem >= 0 && ItemOf(kSPlayerFullScreenOptions, " " + arg) > 0)
+      read.fullScreenItem = ItemOf(kSPlayerFullScreenOptions, " " + arg);
+    else if (arg == "-di:0" || arg == "-di:1")
+      read.deinterlace = arg == "-di:1";
+    else if (StartsWith(arg, "-ph:"))
+      read.parallax = arg.substr(4);
+  }
+  // The separate left-right input writes no -il: option; its two files say it.
+  if (read.videoInput < 0 && args.size() > 2 && StartsWith(AsciiLowered(args[1]), "-left:"))
+    read.videoInput = kSeparateLeftRightInput;
+  return read;
 }

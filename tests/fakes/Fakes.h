@@ -1,8 +1,11 @@
 #pragma once
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -70,18 +73,38 @@ class FakeShell : public platform::Shell {
     if (!error.empty()) {
       result.error = error;
       result.shownBySystem = errorShownBySystem;
-      return result;
+      if (!startsDespiteError) return result;
     }
-    result.process = std::make_unique<EndedProcess>();
+    result.process = std::make_unique<RunningProcess>(runsFor, exitStatus);
     return result;
   }
   std::vector<Launch> launches;
   std::string error;                               // when set, nothing is started
   bool errorShownBySystem = false;                 // the system has shown `error` itself
   std::function<void(const std::string&)> onOpen;  // runs "while the item plays"
+  bool startsDespiteError = false;       // `error` is reported, yet a process runs (as a script's
+                                         // later command after its first could not start)
+  std::chrono::milliseconds runsFor{0};  // how long a started item runs, in real time
+  std::optional<int> exitStatus;         // how it ends; none: the system does not say
 
  private:
-  struct EndedProcess : platform::Process {
-    bool WaitFor(int) override { return true; }
+  class RunningProcess : public platform::Process {
+   public:
+    RunningProcess(std::chrono::milliseconds runsFor, std::optional<int> status)
+        : end_(std::chrono::steady_clock::now() + runsFor), status_(status) {}
+    bool WaitFor(int milliseconds) override {
+      const auto now = std::chrono::steady_clock::now();
+      if (milliseconds < 0 || now + std::chrono::milliseconds(milliseconds) >= end_) {
+        std::this_thread::sleep_until(end_);
+        return true;
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+      return false;
+    }
+    std::optional<int> ExitStatus() const override { return status_; }
+
+   private:
+    std::chrono::steady_clock::time_point end_;
+    std::optional<int> status_;
   };
 };

@@ -69,9 +69,8 @@ std::vector<std::string> ReadBack(const std::string& script, ScriptKind kind) {
   const auto noVariables = [](const std::string&) -> std::optional<std::string> {
     return std::nullopt;
   };
-  const auto commands = kind == ScriptKind::Bat
-                            ? platform::ParseBatScript(script, "movie.bat", noVariables)
-                            : platform::ParseVbsScript(script, "movie.vbs");
+  const auto commands = kind == ScriptKind::Bat ? ParseBatScript(script, "movie.bat", noVariables)
+                                                : ParseVbsScript(script, "movie.vbs");
   FUZZ_CHECK(commands.size() == 1, "a script starts one program");
   FUZZ_CHECK(commands[0].wait, "the script waits for the player");
   return commands[0].args;

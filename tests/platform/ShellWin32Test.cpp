@@ -4,6 +4,8 @@
 
 #include "TempDir.h"
 #include "core/show/ItemLaunch.h"
+#include "platform/FileTypes.h"
+#include "platform/Process.h"
 #include "platform/Shell.h"
 
 namespace fs = std::filesystem;
@@ -47,4 +49,18 @@ TEST(Win32Shell, AMissingFileIsAFailureWithTheSystemsReason) {
   EXPECT_EQ(result.error.rfind("Cannot open file \"" + launch.file + "\". ", 0), 0u)
       << result.error;
   EXPECT_GT(result.error.size(), ("Cannot open file \"" + launch.file + "\". ").size());
+}
+
+TEST(Win32Spawn, StartsAProgramWithoutTheShellAndReportsItsExitCode) {
+  TempDir dir;
+  const std::string cmd =
+      platform::ScriptVariable("ComSpec").value_or("C:\\windows\\system32\\cmd.exe");
+  auto started = platform::SpawnProgram(cmd, {"cmd", "/c", "exit 3"}, dir.path().string());
+  ASSERT_TRUE(started.process) << started.error;
+  EXPECT_TRUE(started.process->WaitFor(60000));
+  EXPECT_EQ(started.process->ExitStatus(), 3);
+
+  const auto missing = platform::SpawnProgram(dir.file("none.exe"), {"none.exe"}, "");
+  EXPECT_FALSE(missing.process);
+  EXPECT_FALSE(missing.error.empty());
 }

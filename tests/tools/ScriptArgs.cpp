@@ -38,12 +38,12 @@ int main(int argc, char** argv) {
   const bool vbs = path.size() > 4 && (path.substr(path.size() - 4) == ".vbs");
   try {
     // Variables come from this process's environment, as the presenter's reader takes them.
-    const platform::VariableLookup lookup = [](const std::string& name) {
+    const VariableLookup lookup = [](const std::string& name) {
       const char* value = std::getenv(name.c_str());
       return value ? std::optional<std::string>(value) : std::nullopt;
     };
-    const auto commands = vbs ? platform::ParseVbsScript(content, path)
-                              : platform::ParseBatScript(content, path, lookup);
+    const auto commands =
+        vbs ? ParseVbsScript(content, path) : ParseBatScript(content, path, lookup);
     std::string out = "{\"commands\": [";
     for (size_t i = 0; i < commands.size(); ++i) {
       out += i ? ", {\"args\": [" : "{\"args\": [";

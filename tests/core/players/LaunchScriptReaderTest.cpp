@@ -2,20 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <set>
 
 #include "base/AppError.h"
 #include "core/players/LaunchScript.h"
 #include "core/players/LaunchScriptReader.h"
 
-using platform::ParseBatScript;
-using platform::ParseVbsScript;
-using platform::SplitWindowsCommandLine;
 using Args = std::vector<std::string>;
 
 namespace {
 
-platform::VariableLookup Variables(std::map<std::string, std::string> values) {
+VariableLookup Variables(std::map<std::string, std::string> values) {
   return [values](const std::string& name) -> std::optional<std::string> {
     const auto found = values.find(name);
     if (found == values.end()) return std::nullopt;
@@ -23,9 +19,9 @@ platform::VariableLookup Variables(std::map<std::string, std::string> values) {
   };
 }
 
-const platform::VariableLookup kNoVariables = Variables({});
+const VariableLookup kNoVariables = Variables({});
 
-Args BatArgs(const std::string& content, const platform::VariableLookup& lookup = kNoVariables) {
+Args BatArgs(const std::string& content, const VariableLookup& lookup = kNoVariables) {
   const auto commands = ParseBatScript(content, "C:\\clips\\movie.bat", lookup);
   EXPECT_EQ(commands.size(), 1u);
   return commands.empty() ? Args{} : commands[0].args;
@@ -55,12 +51,12 @@ TEST(SplitWindowsCommandLine, FollowsTheStartUpCodeRules) {
 TEST(ExpandBatchLine, ExpandsLikeTheCommandInterpreter) {
   const auto lookup = Variables({{"PLAYERS", R"(D:\Players)"}, {"EMPTY", ""}});
   const std::string script = R"(C:\clips\movie.bat)";
-  EXPECT_EQ(platform::ExpandBatchLine(R"("%PLAYERS%\p.exe" "50%%.avi")", script, lookup),
+  EXPECT_EQ(ExpandBatchLine(R"("%PLAYERS%\p.exe" "50%%.avi")", script, lookup),
             R"("D:\Players\p.exe" "50%.avi")");
-  EXPECT_EQ(platform::ExpandBatchLine("a%UNSET%b%EMPTY%c", script, lookup), "abc");
-  EXPECT_EQ(platform::ExpandBatchLine("%0 %1 %* x", script, lookup), script + "   x");
-  EXPECT_EQ(platform::ExpandBatchLine("100% sure", script, lookup), "100 sure");
-  EXPECT_EQ(platform::ExpandBatchLine("%%%%", script, lookup), "%%");
+  EXPECT_EQ(ExpandBatchLine("a%UNSET%b%EMPTY%c", script, lookup), "abc");
+  EXPECT_EQ(ExpandBatchLine("%0 %1 %* x", script, lookup), script + "   x");
+  EXPECT_EQ(ExpandBatchLine("100% sure", script, lookup), "100 sure");
+  EXPECT_EQ(ExpandBatchLine("%%%%", script, lookup), "%%");
 }
 
 TEST(ParseBatScript, ReadsTheGeneratedLine) {
@@ -123,24 +119,6 @@ TEST(ParseVbsScript, ReadsTheWaitArgumentAndRefusesOtherCode) {
     EXPECT_THROW(ParseVbsScript(script, "x.vbs"), AppError) << script;
 }
 
-TEST(ResolveScriptProgram, LooksWhereTheCommandInterpreterWould) {
-  const std::set<std::string> programs = {"/show/clips/local", "/usr/bin/player",
-                                          "/show/clips/bin/tool", "/opt/p/player.exe",
-                                          "/usr/local/bin/local"};
-  auto isProgram = [&](const std::string& path) { return programs.count(path) > 0; };
-  auto resolve = [&](const std::string& name) {
-    return platform::ResolveScriptProgram(name, "/show/clips/", "/usr/local/bin::/usr/bin",
-                                          isProgram);
-  };
-  EXPECT_EQ(resolve("local"), "/show/clips/local");  // working folder before the search path
-  EXPECT_EQ(resolve("player"), "/usr/bin/player");
-  EXPECT_EQ(resolve(R"(bin\tool)"), "/show/clips/bin/tool");  // Windows separators
-  EXPECT_EQ(resolve(R"(\opt\p\player.exe)"), "/opt/p/player.exe");
-  EXPECT_EQ(resolve(R"(D:\Players\player.exe)"), "");  // a drive has no meaning here
-  EXPECT_EQ(resolve("missing"), "");
-  EXPECT_EQ(resolve(""), "");
-}
-
 TEST(ParseVbsScript, RunExpandsVariablesAsScriptHostDoes) {
   const auto lookup = Variables({{"ProgramFiles", "C:\\Program Files"}, {"QV", "2"}});
   const std::string script =
@@ -151,10 +129,10 @@ TEST(ParseVbsScript, RunExpandsVariablesAsScriptHostDoes) {
   ASSERT_EQ(commands.size(), 1u);
   EXPECT_EQ(commands[0].args, (Args{"C:\\Program Files\\Bino\\pl2.exe", "-n", "a2b.avi"}));
   // A name that is not defined stays as written, and so do %% and a lone %.
-  EXPECT_EQ(platform::ExpandScriptHostText("%NOPE%QV%", lookup), "%NOPE%QV%");
-  EXPECT_EQ(platform::ExpandScriptHostText("%NOPE% %QV%", lookup), "%NOPE% 2");
-  EXPECT_EQ(platform::ExpandScriptHostText("100%% 50% x", lookup), "100%% 50% x");
-  EXPECT_EQ(platform::ExpandScriptHostText("a%QV%%QV%", lookup), "a22");
+  EXPECT_EQ(ExpandScriptHostText("%NOPE%QV%", lookup), "%NOPE%QV%");
+  EXPECT_EQ(ExpandScriptHostText("%NOPE% %QV%", lookup), "%NOPE% 2");
+  EXPECT_EQ(ExpandScriptHostText("100%% 50% x", lookup), "100%% 50% x");
+  EXPECT_EQ(ExpandScriptHostText("a%QV%%QV%", lookup), "a22");
   // The .bat reader differs: there an undefined name is dropped and %% is one %.
-  EXPECT_EQ(platform::ExpandBatchLine("%NOPE%x 100%%", "m.bat", lookup), "x 100%");
+  EXPECT_EQ(ExpandBatchLine("%NOPE%x 100%%", "m.bat", lookup), "x 100%");
 }

@@ -208,3 +208,37 @@ TEST_F(Play, ATickLeftByAnErrorLeavesNoShowThatTheNextKeysTakeAsRunning) {
                           "continuous show stopped|3|A pressed|",
                       }));
 }
+
+TEST_F(Play, TheJournalTimesAnItemFromItsStartToItsEnd) {
+  UseJournal();
+  shell.runsFor = std::chrono::milliseconds(300);
+  shell.exitStatus = 0;
+  Press(Key::Space);
+  const std::string text = dir.read("quadrel.log");
+  const auto lines = SplitTextLines(text);
+  ASSERT_EQ(lines.size(), 2u);
+  const std::vector<std::string> ended = SplitJournalFields(lines[1]);
+  EXPECT_EQ(ended[1] + "|" + ended[3], "item ended|exit 0");
+  const double seconds = std::stod(ended[4]);
+  // Some clocks tick coarsely (Wine's by a few milliseconds): a margin, far from 0.000.
+  EXPECT_GE(seconds, 0.25) << ended[4];
+  EXPECT_LT(seconds, 30.0) << ended[4];  // a duration, not a time of day
+  EXPECT_GE(SummariseLastShow(text).playingMs, 250);
+}
+
+TEST_F(Play, AStartThatFailedWhileAProcessRunsIsJournalledAsFailedThenEnded) {
+  UseJournal();
+  // As a launch script whose first command could not start while its second one runs.
+  shell.error = "Cannot open file \"first.exe\". Exec format error";
+  shell.startsDespiteError = true;
+  shell.exitStatus = 3;
+  runner.whilePlaying = [&] { log.push_back("playing"); };
+  Press(Key::Space);
+  ASSERT_EQ(messages.errors.size(), 1u);
+  EXPECT_EQ(messages.errors[0].second, shell.error + ".");
+  const CallLog calls = Calls();
+  EXPECT_NE(std::find(calls.begin(), calls.end(), "playing"), calls.end());  // waited for
+  EXPECT_EQ(Events(), (std::vector<std::string>{"item started|1||a.avi",
+                                                "item failed|1|" + shell.error + "|a.avi",
+                                                "item ended|1|exit 3|a.avi"}));
+}

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "TempDir.h"
+#include "core/players/ItemShell.h"
 #include "platform/FileTypes.h"
 #include "platform/Shell.h"
 
@@ -17,6 +18,22 @@ namespace fs = std::filesystem;
 using testing::HasSubstr;
 
 namespace {
+
+// The presenter's shell: the system's own, with launch scripts run by the core.
+class PresenterShell : public platform::Shell {
+ public:
+  platform::OpenResult Open(const std::string& file, const std::string& folder) override {
+    return items_.Open(file, folder);
+  }
+
+ private:
+  std::unique_ptr<platform::Shell> system_ = platform::MakeSystemShell();
+  ItemShell items_{*system_};
+};
+
+std::unique_ptr<platform::Shell> MakeShell() {
+  return std::make_unique<PresenterShell>();
+}
 
 // A program that logs its working folder and each argument on a line of `log`.
 void WriteLogger(const TempDir& dir, const std::string& name, const std::string& log) {
@@ -26,7 +43,7 @@ void WriteLogger(const TempDir& dir, const std::string& name, const std::string&
 }
 
 platform::OpenResult OpenAndWait(const std::string& file, const std::string& folder) {
-  auto result = platform::MakeSystemShell()->Open(file, folder);
+  auto result = MakeShell()->Open(file, folder);
   if (result.process) {
     EXPECT_TRUE(result.process->WaitFor(-1));
   }
@@ -44,7 +61,7 @@ bool NoChildrenLeft() {
 
 }  // namespace
 
-TEST(PosixShell, RunsProgramsDirectlyInTheirFolder) {
+TEST(PosixItemShell, RunsProgramsDirectlyInTheirFolder) {
   TempDir dir;
   fs::create_directory(dir.path() / "clips");
   const std::string log = dir.file("log.txt");
@@ -58,11 +75,11 @@ TEST(PosixShell, RunsProgramsDirectlyInTheirFolder) {
   EXPECT_TRUE(NoChildrenLeft());
 }
 
-TEST(PosixShell, WaitsInSlicesUntilTheItemEnds) {
+TEST(PosixItemShell, WaitsInSlicesUntilTheItemEnds) {
   TempDir dir;
   dir.write("slow.sh", "#!/bin/sh\nsleep 0.4\n");
   ::chmod(dir.file("slow.sh").c_str(), 0755);
-  auto result = platform::MakeSystemShell()->Open(dir.file("slow.sh"), dir.path().string());
+  auto result = MakeShell()->Open(dir.file("slow.sh"), dir.path().string());
   ASSERT_TRUE(result.process);
   EXPECT_FALSE(result.process->WaitFor(10));
   int slices = 0;
@@ -73,7 +90,7 @@ TEST(PosixShell, WaitsInSlicesUntilTheItemEnds) {
   EXPECT_TRUE(NoChildrenLeft());
 }
 
-TEST(PosixShell, RunsGeneratedLaunchScriptsWithoutAShell) {
+TEST(PosixItemShell, RunsGeneratedLaunchScriptsWithoutAShell) {
   TempDir dir;
   fs::create_directory(dir.path() / "videos");
   const std::string log = dir.file("args.txt");
@@ -99,20 +116,20 @@ TEST(PosixShell, RunsGeneratedLaunchScriptsWithoutAShell) {
   EXPECT_TRUE(NoChildrenLeft());
 }
 
-TEST(PosixShell, ScriptsThatDoNotWaitLeaveNoZombie) {
+TEST(PosixItemShell, ScriptsThatDoNotWaitLeaveNoZombie) {
   TempDir dir;
   WriteLogger(dir, "player", dir.file("args.txt"));
   dir.write("go.vbs", "CreateObject(\"WScript.Shell\").Run \"player x\"\r\n");
-  const auto result = platform::MakeSystemShell()->Open(dir.file("go.vbs"), dir.path().string());
+  const auto result = MakeShell()->Open(dir.file("go.vbs"), dir.path().string());
   EXPECT_EQ(result.error, "");
   EXPECT_FALSE(result.process);  // nothing to wait for
   EXPECT_TRUE(NoChildrenLeft());
   EXPECT_EQ(dir.read("args.txt"), dir.path().string() + "\nx\n");
 }
 
-TEST(PosixShell, ReportsWhatCannotBeOpened) {
+TEST(PosixItemShell, ReportsWhatCannotBeOpened) {
   TempDir dir;
-  auto shell = platform::MakeSystemShell();
+  auto shell = MakeShell();
   auto expectError = [&](const std::string& file, const std::string& reason) {
     const auto result = shell->Open(file, dir.path().string());
     EXPECT_FALSE(result.process) << file;
@@ -142,9 +159,9 @@ TEST(PosixShell, ReportsWhatCannotBeOpened) {
   EXPECT_TRUE(NoChildrenLeft());
 }
 
-TEST(PosixShell, NamesAMissingInterpreterAndTheCheckFindsTheSame) {
+TEST(PosixItemShell, NamesAMissingInterpreterAndTheCheckFindsTheSame) {
   TempDir dir;
-  auto shell = platform::MakeSystemShell();
+  auto shell = MakeShell();
   dir.write("gone.sh", "#! /nonexistent/quadrel-interpreter -x\nexit 0\n");
   ::chmod(dir.file("gone.sh").c_str(), 0755);
   const auto result = shell->Open(dir.file("gone.sh"), dir.path().string());
@@ -152,7 +169,7 @@ TEST(PosixShell, NamesAMissingInterpreterAndTheCheckFindsTheSame) {
   EXPECT_THAT(result.error,
               HasSubstr("The interpreter \"/nonexistent/quadrel-interpreter\" named in its first "
                         "line (#!) does not exist"));
-  const platform::FileOpening opening = platform::HowFileOpens(dir.file("gone.sh"));
+  const platform::FileOpening opening = HowItemOpens(dir.file("gone.sh"));
   EXPECT_EQ(opening.problem, platform::StartProblem::MissingInterpreter);
   EXPECT_THAT(result.error, HasSubstr(opening.reason));
 
@@ -165,12 +182,12 @@ TEST(PosixShell, NamesAMissingInterpreterAndTheCheckFindsTheSame) {
   // An interpreter that is there runs the script as before.
   dir.write("fine.sh", "#!/bin/sh\nexit 0\n");
   ::chmod(dir.file("fine.sh").c_str(), 0755);
-  EXPECT_EQ(platform::HowFileOpens(dir.file("fine.sh")).problem, platform::StartProblem::None);
+  EXPECT_EQ(HowItemOpens(dir.file("fine.sh")).problem, platform::StartProblem::None);
   EXPECT_EQ(OpenAndWait(dir.file("fine.sh"), dir.path().string()).error, "");
   EXPECT_TRUE(NoChildrenLeft());
 }
 
-TEST(PosixShell, ReportsHowTheItemEnded) {
+TEST(PosixItemShell, ReportsHowTheItemEnded) {
   TempDir dir;
   dir.write("three.sh", "#!/bin/sh\nexit 3\n");
   dir.write("killed.sh", "#!/bin/sh\nkill -TERM $$\nsleep 5\n");
@@ -192,4 +209,19 @@ TEST(PosixShell, ReportsHowTheItemEnded) {
   EXPECT_EQ(script.error, "");
   ASSERT_TRUE(script.process);
   EXPECT_EQ(script.process->ExitStatus(), 3);
+}
+
+TEST(PosixItemShell, ACommandThatCannotStartIsReportedWhileTheNextOneRuns) {
+  TempDir dir;
+  // Marked executable, but no program the system can start (no "#!" line, no binary).
+  dir.write("notes", "just text\n");
+  dir.write("three.sh", "#!/bin/sh\nsleep 0.2\nexit 3\n");
+  for (const char* name : {"notes", "three.sh"}) ::chmod(dir.file(name).c_str(), 0755);
+  dir.write("two.bat", "notes\r\nthree.sh\r\n");
+  const auto result = MakeShell()->Open(dir.file("two.bat"), dir.path().string());
+  EXPECT_THAT(result.error, HasSubstr("\"notes\""));
+  ASSERT_TRUE(result.process);  // the second command runs all the same
+  EXPECT_TRUE(result.process->WaitFor(-1));
+  EXPECT_EQ(result.process->ExitStatus(), 3);
+  EXPECT_TRUE(NoChildrenLeft());
 }
