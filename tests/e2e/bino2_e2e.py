@@ -49,8 +49,11 @@ def make_clip():
 
 
 def bino_processes():
-    """{pid: arguments} of the running Bino players built for this test."""
-    found = {}
+    """{pid: arguments} of the running Bino players built for this test.
+
+    A process forked by a player (it carries the player's arguments until it runs another
+    program) is part of that player's run, not a run of its own."""
+    found, parents = {}, {}
     for entry in os.listdir("/proc"):
         if not entry.isdigit():
             continue
@@ -58,12 +61,13 @@ def bino_processes():
             with open(f"/proc/{entry}/cmdline", "rb") as f:
                 args = f.read().split(b"\0")[:-1]
             with open(f"/proc/{entry}/stat", "rb") as f:
-                state = f.read().rsplit(b")", 1)[1].split()[0]
+                state, parent = f.read().rsplit(b")", 1)[1].split()[:2]
         except OSError:
             continue
         if args and args[0].decode(errors="replace") == BINO and state != b"Z":
             found[int(entry)] = [a.decode(errors="replace") for a in args]
-    return found
+            parents[int(entry)] = int(parent)
+    return {pid: args for pid, args in found.items() if parents[pid] not in found}
 
 
 class BinoTimeline:
