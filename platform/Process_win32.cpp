@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "platform/FileSystem.h"
-#include "platform/Process.h"
+#include "platform/Process_win32.h"
 
 namespace platform {
 namespace {
@@ -50,6 +50,10 @@ std::string QuotedArgument(const std::string& arg) {
 
 }  // namespace
 
+std::unique_ptr<Process> AdoptProcessHandle(HANDLE handle) {
+  return std::make_unique<HandleProcess>(handle);
+}
+
 SpawnResult SpawnProgram(const std::string& program, const std::vector<std::string>& args,
                          const std::string& folder) {
   // The program's name is taken up to its closing quote, with no escapes.
@@ -65,7 +69,7 @@ SpawnResult SpawnProgram(const std::string& program, const std::vector<std::stri
     return result;
   }
   CloseHandle(started.hThread);
-  result.process = std::make_unique<HandleProcess>(started.hProcess);
+  result.process = AdoptProcessHandle(started.hProcess);
   return result;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/AppError.h"
+#include "platform/Process_win32.h"
 #include "platform/Shell.h"
 
 namespace platform {
@@ -24,29 +25,6 @@ std::string SystemErrorText(DWORD code) {
   if (text.empty()) text = "System error " + std::to_string(code);
   return text;
 }
-
-// The process handle the shell returned; closed once nobody waits for it any more.
-class ShellProcess : public Process {
- public:
-  explicit ShellProcess(HANDLE handle) : handle_(handle) {}
-  ~ShellProcess() override { CloseHandle(handle_); }
-  ShellProcess(const ShellProcess&) = delete;
-  ShellProcess& operator=(const ShellProcess&) = delete;
-
-  bool WaitFor(int milliseconds) override {
-    const DWORD timeout = milliseconds < 0 ? INFINITE : static_cast<DWORD>(milliseconds);
-    return WaitForSingleObject(handle_, timeout) != WAIT_TIMEOUT;
-  }
-
-  std::optional<int> ExitStatus() const override {
-    DWORD code = 0;
-    if (!GetExitCodeProcess(handle_, &code) || code == STILL_ACTIVE) return std::nullopt;
-    return static_cast<int>(code);
-  }
-
- private:
-  HANDLE handle_;
-};
 
 class Win32Shell : public Shell {
  public:
@@ -69,7 +47,7 @@ class Win32Shell : public Shell {
       result.shownBySystem = true;
       return result;
     }
-    if (launch.hProcess) result.process = std::make_unique<ShellProcess>(launch.hProcess);
+    if (launch.hProcess) result.process = AdoptProcessHandle(launch.hProcess);
     return result;
   }
 };

@@ -43,20 +43,25 @@ const std::array<LanguageText, kListWindowTextCount>& ListWindowTexts() {
   return kListWindow;
 }
 
-LanguageValues BuiltInLanguage() {
+namespace {
+
+// Every text from one column of the tables.
+LanguageValues ColumnOfTexts(const char* LanguageText::*column) {
   LanguageValues values;
-  for (std::size_t i = 0; i < kHelpLineCount; ++i) values.help[i] = kHelpLines[i].builtIn;
+  for (std::size_t i = 0; i < kHelpLineCount; ++i) values.help[i] = kHelpLines[i].*column;
   for (std::size_t i = 0; i < kListWindowTextCount; ++i)
-    values.listWindow[i] = kListWindow[i].builtIn;
+    values.listWindow[i] = kListWindow[i].*column;
   return values;
 }
 
+}  // namespace
+
+LanguageValues BuiltInLanguage() {
+  return ColumnOfTexts(&LanguageText::builtIn);
+}
+
 LanguageValues TextsBeforeReading() {
-  LanguageValues values;
-  for (std::size_t i = 0; i < kHelpLineCount; ++i) values.help[i] = kHelpLines[i].beforeRead;
-  for (std::size_t i = 0; i < kListWindowTextCount; ++i)
-    values.listWindow[i] = kListWindow[i].beforeRead;
-  return values;
+  return ColumnOfTexts(&LanguageText::beforeRead);
 }
 
 LanguageValues LoadLanguageTexts(const ProfileFile& profile) {
