@@ -99,6 +99,13 @@ ShowWindow::ShowWindow(Services& services, ShowState& state, WindowsOnDemand& wi
       state_(state),
       windows_(windows),
       itemWait_(new ItemWait(*this, *pauseTimer_, [this] { PauseElapsed(); })) {
+  SetWindowLook();
+  BuildControls();
+  PreparePauseTimer();
+  WatchActivations();
+}
+
+void ShowWindow::SetWindowLook() {
   setWindowTitle(QStringLiteral("Quadrel V" QUADREL_VERSION));
   setAutoFillBackground(true);
   QPalette pal = palette();
@@ -107,7 +114,10 @@ ShowWindow::ShowWindow(Services& services, ShowState& state, WindowsOnDemand& wi
   setFont(PixelFont("Tahoma", 11, false));
   setFocusPolicy(Qt::StrongFocus);
   resize(kDesignClientWidth, kDesignClientHeight);
+}
 
+void ShowWindow::BuildControls() {
+  // In stacking order from the bottom; the eye check card then goes under all of them.
   frameRectLeft_ = new Shape(this, Qt::white, Qt::black);
   frameRectLeft_->Place(0, 0, 396, 573);
   frameRectRight_ = new Shape(this, Qt::yellow, Qt::black);
@@ -128,11 +138,15 @@ ShowWindow::ShowWindow(Services& services, ShowState& state, WindowsOnDemand& wi
   eyeCheckCard_->setGeometry(rect());
   eyeCheckCard_->lower();
   eyeCheckCard_->hide();
+}
 
+void ShowWindow::PreparePauseTimer() {
   pauseTimer_->setInterval(ShowController::kPauseMs);
   pauseTimer_->setSingleShot(false);
   connect(pauseTimer_, &QTimer::timeout, this, &ShowWindow::PauseElapsed);
+}
 
+void ShowWindow::WatchActivations() {
   auto* watcher = new ActivationWatcher(this);
   watcher->onMainActivated = [this](QWidget* previous) {
     if (state_.firstActivation) {

@@ -74,6 +74,14 @@ class ShowWindow : public QWidget, private ShowView {
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The construction's steps.
+  void SetWindowLook();
+  void BuildControls();
+  void PreparePauseTimer();
+  // The first activation, and the keyboard back from the floating value window, activate the
+  // show; another window's activation does not.
+  void WatchActivations();
+
   // What the controller asks of the window.
   void ClearInfo() override;
   void ShowInfo(const InfoDisplay& info) override;
