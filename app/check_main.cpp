@@ -2,6 +2,7 @@
 // play, resolving items exactly as the presenter beside it starts them.
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "core/check/ShowCheck.h"
 #include "core/check/ShowCheckReport.h"
 #include "core/show/JournalSummary.h"
+#include "core/show/ResumeOffer.h"
 #include "core/showlist/ShowListFile.h"
 #include "platform/ExePath.h"
 #include "platform/FileSystem.h"
@@ -63,23 +65,18 @@ std::string PresenterPath(const std::string& selfPath) {
 // The journal and the file it rolled over into, older first, as one text. Exit status 2 when
 // neither can be read.
 int SummariseJournal(const std::string& journal) {
-  std::string text;
-  bool read = false;
-  for (const std::string& file : {journal + ".1", journal}) {
-    if (!platform::IsRegularFile(file)) continue;
-    try {
-      text += platform::ReadWholeFile(file);
-      read = true;
-    } catch (const AppError& error) {
-      Print(stderr, "quadrel-check: " + std::string(error.what()) + "\n");
-      return kCannotCheck;
-    }
+  std::optional<std::string> text;
+  try {
+    text = ReadJournalText(journal);
+  } catch (const AppError& error) {
+    Print(stderr, "quadrel-check: " + std::string(error.what()) + "\n");
+    return kCannotCheck;
   }
-  if (!read) {
+  if (!text) {
     Print(stderr, "quadrel-check: there is no show journal " + journal + "\n");
     return kCannotCheck;
   }
-  const JournalSummary summary = SummariseLastShow(text);
+  const JournalSummary summary = SummariseLastShow(*text);
   Print(stdout, FormatJournalSummary(summary, journal));
   return summary.failures.empty() ? kNothingFails : kSomethingFails;
 }

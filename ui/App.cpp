@@ -3,6 +3,7 @@
 #include "ui/players/BinoSettingsWindow.h"
 #include "ui/players/SPlayerSettingsWindow.h"
 #include "ui/show/FloatingValueWindow.h"
+#include "ui/show/ShowOptionsWindow.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"
 
@@ -16,6 +17,7 @@ App::App(Services& services) : services_(services) {
 }
 
 App::~App() {
+  optionsWindow_.reset();
   floatingWindow_.reset();
   listWindow_.reset();
   splayerWindow_.reset();
@@ -32,6 +34,7 @@ void App::ShowReadValues() {
   }
   if (binoWindow_) binoWindow_->ShowSettings();
   if (splayerWindow_) splayerWindow_->ShowSettings();
+  if (optionsWindow_) optionsWindow_->ShowSettings();
 }
 
 ShowListWindow& App::ListWindow() {
@@ -65,8 +68,14 @@ SPlayerSettingsWindow& App::SPlayerWindow() {
   return *splayerWindow_;
 }
 
+ShowOptionsWindow& App::OptionsWindow() {
+  if (!optionsWindow_)
+    optionsWindow_ = std::make_unique<ShowOptionsWindow>(values_.settings, *services_.screen);
+  return *optionsWindow_;
+}
+
 bool App::AnyWindowBuilt() const {
-  return listWindow_ || floatingWindow_ || binoWindow_ || splayerWindow_;
+  return listWindow_ || floatingWindow_ || binoWindow_ || splayerWindow_ || optionsWindow_;
 }
 
 bool App::IsFloatingWindow(const QWidget* window) const {

@@ -11,6 +11,7 @@
 class BinoSettingsWindow;
 class FloatingValueWindow;
 class ShowListWindow;
+class ShowOptionsWindow;
 class ShowWindow;
 class SPlayerSettingsWindow;
 
@@ -41,6 +42,7 @@ class App : private WindowsOnDemand {
   FloatingValueWindow& FloatingWindow() override;
   BinoSettingsWindow& BinoWindow() override;
   SPlayerSettingsWindow& SPlayerWindow() override;
+  ShowOptionsWindow& OptionsWindow() override;
   // Whether a window other than the show window has been built.
   bool AnyWindowBuilt() const;
 
@@ -61,4 +63,5 @@ class App : private WindowsOnDemand {
   std::unique_ptr<SPlayerSettingsWindow> splayerWindow_;
   std::unique_ptr<ShowListWindow> listWindow_;
   std::unique_ptr<FloatingValueWindow> floatingWindow_;
+  std::unique_ptr<ShowOptionsWindow> optionsWindow_;
 };

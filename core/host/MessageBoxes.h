@@ -11,6 +11,8 @@ class MessageBoxes {
   virtual void ShowError(const std::string& title, const std::string& text) = 0;
   // A modal box with the warning icon: something went on, but not the whole way.
   virtual void ShowWarning(const std::string& title, const std::string& text) = 0;
+  // A modal question with Yes and No; true for Yes. Closing the box answers No.
+  virtual bool AskYesNo(const std::string& title, const std::string& text) = 0;
 };
 
 }  // namespace host

@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+#include <vector>
 
 namespace host {
 
@@ -7,11 +9,27 @@ struct ScreenSize {
   int height = 0;
 };
 
-// The size of the primary screen in pixels.
+// A rectangle on the desktop, in the pixels windows are placed by.
+struct ScreenRect {
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const ScreenRect&) const = default;
+};
+
+struct ScreenInfo {
+  std::string name;  // as the system calls it ("DP-1", "\\.\DISPLAY2")
+  ScreenRect area;
+  bool primary = false;
+};
+
+// The screens connected now.
 class Screen {
  public:
   virtual ~Screen() = default;
-  virtual ScreenSize Size() = 0;
+  // In the system's order; empty when the system reports none.
+  virtual std::vector<ScreenInfo> Screens() = 0;
 };
 
 }  // namespace host

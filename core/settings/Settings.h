@@ -55,5 +55,14 @@ struct Settings {
   // "Floating": the floating frame's value as entered.
   std::string floatingValueText = "0";
 
+  // "Venue": where and how the show runs in front of an audience.
+  // Which area M covers: "window" (the show window's screen), a screen number counted from 1
+  // (screens numbered left to right), or "all" (every screen side by side).
+  std::string venueScreen = "window";
+  // ESC, X, L, V and O act only on a second press within two seconds.
+  bool showLock = false;
+  // After a run that did not end with the program's own close, offer to continue the show.
+  bool offerResume = true;
+
   bool operator==(const Settings&) const = default;
 };

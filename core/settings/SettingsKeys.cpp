@@ -9,6 +9,7 @@ constexpr const char* kSetup = "Setup Parameters";
 constexpr const char* kSetupSmall = "Setup parameters";
 constexpr const char* kBino = "Bino";
 constexpr const char* kSPlayer = "SPlayer";
+constexpr const char* kVenue = "Venue";
 
 using S = Setting;
 constexpr std::array<SettingKey, kSettingCount> kKeys{{
@@ -50,6 +51,10 @@ constexpr std::array<SettingKey, kSettingCount> kKeys{{
     {S::FloatingValueText, "Floating", "Value", &Settings::floatingValueText},
     // Last, so that it follows the other Bino keys of a new file.
     {S::BinoVersion, kBino, "BinoVersion", &Settings::binoVersion, true},
+    // Written once changed: first-run files and files of older versions stay as they were.
+    {S::VenueScreen, kVenue, "Screen", &Settings::venueScreen, true},
+    {S::ShowLock, kVenue, "ShowLock", &Settings::showLock, true},
+    {S::OfferResume, kVenue, "OfferResume", &Settings::offerResume, true},
 }};
 
 constexpr bool TableIsIndexedByBinding() {
@@ -98,6 +103,9 @@ constexpr std::array<Setting, kSettingCount> kReadOrder{{
     S::SPlayerParallax,
     S::FloatingValueText,
     S::BinoVersion,
+    S::VenueScreen,
+    S::ShowLock,
+    S::OfferResume,
 }};
 
 }  // namespace

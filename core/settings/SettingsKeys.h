@@ -46,9 +46,12 @@ enum class Setting : uint8_t {
   SPlayerParallax,
   FloatingValueText,
   BinoVersion,
+  VenueScreen,
+  ShowLock,
+  OfferResume,
 };
 
-inline constexpr std::size_t kSettingCount = 37;
+inline constexpr std::size_t kSettingCount = 40;
 
 // The field of Settings a key is read into and written from; its type is the key's: flags are
 // check boxes and show flags, numbers are item indexes, texts are edit fields.

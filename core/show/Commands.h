@@ -13,14 +13,15 @@ enum class Command {
   FirstItem,                  // 1
   ToggleFrame,                // F
   EndOfShow,                  // 0: the end-of-show position
-  PreviousItem,               // 4, Left
+  PreviousItem,               // 4, Left, Page Up
   NextItem,                   // 6, Right
   ToggleInfo,                 // I: the item's number and name
   ToggleMonoTexts,            // S: texts in the left half only
   ToggleMaximised,            // M
   ToggleFloatingValueWindow,  // V
   ToggleEyeCheckCard,         // T
-  Play,                       // SPACE, ENTER
+  OpenShowOptions,            // O
+  Play,                       // SPACE, ENTER, Page Down
   Close,                      // X, ESC: save and exit
   StopContinuousShow,         // A
 };
@@ -48,8 +49,12 @@ inline constexpr std::array kKeyBindings{
     KeyBinding{Key::M, Command::ToggleMaximised},
     KeyBinding{Key::V, Command::ToggleFloatingValueWindow},
     KeyBinding{Key::T, Command::ToggleEyeCheckCard},
+    KeyBinding{Key::O, Command::OpenShowOptions},
     KeyBinding{Key::Space, Command::Play},
     KeyBinding{Key::Enter, Command::Play},
+    // A presentation clicker's two buttons: forward plays, back steps back.
+    KeyBinding{Key::PageDown, Command::Play},
+    KeyBinding{Key::PageUp, Command::PreviousItem},
     KeyBinding{Key::X, Command::Close},
     KeyBinding{Key::Escape, Command::Close},
     KeyBinding{Key::A, Command::StopContinuousShow},

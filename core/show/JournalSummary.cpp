@@ -1,5 +1,6 @@
 #include "core/show/JournalSummary.h"
 
+#include <charconv>
 #include <cstdio>
 
 #include "base/SplitTextLines.h"
@@ -98,8 +99,12 @@ JournalSummary SummariseLastShow(const std::string& journal) {
   for (size_t i = showStart; i < events.size(); ++i) {
     const auto& f = events[i];
     const std::string& event = f[1];
-    if (event == journal_event::kItemStarted) {
-      ++summary.started;
+    if (event == journal_event::kItemStarted || event == journal_event::kShowResumed) {
+      if (event == journal_event::kItemStarted) ++summary.started;
+      int position = 0;
+      std::from_chars(f[2].data(), f[2].data() + f[2].size(), position);
+      summary.lastStartedPosition = position;
+      summary.lastStartedItem = f[5];
     } else if (event == journal_event::kItemEnded) {
       ++summary.ended;
       summary.playingMs += DurationMs(f[4]);

@@ -19,7 +19,11 @@ struct JournalSummary {
   long long playingMs = 0;  // the durations of the items that ended, added up
   int started = 0;
   int ended = 0;
-  bool closed = false;            // the show ended with "program closed", not cut off
+  bool closed = false;  // the show ended with "program closed", not cut off
+  // The last item started (or the item a resumed show went on after): its position as the
+  // journal numbers it, from 1, and its text; 0 and empty when none was.
+  int lastStartedPosition = 0;
+  std::string lastStartedItem;
   std::vector<Failure> failures;  // items that could not be opened or ended with a status not 0
 };
 

@@ -12,6 +12,8 @@ enum class Key : int {
   Alt = 18,
   Escape = 27,
   Space = 32,
+  PageUp = 33,
+  PageDown = 34,
   Left = 37,
   Up = 38,
   Right = 39,

@@ -1,11 +1,14 @@
 #include "core/show/ShowController.h"
 
 #include "base/AppError.h"
-#include "base/PathParts.h"
+#include "base/ErrorReport.h"
+#include "core/RunGuarded.h"
 #include "core/players/SettingsChoices.h"
+#include "core/show/ResumeOffer.h"
 #include "core/show/ShowJournal.h"
 #include "core/show/ShowListFiles.h"
 #include "core/show/ShowStateSettings.h"
+#include "core/show/VenueScreens.h"
 
 namespace {
 // Guards the pointer loops against a counter that never crosses its threshold.
@@ -33,6 +36,7 @@ void ShowController::Activated() {
 
 void ShowController::FirstActivationSteps() {
   state_.firstActivation = false;
+  const std::optional<JournalSummary> lastRun = LastRunOfJournal();
   if (services_.journal) services_.journal->WindowOpened();
   state_.showIndex = 0;
   state_.maximised = false;
@@ -42,7 +46,32 @@ void ShowController::FirstActivationSteps() {
   if (onFilesRead) onFilesRead();
   LoadAutomaticList(list_, services_);
   state_.cursorDisplayCount = 0;
-  view_.MoveToOrigin();
+  const host::ScreenRect start =
+      StartScreen(ParseScreenChoice(settings_.venueScreen), services_.screen->Screens());
+  view_.MoveTo(start.x, start.y);
+  OfferResume(lastRun);
+}
+
+std::optional<JournalSummary> ShowController::LastRunOfJournal() {
+  if (!services_.journal) return std::nullopt;
+  try {
+    const std::optional<std::string> text = ReadJournalText(services_.journal->Path());
+    if (text) return SummariseLastShow(*text);
+  } catch (const std::exception&) {
+    // A journal that cannot be read offers nothing; the show starts as always.
+  }
+  return std::nullopt;
+}
+
+void ShowController::OfferResume(const std::optional<JournalSummary>& lastRun) {
+  if (!lastRun || !settings_.offerResume || !services_.messages) return;
+  const std::optional<ResumePoint> point = FindResumePoint(*lastRun, list_);
+  if (!point) return;
+  if (!services_.messages->AskYesNo(ErrorReportTitle(services_.exePath),
+                                    ResumeQuestion(*point, list_)))
+    return;
+  state_.showIndex = point->continueAt;
+  if (services_.journal) services_.journal->ShowResumed(point->lastStarted + 1, point->item);
 }
 
 void ShowController::LayoutIfPending() {
@@ -93,6 +122,34 @@ void ShowController::Run(std::optional<Command> command) {
   if (command == Command::StopContinuousShow) StopContinuousShow();
 }
 
+void ShowController::KeyPressed(Key key, bool autoRepeat) {
+  std::optional<Command> command = CommandForKey(key);
+  if (settings_.showLock && command && ShowLock::Guards(*command)) {
+    switch (lock_.Guarded(*command, autoRepeat)) {
+      case ShowLock::Press::Acts:
+        view_.HideLockNote();
+        break;
+      case ShowLock::Press::First:
+        view_.ShowLockNote(ShowLockNote(key, *command), ShowLock::kSecondPressMs);
+        command.reset();
+        break;
+      case ShowLock::Press::HeldDown:
+        command.reset();
+        break;
+    }
+  } else if (lock_.Waiting()) {
+    // Another key between the two presses: the first one no longer counts.
+    lock_.Forget();
+    view_.HideLockNote();
+  }
+  // A held-back key takes the steps of a key without a command.
+  Run(command);
+}
+
+void ShowController::LockNoteGone() {
+  lock_.Forget();
+}
+
 void ShowController::RunBeforeTheBounds(Command command) {
   switch (command) {
     case Command::ToggleHelp:
@@ -101,9 +158,18 @@ void ShowController::RunBeforeTheBounds(Command command) {
     case Command::ToggleCornerMarker:
       view_.ToggleCornerMarker();
       break;
-    case Command::OpenShowList:
+    case Command::OpenShowList: {
       ShowPointer();
+      const std::uint64_t before = list_.Revision();
       view_.OpenShowList();
+      if (list_.Revision() != before) SaveChangedList();
+      break;
+    }
+    case Command::OpenShowOptions:
+      ShowPointer();
+      view_.OpenShowOptions();
+      // A new screen choice takes effect at once.
+      if (state_.maximised) ApplyWindowMode();
       break;
     case Command::TogglePointer:
       if (state_.pointerVisible)
@@ -171,9 +237,23 @@ void ShowController::RefreshInfoDisplay() {
   view_.ShowInfo(info);
 }
 
+void ShowController::SaveChangedList() {
+  RunGuarded(services_, [this] { SaveAutomaticList(list_, services_); });
+}
+
+host::ScreenRect ShowController::AreaToMaximise() {
+  const CoveredArea cover = AreaToCover(ParseScreenChoice(settings_.venueScreen),
+                                        services_.screen->Screens(), view_.FrameRect());
+  if (cover.missingScreen && !screenMissingJournalled_ && services_.journal) {
+    screenMissingJournalled_ = true;
+    services_.journal->ScreenMissing(cover.missingScreen);
+  }
+  return cover.area;
+}
+
 void ShowController::ApplyWindowMode() {
   if (state_.maximised) {
-    view_.ShowMaximised(services_.screen->Size());
+    view_.ShowMaximised(AreaToMaximise());
     HidePointer();
   } else {
     view_.ShowNormal(kNormalOuterWidth, kNormalOuterHeight);
@@ -202,7 +282,7 @@ void ShowController::UpdateCornerMarker() {
 void ShowController::SaveAtClose() {
   CollectShowSettings(state_, values_.settings);
   WriteProgramFiles(services_.exePath, values_);
-  SaveListFile(ProgramFileName(services_.exePath, ".LST"), list_, services_);
+  SaveAutomaticList(list_, services_);
 }
 
 void ShowController::Closed() {

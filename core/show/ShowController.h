@@ -7,6 +7,8 @@
 #include "core/settings/ProgramFiles.h"
 #include "core/show/Commands.h"
 #include "core/show/ItemRunner.h"
+#include "core/show/JournalSummary.h"
+#include "core/show/ShowLock.h"
 #include "core/show/ShowState.h"
 #include "core/show/ShowView.h"
 #include "core/showlist/ShowList.h"
@@ -41,6 +43,11 @@ class ShowController {
   // A key of the show window, or a command from elsewhere: the command, if any, between the
   // steps every key takes (a key without a command takes them all the same).
   void Run(std::optional<Command> command);
+  // A key of the show window: its command, if any, held back by the show lock when that is on
+  // and this is the key's first press (`autoRepeat`: the key repeating while held down).
+  void KeyPressed(Key key, bool autoRepeat);
+  // The show lock's note went by itself: the next guarded key is a first press again.
+  void LockNoteGone();
   // The continuous show's pause has run out: the next item plays.
   void PauseElapsed();
   // Enter in the floating value window with `value`: the frame is laid out and shown.
@@ -58,6 +65,15 @@ class ShowController {
  private:
   void RunBeforeTheBounds(Command command);
   void FirstActivationSteps();
+  // What the journal says of the run before this one, read before this run writes to it.
+  std::optional<JournalSummary> LastRunOfJournal();
+  // After an unexpected end: the question whether to go on after the last item started.
+  void OfferResume(const std::optional<JournalSummary>& lastRun);
+  // The show list window closed with a changed list: it is written at once, so that a crash
+  // later loses none of it. A failure is reported and the key's steps go on.
+  void SaveChangedList();
+  // The area M covers, by the show options.
+  host::ScreenRect AreaToMaximise();
   void RefreshInfoDisplay();
   void ApplyWindowMode();
   void ShowPointer();
@@ -79,4 +95,7 @@ class ShowController {
   ShowView& view_;
   ItemRunner& runner_;
   bool layoutPending_ = false;
+  ShowLock lock_;
+  // A chosen screen that is missing is journalled once a run, not at every item.
+  bool screenMissingJournalled_ = false;
 };

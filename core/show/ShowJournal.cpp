@@ -113,6 +113,15 @@ void ShowJournal::ListCutShort(const std::string& file, std::size_t line, std::s
   Write(journal_event::kListCutShort, 0, result, {}, file);
 }
 
+void ShowJournal::ShowResumed(int position, const std::string& item) {
+  Write(journal_event::kShowResumed, position, "going on after this item", {}, item);
+}
+
+void ShowJournal::ScreenMissing(int number) {
+  Write(journal_event::kScreenMissing, 0,
+        "screen " + std::to_string(number) + " chosen; the primary screen is covered", {}, {});
+}
+
 void ShowJournal::ProgramClosed() {
   Write(journal_event::kProgramClosed, 0, {}, {}, {});
 }

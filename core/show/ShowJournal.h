@@ -41,6 +41,10 @@ class ShowJournal {
   // the copy of the whole file, or is empty when none could be kept.
   void ListCutShort(const std::string& file, std::size_t line, std::size_t count,
                     const std::string& keptIn);
+  // The operator chose to go on after an unexpected end: after `position`, `item`.
+  void ShowResumed(int position, const std::string& item);
+  // The chosen screen `number` is not connected; the primary one is covered instead.
+  void ScreenMissing(int number);
   void ProgramClosed();
 
   const std::string& Path() const { return path_; }
@@ -75,5 +79,7 @@ inline constexpr const char* kContinuousStopped = "continuous show stopped";
 inline constexpr const char* kListLoaded = "list loaded";
 inline constexpr const char* kListSaved = "list saved";
 inline constexpr const char* kListCutShort = "list cut short";
+inline constexpr const char* kShowResumed = "show resumed";
+inline constexpr const char* kScreenMissing = "screen not connected";
 inline constexpr const char* kProgramClosed = "program closed";
 }  // namespace journal_event

@@ -25,3 +25,7 @@ void LoadAutomaticList(ShowList& list, const Services& services) {
   if (!platform::IsRegularFile(file)) return;
   LoadListFile(file, list, services);
 }
+
+void SaveAutomaticList(const ShowList& list, const Services& services) {
+  SaveListFile(ProgramFileName(services.exePath, ".LST"), list, services);
+}

@@ -16,3 +16,5 @@ void SaveListFile(const std::string& file, const ShowList& list, const Services&
 // The list of the last run, beside the program: loaded when it exists as a file; otherwise the
 // list stays as it is.
 void LoadAutomaticList(ShowList& list, const Services& services);
+// Writes the list beside the program, read at the next start.
+void SaveAutomaticList(const ShowList& list, const Services& services);

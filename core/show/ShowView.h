@@ -36,15 +36,21 @@ class ShowView {
   virtual void ToggleCornerMarker() = 0;
   virtual void SetMarkerColour(MarkerColour colour) = 0;
 
-  // Borderless over the whole screen, or with its border at this outer size.
-  virtual void ShowMaximised(host::ScreenSize screen) = 0;
+  // Borderless over `area` (one screen, or several side by side), or with its border at this
+  // outer size.
+  virtual void ShowMaximised(const host::ScreenRect& area) = 0;
   virtual void ShowNormal(int outerWidth, int outerHeight) = 0;
-  virtual void MoveToOrigin() = 0;
+  // The window's outer corner, frame and title bar included, to this point of the desktop.
+  virtual void MoveTo(int left, int top) = 0;
+  // Where the window stands on the desktop, frame included: which screen it is on.
+  virtual host::ScreenRect FrameRect() const = 0;
   // Asks the window to close; the close itself runs ShowController::SaveAtClose.
   virtual void Close() = 0;
 
   // The show list window, modally, at the screen's top left corner.
   virtual void OpenShowList() = 0;
+  // The show options window, modally; its changes are in the settings when it returns.
+  virtual void OpenShowOptions() = 0;
   // Shows the floating value window with `value` in its field, or hides it when shown.
   virtual void ToggleFloatingValueWindow(const std::string& value) = 0;
   // Hides the floating value window and gives the keyboard back to the show window, running
@@ -52,6 +58,11 @@ class ShowView {
   virtual void TakeKeyboardFromFloatingValue() = 0;
   virtual void ToggleEyeCheckCard() = 0;
   virtual void HideEyeCheckCard() = 0;
+
+  // A short note in both halves; after `milliseconds` it goes and ShowController::LockNoteGone
+  // runs. Hidden at once by HideLockNote.
+  virtual void ShowLockNote(const std::string& text, int milliseconds) = 0;
+  virtual void HideLockNote() = 0;
 
   // The continuous show's pause: after `milliseconds`, ShowController::PauseElapsed runs, and
   // again every `milliseconds` until stopped.

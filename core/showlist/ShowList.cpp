@@ -19,6 +19,7 @@ void ShowList::Before(const ShowListChange& change) {
 }
 
 void ShowList::After(const ShowListChange& change) {
+  if (change.done) ++revision_;
   for (ShowListObserver* observer : observers_) observer->AfterChange(change);
 }
 

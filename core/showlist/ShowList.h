@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ class ShowList {
   // Throws std::out_of_range outside the list.
   const std::string& Item(int index) const { return items_.at(static_cast<std::size_t>(index)); }
   const std::vector<std::string>& Items() const { return items_; }
+  // Counts the changes: a list whose revision is unchanged holds what it held then.
+  std::uint64_t Revision() const { return revision_; }
 
   void Append(std::string item);
   // Appends all of `items` at the end, in their order; the observers are told once.
@@ -60,4 +63,5 @@ class ShowList {
 
   std::vector<std::string> items_;
   std::vector<ShowListObserver*> observers_;
+  std::uint64_t revision_ = 0;
 };

@@ -37,8 +37,14 @@ class FakeMessageBoxes : public host::MessageBoxes {
   void ShowWarning(const std::string& title, const std::string& text) override {
     warnings.emplace_back(title, text);
   }
+  bool AskYesNo(const std::string& title, const std::string& text) override {
+    questions.emplace_back(title, text);
+    return answerYes;
+  }
   std::vector<std::pair<std::string, std::string>> errors;
   std::vector<std::pair<std::string, std::string>> warnings;
+  std::vector<std::pair<std::string, std::string>> questions;
+  bool answerYes = false;
 };
 
 // Counts like the system counter and records every call (true: show).
@@ -53,10 +59,11 @@ class FakePointerCounter : public platform::PointerCounter {
   std::vector<bool> calls;
 };
 
+// One primary screen of 1920 x 1080 unless the test connects others.
 class FakeScreen : public host::Screen {
  public:
-  host::ScreenSize Size() override { return size; }
-  host::ScreenSize size{1920, 1080};
+  std::vector<host::ScreenInfo> Screens() override { return screens; }
+  std::vector<host::ScreenInfo> screens{{"primary", {0, 0, 1920, 1080}, true}};
 };
 
 // Records what would be opened; every item "ends" at once unless the test says otherwise.

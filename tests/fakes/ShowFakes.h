@@ -48,17 +48,35 @@ class RecordingView : public ShowView {
     const char* const names[] = {"hotlight", "gray", "purple"};
     log_.push_back(std::string("marker ") + names[static_cast<int>(colour)]);
   }
-  void ShowMaximised(host::ScreenSize s) override {
-    log_.push_back("maximised " + std::to_string(s.width) + "x" + std::to_string(s.height));
+  // "maximised 1920x1080", with "+x+y" where the area is not at the desktop's corner.
+  void ShowMaximised(const host::ScreenRect& a) override {
+    std::string line = "maximised " + std::to_string(a.width) + "x" + std::to_string(a.height);
+    if (a.x != 0 || a.y != 0) line += "+" + std::to_string(a.x) + "+" + std::to_string(a.y);
+    log_.push_back(line);
   }
   void ShowNormal(int width, int height) override {
     log_.push_back("normal " + std::to_string(width) + "x" + std::to_string(height));
   }
-  void MoveToOrigin() override { log_.push_back("move to origin"); }
+  void MoveTo(int left, int top) override {
+    log_.push_back("move to " + std::to_string(left) + "," + std::to_string(top));
+  }
+  host::ScreenRect FrameRect() const override { return frameRect; }
   void Close() override { log_.push_back("close"); }
   void OpenShowList() override {
     log_.push_back("open list");
     if (whileListOpen) whileListOpen();
+  }
+  void OpenShowOptions() override {
+    log_.push_back("open options");
+    if (whileOptionsOpen) whileOptionsOpen();
+  }
+  void ShowLockNote(const std::string& text, int milliseconds) override {
+    lockNote = text;
+    log_.push_back("note " + text + " " + std::to_string(milliseconds));
+  }
+  void HideLockNote() override {
+    if (!lockNote.empty()) log_.push_back("note hidden");
+    lockNote.clear();
   }
   void ToggleFloatingValueWindow(const std::string& value) override {
     log_.push_back("floating window " + value);
@@ -80,10 +98,13 @@ class RecordingView : public ShowView {
   bool PauseRunning() const override { return pausing; }
 
   host::ScreenSize outer{1000, 600};
-  InfoDisplay info;                      // as last shown
-  FloatingFrameGeometry frame;           // as last placed
-  bool pausing = false;                  // the pause timer runs
-  std::function<void()> whileListOpen;   // the operator's work in the modal list window
+  host::ScreenRect frameRect{0, 0, 1000, 600};  // where the window stands on the desktop
+  std::string lockNote;                         // shown now; empty: none
+  InfoDisplay info;                             // as last shown
+  FloatingFrameGeometry frame;                  // as last placed
+  bool pausing = false;                         // the pause timer runs
+  std::function<void()> whileListOpen;          // the operator's work in the modal list window
+  std::function<void()> whileOptionsOpen;
   std::function<void()> onKeyboardBack;  // the show window's activation that the hand-over runs
 
  private:

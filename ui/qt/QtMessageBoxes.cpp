@@ -41,10 +41,19 @@ void QtMessageBoxes::ShowWarning(const std::string& title, const std::string& te
   Show(QMessageBox::Warning, title, text);
 }
 
-void QtMessageBoxes::Show(QMessageBox::Icon icon, const std::string& title,
-                          const std::string& text) {
-  PlacedMessageBox box(icon, FromBytes(title), FromBytes(text), QMessageBox::Ok,
+bool QtMessageBoxes::AskYesNo(const std::string& title, const std::string& text) {
+  return Show(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
+              QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+int QtMessageBoxes::Show(QMessageBox::Icon icon, const std::string& title, const std::string& text,
+                         QMessageBox::StandardButtons buttons,
+                         QMessageBox::StandardButton defaultButton) {
+  PlacedMessageBox box(icon, FromBytes(title), FromBytes(text), buttons,
                        QApplication::activeWindow());
+  if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+  // Closing the box answers No.
+  if (buttons & QMessageBox::No) box.setEscapeButton(QMessageBox::No);
   if (area_) box.area = area_();
-  box.exec();
+  return box.exec();
 }

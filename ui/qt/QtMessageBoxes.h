@@ -9,6 +9,8 @@ class QtMessageBoxes : public host::MessageBoxes {
  public:
   void ShowError(const std::string& title, const std::string& text) override;
   void ShowWarning(const std::string& title, const std::string& text) override;
+  // Yes is the default button: Enter answers it.
+  bool AskYesNo(const std::string& title, const std::string& text) override;
 
   // Where boxes are to stand, in screen coordinates: centred inside the rectangle it gives, or
   // where Qt puts them when it gives a null one. Over a maximised show each eye has its own
@@ -16,7 +18,9 @@ class QtMessageBoxes : public host::MessageBoxes {
   void PlaceWithin(std::function<QRect()> area) { area_ = std::move(area); }
 
  private:
-  void Show(QMessageBox::Icon icon, const std::string& title, const std::string& text);
+  int Show(QMessageBox::Icon icon, const std::string& title, const std::string& text,
+           QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+           QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
   std::function<QRect()> area_;
 };

@@ -9,12 +9,23 @@ namespace {
 
 class SystemScreen : public host::Screen {
  public:
-  host::ScreenSize Size() override {
-    if (const auto size = platform::PrimaryScreenSize()) return {size->width, size->height};
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return {};
-    const QRect r = screen->geometry();
-    return {r.width(), r.height()};
+  std::vector<host::ScreenInfo> Screens() override {
+    std::vector<host::ScreenInfo> screens;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+      const QRect r = screen->geometry();
+      host::ScreenInfo info{
+          screen->name().toStdString(), {r.x(), r.y(), r.width(), r.height()}, screen == primary};
+      // The primary screen's size as the system reports it, where it has a call for it.
+      if (info.primary) {
+        if (const auto size = platform::PrimaryScreenSize()) {
+          info.area.width = size->width;
+          info.area.height = size->height;
+        }
+      }
+      screens.push_back(std::move(info));
+    }
+    return screens;
   }
 };
 

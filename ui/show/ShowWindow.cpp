@@ -134,6 +134,19 @@ void ShowWindow::BuildControls() {
   cornerMarker_->Place(0, 0, 16, 16);
   helpLeft_ = MakeHelpDisplay(this, 24);
   helpRight_ = MakeHelpDisplay(this, 456);
+  for (Label** note : {&lockNoteLeft_, &lockNoteRight_}) {
+    *note = MakeInfoLabel(this, 24, 0);
+    QPalette palette = (*note)->palette();
+    palette.setColor(QPalette::WindowText, QColor(255, 200, 0));  // amber: not an item's text
+    (*note)->setPalette(palette);
+    (*note)->hide();
+  }
+  lockNoteTimer_ = new QTimer(this);
+  lockNoteTimer_->setSingleShot(true);
+  connect(lockNoteTimer_, &QTimer::timeout, this, [this] {
+    HideLockNote();
+    RunGuarded(services_, [this] { controller_->LockNoteGone(); });
+  });
   eyeCheckCard_ = new EyeCheckCard(this);
   eyeCheckCard_->setGeometry(rect());
   eyeCheckCard_->lower();
@@ -184,8 +197,8 @@ void ShowWindow::Activate() {
   RunGuarded(services_, [this] { controller_->LayoutIfPending(); });
 }
 
-void ShowWindow::KeyDown(Key key) {
-  RunGuarded(services_, [&] { controller_->Run(CommandForKey(key)); });
+void ShowWindow::KeyDown(Key key, bool autoRepeat) {
+  RunGuarded(services_, [&] { controller_->KeyPressed(key, autoRepeat); });
   itemWait_->Release();
 }
 
@@ -208,7 +221,7 @@ std::vector<Shape*> ShowWindow::FrameShapes() const {
 }
 
 void ShowWindow::keyPressEvent(QKeyEvent* event) {
-  KeyDown(VirtualKeyFromQt(*event));
+  KeyDown(VirtualKeyFromQt(*event), event->isAutoRepeat());
 }
 
 void ShowWindow::resizeEvent(QResizeEvent* event) {
@@ -217,6 +230,7 @@ void ShowWindow::resizeEvent(QResizeEvent* event) {
   for (Shape* shape : {frameRectLeft_, frameRectRight_})
     shape->Place(shape->x(), 0, shape->width(), height());
   eyeCheckCard_->setGeometry(rect());
+  PlaceLockNotes();
   KeepOuterSize();
   if (controller_) RunGuarded(services_, [this] { controller_->Resized(); });
   FitTextsToHalves();

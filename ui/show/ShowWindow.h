@@ -46,7 +46,7 @@ class ShowWindow : public QWidget, private ShowView {
 
   // Entry points, each run inside the error guard; what waited during an item follows. A key
   // runs its command, if it has one, between the steps every key takes.
-  void KeyDown(Key key);
+  void KeyDown(Key key, bool autoRepeat = false);
   void PauseElapsed();
   // The show window's own activation (the first one, or the keyboard back from the floating
   // value window).
@@ -92,11 +92,15 @@ class ShowWindow : public QWidget, private ShowView {
   void PlaceFrame(const FloatingFrameGeometry& geometry) override;
   void ToggleCornerMarker() override;
   void SetMarkerColour(MarkerColour colour) override;
-  void ShowMaximised(host::ScreenSize screen) override;
+  void ShowMaximised(const host::ScreenRect& area) override;
   void ShowNormal(int outerWidth, int outerHeight) override;
-  void MoveToOrigin() override;
+  void MoveTo(int left, int top) override;
+  host::ScreenRect FrameRect() const override;
   void Close() override;
   void OpenShowList() override;
+  void OpenShowOptions() override;
+  void ShowLockNote(const std::string& text, int milliseconds) override;
+  void HideLockNote() override;
   void ToggleFloatingValueWindow(const std::string& value) override;
   void TakeKeyboardFromFloatingValue() override;
   void ToggleEyeCheckCard() override;
@@ -107,6 +111,14 @@ class ShowWindow : public QWidget, private ShowView {
 
   // The four frame shapes in the order every show and hide goes through them.
   std::vector<Shape*> FrameShapes() const;
+
+  // Full screen on one screen, through the window manager's full-screen state.
+  void FullScreenOn(const QRect& screenArea);
+  // Over several screens side by side, where no window manager's full-screen state reaches: a
+  // window without frame at the area's place and size.
+  void SpanScreens(const QRect& area);
+  // Covers the lock notes' place in both halves.
+  void PlaceLockNotes();
 
   // Sizes the window so that its border and title bar included it has this size.
   void SetOuterSize(int outerWidth, int outerHeight);
@@ -137,6 +149,10 @@ class ShowWindow : public QWidget, private ShowView {
   Shape* cornerMarker_;
   LinesDisplay* helpLeft_;
   LinesDisplay* helpRight_;
+  // The show lock's note, once in each half so that both eyes see it; above everything.
+  Label* lockNoteLeft_;
+  Label* lockNoteRight_;
+  QTimer* lockNoteTimer_;
   // Under everything else, so the frame, texts and help stay drawn over it.
   EyeCheckCard* eyeCheckCard_;
   QTimer* pauseTimer_;
@@ -153,4 +169,6 @@ class ShowWindow : public QWidget, private ShowView {
   // The windowed mode's frame corner and margins when full screen was last entered.
   QPoint windowedFramePosition_;
   QMargins windowedMargins_;
+  // Maximised over several screens, without the full-screen state.
+  bool spanning_ = false;
 };

@@ -1,5 +1,7 @@
 // The show window as its controller's view: each call carries out one thing the show's rules
 // decided.
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -13,6 +15,7 @@
 #include "ui/show/FloatingValueWindow.h"
 #include "ui/show/ItemWait.h"
 #include "ui/show/MarkerColours.h"
+#include "ui/show/ShowOptionsWindow.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"
 
@@ -41,7 +44,8 @@ int ShowWindow::HalfWidth() const {
 
 int ShowWindow::RoomInHalf(const QWidget* text) const {
   // A left text ends where the right half begins; a right text at the window's edge.
-  const bool left = text == numberLabelLeft_ || text == descriptionLabelLeft_ || text == helpLeft_;
+  const bool left = text == numberLabelLeft_ || text == descriptionLabelLeft_ ||
+                    text == helpLeft_ || text == lockNoteLeft_;
   return std::max(0, (left ? HalfWidth() : width()) - text->x());
 }
 
@@ -93,31 +97,76 @@ void ShowWindow::SetMarkerColour(MarkerColour colour) {
   cornerMarker_->SetBrushColour(MarkerColourOf(colour));
 }
 
-void ShowWindow::ShowMaximised(host::ScreenSize screen) {
+void ShowWindow::ShowMaximised(const host::ScreenRect& area) {
   outerSizeWanted_.reset();
-  const QRect whole(0, 0, screen.width, screen.height);
-  if (isFullScreen() && geometry() == whole) return;
-  if (!isFullScreen()) {
+  const QRect whole(area.x, area.y, area.width, area.height);
+  if (!isFullScreen() && !spanning_) {
     // Where to come back to: a window manager's own memory of it is overwritten below.
     windowedFramePosition_ = frameGeometry().topLeft();
     if (!QtFrameMargins().isNull()) windowedMargins_ = QtFrameMargins();
   }
-  // The screen's size for a desktop without a window manager, where nobody else sizes the
-  // window; set before the full-screen state, as a later resize would drop that state again.
-  setGeometry(whole);
+  // No screen reported: the window manager's full-screen state alone, on whatever screen.
+  if (whole.isEmpty()) {
+    if (!isFullScreen()) showFullScreen();
+    return;
+  }
+  bool oneScreen = false;
+  for (const QScreen* screen : QGuiApplication::screens())
+    oneScreen = oneScreen || screen->geometry() == whole;
+  if (oneScreen)
+    FullScreenOn(whole);
+  else
+    SpanScreens(whole);
+}
+
+void ShowWindow::FullScreenOn(const QRect& screenArea) {
+  if (isFullScreen() && geometry() == screenArea) return;
+  if (spanning_) {
+    spanning_ = false;
+    setWindowFlag(Qt::FramelessWindowHint, false);
+  } else if (isFullScreen()) {
+    // Full screen on another screen: a window manager moves no full-screen window, so it
+    // leaves that state first.
+    showNormal();
+  }
+  // The screen's size and place for a desktop without a window manager, where nobody else sizes
+  // the window, and so that a window manager puts it on that screen; set before the full-screen
+  // state, as a later resize would drop that state again.
+  setGeometry(screenArea);
   // The full-screen state: a window manager then gives the window exactly the screen, without
   // its frame and above panels. The window's flags stay as they are: changing them hides and
   // maps the window again, and a window manager then lost the full-screen request.
   showFullScreen();
 }
 
+void ShowWindow::SpanScreens(const QRect& area) {
+  if (spanning_ && geometry() == area) return;
+  if (isFullScreen()) showNormal();
+  if (!spanning_) {
+    spanning_ = true;
+    // Hides the window; shown again below, without its frame.
+    setWindowFlag(Qt::FramelessWindowHint, true);
+  }
+  setGeometry(area);
+  show();
+  raise();
+  activateWindow();
+}
+
 void ShowWindow::ShowNormal(int outerWidth, int outerHeight) {
-  if (!isFullScreen()) {
+  if (!isFullScreen() && !spanning_) {
     if (!isVisible()) show();
     SetOuterSize(outerWidth, outerHeight);
     return;
   }
-  showNormal();
+  if (spanning_) {
+    spanning_ = false;
+    setWindowFlag(Qt::FramelessWindowHint, false);
+    show();
+    activateWindow();
+  } else {
+    showNormal();
+  }
   // Back where the window stood, at the outer size asked for. The frame it had then is the one
   // it gets again; the window manager tells Qt so only later, if at all, and a size taken from
   // the margins Qt knows now would be the frame's size off.
@@ -138,7 +187,7 @@ QMargins ShowWindow::QtFrameMargins() const {
 QMargins ShowWindow::FrameMargins() const {
   // Maximised means no frame, also in the moment between the show's switch and the window
   // manager's, when Qt still reports the old frame and the halves would be laid out by it.
-  if (state_.maximised || isFullScreen()) return {};
+  if (state_.maximised || isFullScreen() || spanning_) return {};
   // Coming back from full screen Qt may report no frame for a while; the one the window had
   // before is the one it has again.
   const QMargins margins = QtFrameMargins();
@@ -159,13 +208,18 @@ void ShowWindow::KeepOuterSize() {
     SetOuterSize(outerSizeWanted_->width(), outerSizeWanted_->height());
 }
 
-void ShowWindow::MoveToOrigin() {
+void ShowWindow::MoveTo(int left, int top) {
   // The window's outer corner, frame and title bar included: placed by the frame's corner, a
   // window manager keeps the title bar on the screen even before the frame's size is known.
   if (QWindow* native = windowHandle())
-    native->setFramePosition(QPoint(0, 0));
+    native->setFramePosition(QPoint(left, top));
   else
-    move(0, 0);
+    move(left, top);
+}
+
+host::ScreenRect ShowWindow::FrameRect() const {
+  const QRect frame = frameGeometry();
+  return {frame.x(), frame.y(), frame.width(), frame.height()};
 }
 
 void ShowWindow::Close() {
@@ -177,6 +231,38 @@ void ShowWindow::OpenShowList() {
   listWindow.move(listWindow.x(), 0);
   listWindow.move(0, 0);
   listWindow.exec();
+}
+
+void ShowWindow::OpenShowOptions() {
+  ShowOptionsWindow& optionsWindow = windows_.OptionsWindow();
+  // On the show's own screen, at its top left corner, as the show list window is on its.
+  const QScreen* here = screen();
+  optionsWindow.move(here ? here->geometry().topLeft() : QPoint(0, 0));
+  optionsWindow.exec();
+}
+
+void ShowWindow::ShowLockNote(const std::string& text, int milliseconds) {
+  const QString note = QString::fromStdString(text);
+  for (Label* half : {lockNoteLeft_, lockNoteRight_}) {
+    half->SetTextWithin(note, 0);
+    half->show();
+    half->raise();
+  }
+  PlaceLockNotes();
+  lockNoteTimer_->start(milliseconds);
+}
+
+void ShowWindow::HideLockNote() {
+  lockNoteTimer_->stop();
+  for (Label* note : {lockNoteLeft_, lockNoteRight_}) note->hide();
+}
+
+void ShowWindow::PlaceLockNotes() {
+  // Low in each half, clear of the item's texts and the help lines.
+  const int top = std::max(0, height() - 64);
+  lockNoteLeft_->move(24, top);
+  lockNoteRight_->move(HalfWidth() + 24, top);
+  for (Label* note : {lockNoteLeft_, lockNoteRight_}) note->FitWithin(RoomInHalf(note));
 }
 
 void ShowWindow::ToggleFloatingValueWindow(const std::string& value) {

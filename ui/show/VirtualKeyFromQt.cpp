@@ -32,6 +32,10 @@ Key VirtualKeyFromQt(const QKeyEvent& event) {
       return Key::Right;
     case Qt::Key_Down:
       return Key::Down;
+    case Qt::Key_PageUp:
+      return Key::PageUp;
+    case Qt::Key_PageDown:
+      return Key::PageDown;
     case Qt::Key_Shift:
       return Key::Shift;
     case Qt::Key_Control:

@@ -36,7 +36,7 @@ TEST_F(Play, PlayStepRunsItsStepsInOrder) {
   EXPECT_FALSE(view.pausing);  // not in continuous mode
 
   state.maximised = true;
-  screen.size = {1280, 1024};
+  screen.screens = {{"", {0, 0, 1280, 1024}, true}};
   Press(Key::Space);
   EXPECT_EQ(Calls()[2], "maximised 1280x1024");  // the mode is applied afresh before each item
   EXPECT_FALSE(state.pointerVisible);

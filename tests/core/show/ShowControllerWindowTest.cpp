@@ -38,7 +38,7 @@ TEST_F(Window, FirstActivationReadsTheFilesInItsOrder) {
     EXPECT_EQ(values.texts.help[1], BuiltInLanguage().help[1]);
   };
   controller.Activated();
-  EXPECT_EQ(Calls(), (CallLog{"files read", "move to origin", "frame hidden", "info 1 a | -"}));
+  EXPECT_EQ(Calls(), (CallLog{"files read", "move to 0,0", "frame hidden", "info 1 a | -"}));
   EXPECT_EQ(list.Items(), (std::vector<std::string>{"a", "b\xff"}));
   EXPECT_EQ(state.cursorDisplayCount, 0);
   EXPECT_FALSE(state.firstActivation);
@@ -113,7 +113,7 @@ TEST_F(Window, LayoutBeforeTheFirstActivationWaitsForIt) {
   dir.write("quadrel.INI", "[Ini Parameters]\r\nFile Info=0\r\nHelp Info=0\r\n");
   controller.Activated();
   controller.LayoutIfPending();
-  EXPECT_EQ(Calls(), (CallLog{"files read", "move to origin", "frame hidden", "info - | -",
+  EXPECT_EQ(Calls(), (CallLog{"files read", "move to 0,0", "frame hidden", "info - | -",
                               "right texts +500", "place frame"}));
   EXPECT_EQ(view.frame.lineLeftL, 499);
   EXPECT_EQ(view.frame.rectangleLeftR, 500);

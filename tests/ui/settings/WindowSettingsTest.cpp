@@ -16,6 +16,7 @@
 #include "core/show/ShowStateSettings.h"
 #include "players/PlayerWindowsTestAccess.h"
 #include "show/FloatingWindowTestAccess.h"
+#include "show/ShowOptionsWindowTestAccess.h"
 #include "showlist/ShowListWindowAccess.h"
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/LinesDisplay.h"
@@ -23,6 +24,7 @@
 #include "ui/players/BinoSettingsWindow.h"
 #include "ui/players/SPlayerSettingsWindow.h"
 #include "ui/show/FloatingValueWindow.h"
+#include "ui/show/ShowOptionsWindow.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"
 
@@ -100,6 +102,7 @@ Settings EveryKeyChanged() {
         key.field);
   }
   settings.floatingValueText = "2.5";
+  settings.venueScreen = "all";
   return settings;
 }
 
@@ -107,7 +110,7 @@ class WindowSettings : public UiFixture {
  protected:
   // Every window but the show window, built now.
   std::vector<QWidget*> OtherWindows() {
-    return {&app->ListWindow(), &app->BinoWindow(), &app->SPlayerWindow()};
+    return {&app->ListWindow(), &app->BinoWindow(), &app->SPlayerWindow(), &app->OptionsWindow()};
   }
   void Close() { ASSERT_TRUE(app->ShowWindow().close()); }
   // A new run of the program in the same folder.
@@ -134,6 +137,7 @@ TEST_F(WindowSettings, EveryKeyGoesThroughItsControlAndBackByteForByte) {
   Activate();
   EXPECT_FALSE(app->AnyWindowBuilt());  // nothing but the show window before it is needed
   const ControlValues shown = Shown(OtherWindows());
+  EXPECT_TRUE(OptionsControls(app->OptionsWindow()).allScreens->isChecked());
   Close();
   EXPECT_EQ(dir.read("quadrel.INI"), file);
 
@@ -142,6 +146,7 @@ TEST_F(WindowSettings, EveryKeyGoesThroughItsControlAndBackByteForByte) {
   Activate();
   ASSERT_NE(Shown(OtherWindows()), shown);
   Enter(OtherWindows(), shown);
+  OptionsControls(app->OptionsWindow()).allScreens->click();
   for (Key key : {Key::I, Key::H, Key::S}) app->ShowWindow().KeyDown(key);
   TypeFloatingValue("2.5");
   Close();
