@@ -161,6 +161,24 @@ TEST_F(SettingsFileTest, BinoVersionIsWrittenOnlyOnceItLeftBino1) {
   EXPECT_NE(Saved(none, "").find("BinoVersion=-1\r\n"), std::string::npos);
 }
 
+TEST_F(SettingsFileTest, VenueKeysAreWrittenOnlyOnceChangedAndThenKept) {
+  Settings venue;
+  venue.venueScreen = "2";
+  venue.showLock = true;
+  const std::string written = Saved(venue);
+  EXPECT_NE(written.find("Value=0\r\n\r\n[Venue]\r\nScreen=2\r\nShowLock=1\r\n"),
+            std::string::npos);
+  // The resume offer keeps its default and so stays out of the file.
+  EXPECT_EQ(written.find("OfferResume"), std::string::npos);
+  EXPECT_EQ(LoadSettings(file), venue);
+
+  // Back to the defaults: the keys stay and say so.
+  const std::string back = Saved(Settings());
+  EXPECT_NE(back.find("[Venue]\r\nScreen=window\r\nShowLock=0\r\n"), std::string::npos);
+  EXPECT_TRUE(LoadSettings(file).offerResume);
+  EXPECT_FALSE(Load("[Venue]\r\nOfferResume=0\r\n").offerResume);
+}
+
 TEST_F(SettingsFileTest, RefusedWriteThrowsAndLeavesWhatStandsThere) {
   // A folder in the file's place: the engine's tests cover read-only and unreadable files.
   std::filesystem::create_directory(dir.path() / "show.INI");

@@ -36,6 +36,10 @@ const std::map<Key, Command>& ExpectedCommands() {
       {Key::T, Command::ToggleEyeCheckCard},
       {Key::Escape, Command::Close},
       {Key::X, Command::Close},
+      {Key::O, Command::OpenShowOptions},
+      // A presentation clicker's forward and back buttons.
+      {Key::PageDown, Command::Play},
+      {Key::PageUp, Command::PreviousItem},
   };
   return expected;
 }

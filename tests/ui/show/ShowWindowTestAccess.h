@@ -27,6 +27,9 @@ class ShowWindowTestAccess {
   LinesDisplay* helpRight() const { return window_.helpRight_; }
   EyeCheckCard* eyeCheckCard() const { return window_.eyeCheckCard_; }
   QTimer* pauseTimer() const { return window_.pauseTimer_; }
+  Label* lockNoteLeft() const { return window_.lockNoteLeft_; }
+  Label* lockNoteRight() const { return window_.lockNoteRight_; }
+  QTimer* lockNoteTimer() const { return window_.lockNoteTimer_; }
   // The four frame shapes in the order every show and hide goes through them.
   std::vector<Shape*> FrameShapes() const { return window_.FrameShapes(); }
 
