@@ -1,4 +1,4 @@
-"""Screenshots of the five windows under Xvfb, for the README.
+"""Screenshots of the windows under Xvfb, for the README.
 
 Usage: QUADREL_BIN=build/bin/quadrel python3 tools/screenshots.py [OUT_FOLDER]   (default docs/)
 The Windows program under Wine, to compare with them:
@@ -98,6 +98,12 @@ def run(xvfb, player, shots, bino_version=0):
             grab(program, program.find_window("^Floating window$"), "floating-window.png")
             program.key(program.find_window("^Floating window$"), "Return")
             wait_for(lambda: program.window_gone("^Floating window$"), what="floating window")
+        if "options" in shots:
+            program.key(main, "o")
+            options = program.find_window("^Show options$")
+            grab(program, options, "show-options-window.png")
+            program.key(options, "Escape")
+            wait_for(lambda: program.window_gone("^Show options$"), what="show options window")
         program.key(main, "l")
         setup = program.find_window("^Quadrel File list$")
         if "list" in shots:
@@ -117,6 +123,6 @@ os.makedirs(OUT, exist_ok=True)
 with Xvfb(width=1280, height=1024) as xvfb:
     if os.environ.get("QUADREL_WIN_PACKAGE"):
         prepare_prefix(xvfb.display)
-    run(xvfb, 0, {"show", "card", "floating", "list"})
+    run(xvfb, 0, {"show", "card", "floating", "options", "list"})
     run(xvfb, 1, set())
     run(xvfb, 0, set(), bino_version=1)
