@@ -15,10 +15,11 @@ BINO_PACKAGES := qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-t
   libqt6opengl6-dev libgl-dev libgl1-mesa-dri gstreamer1.0-plugins-base \
   gstreamer1.0-plugins-good gstreamer1.0-libav ffmpeg
 # The Linux test suite and benchmarks: GoogleTest, an X server and the tools that drive it
-# (keyboard layouts, XTEST), a real window manager (openbox) for the window modes, and the real
-# Bino 2.
+# (keyboard layouts, XTEST), a real window manager (openbox) for the window modes, Xorg with the
+# dummy driver and xrandr for two screens side by side (Xvfb has one), and the real Bino 2.
 TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev libbenchmark-dev \
   xvfb xdotool openbox x11-utils x11-apps x11-xkb-utils libxtst6 xauth libxcb-damage0-dev python3 \
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils \
   fonts-dejavu-core desktop-file-utils $(BINO_PACKAGES)
 # The Windows lanes: the cross compiler, Wine with its own fonts (Tahoma), GoogleTest's source,
 # dpkg-dev for fetching Qt's source (tools/build-qt-windows.sh), and XFixes, through which the

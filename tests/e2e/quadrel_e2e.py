@@ -81,6 +81,134 @@ class Xvfb:
         end_process(self.proc)
 
 
+class TwoScreenXorg:
+    """A real X server (Xorg with the dummy driver) with two outputs side by side: DUMMY0 at
+    0,0 1280 x 800, the primary screen, and DUMMY1 at 1280,0 1920 x 1080. Qt sees screens only
+    through RandR, which Xvfb cannot give a second output. Usable where an Xvfb is: `width` and
+    `height` are the whole desktop's. Skips the test when the server cannot be started."""
+
+    LEFT = (0, 0, 1280, 800)
+    RIGHT = (1280, 0, 1920, 1080)
+    CONFIG = """Section "Device"
+  Identifier "d"
+  Driver "dummy"
+  VideoRam 192000
+EndSection
+Section "Monitor"
+  Identifier "m"
+  HorizSync 5.0-1000.0
+  VertRefresh 5.0-200.0
+EndSection
+Section "Screen"
+  Identifier "s"
+  Device "d"
+  Monitor "m"
+  DefaultDepth 24
+  SubSection "Display"
+    Depth 24
+    Virtual 3200 1200
+  EndSubSection
+EndSection
+Section "ServerFlags"
+  Option "AutoAddDevices" "false"
+EndSection
+"""
+
+    def __init__(self):
+        self.proc = None
+        self.display = None
+        self.folder = None
+        self.width, self.height = 3200, 1080
+
+    def skip(self, reason):
+        log = os.path.join(self.folder, "xorg.log")
+        tail = ""
+        if os.path.exists(log):
+            with open(log, errors="replace") as f:
+                tail = "".join(line for line in f.readlines() if "(EE)" in line)[-600:]
+        self.__exit__()
+        raise unittest.SkipTest(f"two screens need Xorg with the dummy driver: {reason}"
+                                + (f"; its errors: {tail.strip()}" if tail else ""))
+
+    def __enter__(self):
+        self.folder = tempfile.mkdtemp(prefix="quadrel-xorg-")
+        if not shutil.which("Xorg") or not shutil.which("xrandr"):
+            self.skip("Xorg or xrandr is not installed")
+        if not os.path.exists("/usr/lib/xorg/modules/drivers/dummy_drv.so"):
+            self.skip("the dummy video driver is not installed")
+        # Xorg takes a configuration file by its absolute path only when run as root.
+        if os.geteuid() != 0:
+            self.skip("Xorg reads a configuration file from outside /etc/X11 only as root")
+        config = os.path.join(self.folder, "dummy.conf")
+        with open(config, "w") as f:
+            f.write(self.CONFIG)
+        read_end, write_end = os.pipe()
+        # A free display number, picked and written to the pipe by the server once it accepts
+        # connections; no auto-repeat (-r), as on Xvfb.
+        self.proc = subprocess.Popen(
+            ["Xorg", "-displayfd", str(write_end), "-config", config, "-logfile",
+             os.path.join(self.folder, "xorg.log"), "-nolisten", "tcp", "-noreset", "-r"],
+            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, pass_fds=(write_end,))
+        os.close(write_end)
+        number = b""
+        deadline = time.monotonic() + 60
+        try:
+            while not number.endswith(b"\n"):
+                if time.monotonic() > deadline or self.proc.poll() is not None:
+                    break
+                if select.select([read_end], [], [], 0.5)[0]:
+                    chunk = os.read(read_end, 16)
+                    if not chunk:
+                        break
+                    number += chunk
+        finally:
+            os.close(read_end)
+        if not number.endswith(b"\n"):
+            self.skip("Xorg did not start")
+        self.display = f":{int(number)}"
+        self.xrandr("--addmode", "DUMMY1", "1920x1080")
+        self.right_on()
+        return self
+
+    def __exit__(self, *exc):
+        end_process(self.proc)
+        self.proc = None
+        if self.folder:
+            shutil.rmtree(self.folder, ignore_errors=True)
+
+    def xrandr(self, *args):
+        result = subprocess.run(["xrandr", *args], env=dict(os.environ, DISPLAY=self.display),
+                                capture_output=True, text=True, timeout=30)
+        if result.returncode != 0:
+            raise AssertionError(f"xrandr {' '.join(args)} failed: {result.stderr}")
+        return result.stdout
+
+    def monitors(self):
+        """(x, y, width, height) of each active monitor, as RandR (and so Qt) reports them."""
+        found = []
+        for line in self.xrandr("--listmonitors").splitlines()[1:]:
+            geometry = line.split()[2]  # 1280/339x800/212+0+0
+            size, x, y = geometry.split("+")
+            width, height = (int(part.split("/")[0]) for part in size.split("x"))
+            found.append((int(x), int(y), width, height))
+        return sorted(found)
+
+    def arrange(self, wanted, *args):
+        self.xrandr(*args)
+        wait_for(lambda: self.monitors() == wanted, timeout=30, what=f"the screens {wanted}")
+        self.width = max(x + w for x, _, w, _ in wanted)
+        self.height = max(y + h for _, y, _, h in wanted)
+
+    def right_off(self):
+        """The right screen disconnected, as a projector switched off between runs."""
+        self.arrange([self.LEFT], "--output", "DUMMY1", "--off")
+
+    def right_on(self):
+        self.arrange([self.LEFT, self.RIGHT], "--output", "DUMMY0", "--mode", "1280x800", "--pos",
+                     "0x0", "--primary", "--output", "DUMMY1", "--mode", "1920x1080", "--pos",
+                     "1280x0")
+
+
 class Openbox:
     """A real window manager (openbox) on an Xvfb display, ready once it manages the screen."""
 
@@ -269,15 +397,20 @@ class Screenshot:
 
 
 class E2ETestCase(unittest.TestCase):
-    """Starts one Xvfb per test case class; each test makes its own Program. A class that sets
-    `window_manager` runs its tests under openbox on that server."""
+    """Starts one X server (an Xvfb unless `make_server` says otherwise) per test case class; each
+    test makes its own Program. A class that sets `window_manager` runs its tests under openbox on
+    that server."""
 
     window_manager = False
     screen = (1280, 1024)
 
     @classmethod
+    def make_server(cls):
+        return Xvfb(*cls.screen)
+
+    @classmethod
     def setUpClass(cls):
-        cls.xvfb = Xvfb(*cls.screen).__enter__()
+        cls.xvfb = cls.make_server().__enter__()
         cls.wm = None
         if cls.window_manager:
             try:

@@ -128,6 +128,9 @@ class ShowWindow : public QWidget, private ShowView {
   QMargins FrameMargins() const;
   // The margins as Qt knows them at the moment, possibly from before a change of mode.
   QMargins QtFrameMargins() const;
+  // Where the windowed frame goes back to: where it stood, or the primary screen's corner when
+  // no screen is left there.
+  QPoint WindowedFramePositionOnAScreen(int outerWidth, int outerHeight) const;
   // Each half's texts end inside that half: a left text where the right half begins, a right
   // text at the window's edge; long ones are cut, help lines wrap.
   void FitTextsToHalves();

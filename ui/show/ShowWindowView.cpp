@@ -171,10 +171,21 @@ void ShowWindow::ShowNormal(int outerWidth, int outerHeight) {
   // it gets again; the window manager tells Qt so only later, if at all, and a size taken from
   // the margins Qt knows now would be the frame's size off.
   const QMargins m = windowedMargins_;
-  setGeometry(QRect(windowedFramePosition_ + QPoint(m.left(), m.top()),
-                    QSize(outerWidth - m.left() - m.right(), outerHeight - m.top() - m.bottom())));
+  setGeometry(
+      QRect(WindowedFramePositionOnAScreen(outerWidth, outerHeight) + QPoint(m.left(), m.top()),
+            QSize(outerWidth - m.left() - m.right(), outerHeight - m.top() - m.bottom())));
   outerSizeWanted_ = QSize(outerWidth, outerHeight);
   marginsUsed_ = m;
+}
+
+QPoint ShowWindow::WindowedFramePositionOnAScreen(int outerWidth, int outerHeight) const {
+  // The screen the window stood on may have gone while it was maximised (a projector unplugged
+  // during the show); back there it would be off the desktop, out of the operator's reach.
+  const QRect windowed(windowedFramePosition_, QSize(outerWidth, outerHeight));
+  for (const QScreen* screen : QGuiApplication::screens())
+    if (screen->geometry().intersects(windowed)) return windowedFramePosition_;
+  const QScreen* primary = QGuiApplication::primaryScreen();
+  return primary ? primary->geometry().topLeft() : QPoint(0, 0);
 }
 
 QMargins ShowWindow::QtFrameMargins() const {
