@@ -4,6 +4,7 @@ Xvfb cannot add outputs and Xephyr reports one RandR monitor only; Wine (like Qt
 monitors through RandR, so a real Xorg server is the one way to give Windows two of them here.
 """
 import os
+import select
 import shutil
 import subprocess
 import tempfile
@@ -63,22 +64,28 @@ class TwoScreens:
         config = os.path.join(self.folder, "dummy.conf")
         with open(config, "w") as f:
             f.write(CONFIG)
-        # The first display number with neither a socket nor a lock file.
-        number = next(n for n in range(90, 200) if not os.path.exists(f"/tmp/.X{n}-lock")
-                      and not os.path.exists(f"/tmp/.X11-unix/X{n}"))
-        self.display = f":{number}"
+        # The server picks a free display number itself and writes it to a pipe once it takes
+        # clients, as Xvfb does for the other tests: servers started in parallel never clash.
+        read_end, write_end = os.pipe()
         self.proc = subprocess.Popen(
-            ["Xorg", self.display, "-noreset", "-nolisten", "tcp", "-config", config,
-             "-logfile", os.path.join(self.folder, "xorg.log")],
-            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            ["Xorg", "-displayfd", str(write_end), "-noreset", "-nolisten", "tcp", "-config",
+             config, "-logfile", os.path.join(self.folder, "xorg.log")],
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+            pass_fds=(write_end,))
+        os.close(write_end)
+        number = b""
 
-        def up():
-            if self.proc.poll() is not None:
-                raise unittest.SkipTest(f"Xorg with the dummy driver did not start (see "
-                                        f"{self.folder}/xorg.log)")
-            return self.xrandr("--query").returncode == 0
+        def numbered():
+            nonlocal number
+            if select.select([read_end], [], [], 0.2)[0]:
+                number += os.read(read_end, 16) or b"-"
+            if self.proc.poll() is not None or number.endswith(b"-"):
+                raise unittest.SkipTest("Xorg with the dummy driver did not start: " +
+                                        self.log_errors())
+            return number.endswith(b"\n")
         try:
-            wait_for(up, timeout=60, interval=0.2, what="Xorg to accept clients")
+            wait_for(numbered, timeout=60, interval=0, what="Xorg's display number")
+            self.display = f":{int(number)}"
             self.xrandr("--addmode", "DUMMY1", "1920x1080")
             done = self.xrandr("--output", "DUMMY0", "--mode", "1280x800", "--pos", "0x0",
                                "--primary", "--output", "DUMMY1", "--mode", "1920x1080",
@@ -94,7 +101,17 @@ class TwoScreens:
         except BaseException:
             self.__exit__()
             raise
+        finally:
+            os.close(read_end)
         return self
+
+    def log_errors(self):
+        try:
+            with open(os.path.join(self.folder, "xorg.log"), errors="replace") as f:
+                errors = (line.strip() for line in f if "(EE)" in line)
+                return " ".join(line for line in errors if not line.startswith("(WW)"))
+        except OSError:
+            return "no log"
 
     def __exit__(self, *exc):
         end_process(self.proc)
