@@ -149,6 +149,11 @@ class WineTestCase(E2ETestCase):
     @classmethod
     def setUpClass(cls):
         super().setUpClass()
+        cls.start_wine()
+
+    @classmethod
+    def start_wine(cls):
+        """The prefix and its wine server on the class's display, `cls.xvfb`."""
         # Any server left from a run without a display would keep its windows unseen.
         subprocess.run(["wineserver", "-k"], env=wine_tools.wine_env(), capture_output=True,
                        timeout=60)
