@@ -195,6 +195,8 @@ EndSection
 
     def arrange(self, wanted, *args):
         self.xrandr(*args)
+        # Listing the monitors is also what makes Wine see a new one: it missed the second screen
+        # until a client had asked for them.
         wait_for(lambda: self.monitors() == wanted, timeout=30, what=f"the screens {wanted}")
         self.width = max(x + w for x, _, w, _ in wanted)
         self.height = max(y + h for _, y, _, h in wanted)

@@ -7,9 +7,9 @@ import unittest
 
 from quadrel_wine import WINE_START_TIMEOUT, WineTestCase, wait_for
 from test_wine_program import bat_line
-from xorg_screens import TwoScreens
+from quadrel_e2e import TwoScreenXorg  # on the path once quadrel_wine is imported
 
-LEFT, RIGHT = TwoScreens.LEFT, TwoScreens.RIGHT
+LEFT, RIGHT = TwoScreenXorg.LEFT, TwoScreenXorg.RIGHT
 
 
 def venue(*lines):
@@ -20,7 +20,7 @@ class WineVenueTwoScreensTest(WineTestCase):
 
     @classmethod
     def setUpClass(cls):
-        cls.xvfb, cls.wm = TwoScreens().__enter__(), None
+        cls.xvfb, cls.wm = TwoScreenXorg().__enter__(), None
         try:
             cls.start_wine()
         except BaseException:
