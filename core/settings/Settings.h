@@ -64,5 +64,10 @@ struct Settings {
   // After a run that did not end with the program's own close, offer to continue the show.
   bool offerResume = true;
 
+  // "Remote": the remote control.
+  // The least time between two plays in milliseconds, so that a double press or a bouncing
+  // button does not skip an item; 0 (or less): off.
+  int32_t goProtection = 0;
+
   bool operator==(const Settings&) const = default;
 };

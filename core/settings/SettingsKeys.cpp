@@ -55,6 +55,7 @@ constexpr std::array<SettingKey, kSettingCount> kKeys{{
     {S::VenueScreen, kVenue, "Screen", &Settings::venueScreen, true},
     {S::ShowLock, kVenue, "ShowLock", &Settings::showLock, true},
     {S::OfferResume, kVenue, "OfferResume", &Settings::offerResume, true},
+    {S::GoProtection, "Remote", "GoProtection", &Settings::goProtection, true},
 }};
 
 constexpr bool TableIsIndexedByBinding() {
@@ -106,6 +107,7 @@ constexpr std::array<Setting, kSettingCount> kReadOrder{{
     S::VenueScreen,
     S::ShowLock,
     S::OfferResume,
+    S::GoProtection,
 }};
 
 }  // namespace

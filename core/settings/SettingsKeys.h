@@ -49,9 +49,10 @@ enum class Setting : uint8_t {
   VenueScreen,
   ShowLock,
   OfferResume,
+  GoProtection,
 };
 
-inline constexpr std::size_t kSettingCount = 40;
+inline constexpr std::size_t kSettingCount = 41;
 
 // The field of Settings a key is read into and written from; its type is the key's: flags are
 // check boxes and show flags, numbers are item indexes, texts are edit fields.
