@@ -111,6 +111,8 @@ void ShowController::FloatingValueEntered(const std::string& value) {
 }
 
 void ShowController::Run(std::optional<Command> command) {
+  // A play inside the GO protection takes the steps of a key without a command.
+  if (command == Command::Play && !PlayAllowed()) command.reset();
   // One command at most; where it stands between the common steps matters.
   view_.ClearInfo();
   if (command) RunBeforeTheBounds(*command);

@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -50,6 +51,15 @@ class ShowController {
   void LockNoteGone();
   // The continuous show's pause has run out: the next item plays.
   void PauseElapsed();
+
+  enum class EndItemResult {
+    Ended,        // its processes are being ended; the show goes on as after any item's end
+    NonePlaying,  // no item plays
+    CannotEnd,    // the item was handed to a program already running: there is no process
+  };
+  // From the remote control: the playing item and the processes it started are ended (the wait
+  // for it returns once they are gone), and the journal says it was ended from the remote.
+  EndItemResult EndRunningItem();
   // Enter in the floating value window with `value`: the frame is laid out and shown.
   void FloatingValueEntered(const std::string& value);
   // The three saves of the close: settings and texts (as the program holds them, the show's
@@ -84,6 +94,10 @@ class ShowController {
   void PlayItem();
   void StartPause();
   void StopContinuousShow();
+  // Whether a play may go under GO protection, counted from when it was pressed (a key held
+  // back during an item counts from its press); a dropped one is journalled.
+  bool PlayAllowed();
+  std::chrono::steady_clock::time_point Now() const;
 
   Services& services_;
   ShowState& state_;
@@ -98,4 +112,11 @@ class ShowController {
   ShowLock lock_;
   // A chosen screen that is missing is journalled once a run, not at every item.
   bool screenMissingJournalled_ = false;
+  // The playing item's process while it is waited for.
+  platform::Process* playing_ = nullptr;
+  // The last item was handed to a program already running: nothing of it can be ended.
+  bool handedOver_ = false;
+  bool endedFromRemote_ = false;
+  // When the last play that went was pressed.
+  std::optional<std::chrono::steady_clock::time_point> lastPlay_;
 };

@@ -1,4 +1,5 @@
 #include <chrono>
+#include <utility>
 
 #include "base/ErrorReport.h"
 #include "core/show/ItemLaunch.h"
@@ -17,12 +18,28 @@ class ItemUnderWay {
  private:
   ItemRunner& runner_;
 };
+
+// Names the process being waited for as long as it lives.
+class PlayingNow {
+ public:
+  PlayingNow(platform::Process*& slot, platform::Process& process)
+      : slot_(slot), before_(std::exchange(slot, &process)) {}
+  ~PlayingNow() { slot_ = before_; }
+  PlayingNow(const PlayingNow&) = delete;
+  PlayingNow& operator=(const PlayingNow&) = delete;
+
+ private:
+  platform::Process*& slot_;
+  platform::Process* before_;
+};
 }  // namespace
 
 void ShowController::PlayItem() {
   // A tick must not start another item while this one is being opened or reported.
   const ItemUnderWay underWay(runner_);
   view_.HideEyeCheckCard();
+  handedOver_ = false;
+  endedFromRemote_ = false;
   // A copy: the show list window may change the list while the item plays.
   const std::string item = list_.Item(state_.showIndex);
   const int position = state_.showIndex + 1;
@@ -38,12 +55,18 @@ void ShowController::PlayItem() {
       services_.messages->ShowError(ErrorReportTitle(services_.exePath),
                                     ErrorReportText(opened.error));
   }
-  if (opened.process) runner_.WaitFor(*opened.process);
+  if (opened.process) {
+    const PlayingNow playing(playing_, *opened.process);
+    runner_.WaitFor(*opened.process);
+  } else if (opened.error.empty()) {
+    handedOver_ = true;
+  }
   if (journal && (opened.process || opened.error.empty()))
     journal->ItemEnded(position, item, opened.process ? opened.process->ExitStatus() : std::nullopt,
                        opened.process != nullptr,
                        std::chrono::duration_cast<std::chrono::milliseconds>(
-                           std::chrono::steady_clock::now() - started));
+                           std::chrono::steady_clock::now() - started),
+                       endedFromRemote_);
   // Releasing the process closes its handle.
 }
 
@@ -97,4 +120,32 @@ void ShowController::StopContinuousShow() {
   if (services_.journal && view_.PauseRunning())
     services_.journal->ContinuousStopped(state_.showIndex + 1, "A pressed");
   view_.StopPause();
+}
+
+ShowController::EndItemResult ShowController::EndRunningItem() {
+  if (playing_) {
+    if (!playing_->End()) return EndItemResult::CannotEnd;
+    endedFromRemote_ = true;
+    return EndItemResult::Ended;
+  }
+  return handedOver_ ? EndItemResult::CannotEnd : EndItemResult::NonePlaying;
+}
+
+std::chrono::steady_clock::time_point ShowController::Now() const {
+  return services_.clock ? services_.clock() : std::chrono::steady_clock::now();
+}
+
+bool ShowController::PlayAllowed() {
+  const auto pressed = runner_.HeldInputTime().value_or(Now());
+  const std::chrono::milliseconds protection(settings_.goProtection);
+  if (protection.count() > 0 && lastPlay_) {
+    const auto since = std::chrono::duration_cast<std::chrono::milliseconds>(pressed - *lastPlay_);
+    if (since < protection) {
+      if (services_.journal)
+        services_.journal->PlayDropped(state_.showIndex + 1, since, protection);
+      return false;
+    }
+  }
+  lastPlay_ = pressed;
+  return true;
 }

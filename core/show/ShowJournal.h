@@ -30,8 +30,12 @@ class ShowJournal {
   void WindowOpened();
   void ItemStarted(int position, const std::string& item);
   // `status`: the exit status, none when the system did not say or no process was waited for.
+  // `fromRemote`: the item was ended from the remote control, not by itself.
   void ItemEnded(int position, const std::string& item, std::optional<int> status, bool waited,
-                 std::chrono::milliseconds duration);
+                 std::chrono::milliseconds duration, bool fromRemote = false);
+  // A play came `since` after the last one, inside the GO protection of `protection`.
+  void PlayDropped(int position, std::chrono::milliseconds since,
+                   std::chrono::milliseconds protection);
   void ItemFailed(int position, const std::string& item, const std::string& message);
   void ContinuousStarted(int position);
   void ContinuousStopped(int position, const std::string& reason);
@@ -74,6 +78,7 @@ inline constexpr const char* kWindowOpened = "show window opened";
 inline constexpr const char* kItemStarted = "item started";
 inline constexpr const char* kItemEnded = "item ended";
 inline constexpr const char* kItemFailed = "item failed";
+inline constexpr const char* kPlayDropped = "play dropped";
 inline constexpr const char* kContinuousStarted = "continuous show started";
 inline constexpr const char* kContinuousStopped = "continuous show stopped";
 inline constexpr const char* kListLoaded = "list loaded";

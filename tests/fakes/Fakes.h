@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <functional>
@@ -82,7 +83,8 @@ class FakeShell : public platform::Shell {
       result.shownBySystem = errorShownBySystem;
       if (!startsDespiteError) return result;
     }
-    result.process = std::make_unique<RunningProcess>(runsFor, exitStatus);
+    if (handsOver) return result;
+    result.process = std::make_unique<RunningProcess>(runsFor, exitStatus, endable);
     return result;
   }
   std::vector<Launch> launches;
@@ -93,12 +95,14 @@ class FakeShell : public platform::Shell {
                                          // later command after its first could not start)
   std::chrono::milliseconds runsFor{0};  // how long a started item runs, in real time
   std::optional<int> exitStatus;         // how it ends; none: the system does not say
+  bool handsOver = false;  // the item goes to a program already running: no process, no error
+  bool endable = true;     // End ends it at once with status 143, as SIGTERM would
 
  private:
   class RunningProcess : public platform::Process {
    public:
-    RunningProcess(std::chrono::milliseconds runsFor, std::optional<int> status)
-        : end_(std::chrono::steady_clock::now() + runsFor), status_(status) {}
+    RunningProcess(std::chrono::milliseconds runsFor, std::optional<int> status, bool endable)
+        : end_(std::chrono::steady_clock::now() + runsFor), status_(status), endable_(endable) {}
     bool WaitFor(int milliseconds) override {
       const auto now = std::chrono::steady_clock::now();
       if (milliseconds < 0 || now + std::chrono::milliseconds(milliseconds) >= end_) {
@@ -109,9 +113,16 @@ class FakeShell : public platform::Shell {
       return false;
     }
     std::optional<int> ExitStatus() const override { return status_; }
+    bool End() override {
+      if (!endable_) return false;
+      end_ = std::min(end_, std::chrono::steady_clock::now());
+      status_ = 143;
+      return true;
+    }
 
    private:
     std::chrono::steady_clock::time_point end_;
     std::optional<int> status_;
+    bool endable_;
   };
 };
