@@ -34,18 +34,40 @@ class FakeMessageBoxes : public host::MessageBoxes {
  public:
   void ShowError(const std::string& title, const std::string& text) override {
     errors.emplace_back(title, text);
+    Stand(text);
   }
   void ShowWarning(const std::string& title, const std::string& text) override {
     warnings.emplace_back(title, text);
+    Stand(text);
   }
   bool AskYesNo(const std::string& title, const std::string& text) override {
     questions.emplace_back(title, text);
+    Stand(text);
     return answerYes;
   }
+  std::optional<std::string> StandingMessage() const override { return standing; }
+  bool CloseStandingMessage() override {
+    if (!standing) return false;
+    standing.reset();
+    ++closedFromOutside;
+    return true;
+  }
+  // Runs while a box stands, as the event loop of a modal box would run other work.
+  std::function<void()> whileStanding;
+  std::optional<std::string> standing;  // the box's text while it stands
+  int closedFromOutside = 0;
   std::vector<std::pair<std::string, std::string>> errors;
   std::vector<std::pair<std::string, std::string>> warnings;
   std::vector<std::pair<std::string, std::string>> questions;
   bool answerYes = false;
+
+ private:
+  void Stand(const std::string& text) {
+    if (!whileStanding) return;
+    const std::optional<std::string> under = std::exchange(standing, text);
+    whileStanding();
+    standing = under;
+  }
 };
 
 // Counts like the system counter and records every call (true: show).
