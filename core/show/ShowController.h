@@ -5,6 +5,8 @@
 #include <string>
 
 #include "core/Services.h"
+#include "core/remote/RemoteCommands.h"
+#include "core/remote/RemoteState.h"
 #include "core/settings/ProgramFiles.h"
 #include "core/show/Commands.h"
 #include "core/show/ItemRunner.h"
@@ -60,6 +62,13 @@ class ShowController {
   // From the remote control: the playing item and the processes it started are ended (the wait
   // for it returns once they are gone), and the journal says it was ended from the remote.
   EndItemResult EndRunningItem();
+  // A command from the remote control, run as its key would be but never held back by the show
+  // lock. Refused while a message box stands over the show (but for state, ending the item and
+  // closing the message), and a play or step while an item plays: never queued. A stop during an
+  // item keeps the pause after it from starting. Throws as Run does.
+  RemoteResult RunRemote(const RemoteCommand& command);
+  // Where the show stands now.
+  RemoteState StateForRemote() const;
   // Enter in the floating value window with `value`: the frame is laid out and shown.
   void FloatingValueEntered(const std::string& value);
   // The three saves of the close: settings and texts (as the program holds them, the show's
@@ -73,6 +82,8 @@ class ShowController {
   bool Continuing() const { return view_.PauseRunning(); }
 
  private:
+  // The command between the steps every key takes; `fromRemote` for the journal.
+  void RunSteps(std::optional<Command> command, bool fromRemote = false);
   void RunBeforeTheBounds(Command command);
   void FirstActivationSteps();
   // What the journal says of the run before this one, read before this run writes to it.
@@ -93,7 +104,7 @@ class ShowController {
   void PlayStep();
   void PlayItem();
   void StartPause();
-  void StopContinuousShow();
+  void StopContinuousShow(const char* reason);
   // Whether a play may go under GO protection, counted from when it was pressed (a key held
   // back during an item counts from its press); a dropped one is journalled.
   bool PlayAllowed();
@@ -117,6 +128,11 @@ class ShowController {
   // The last item was handed to a program already running: nothing of it can be ended.
   bool handedOver_ = false;
   bool endedFromRemote_ = false;
+  // When the item under way started; none while no item is.
+  std::optional<std::chrono::steady_clock::time_point> itemSince_;
+  // The remote stopped the continuous show during an item: no pause after it. The position the
+  // show stands at then, for the journal.
+  std::optional<int32_t> stopWhenItemEnds_;
   // When the last play that went was pressed.
   std::optional<std::chrono::steady_clock::time_point> lastPlay_;
 };

@@ -1,4 +1,5 @@
 #include <chrono>
+#include <optional>
 #include <utility>
 
 #include "base/ErrorReport.h"
@@ -7,16 +8,26 @@
 #include "core/show/ShowJournal.h"
 
 namespace {
-// Tells the runner an item is under way for as long as it lives, also when an error ends it.
+// Tells the runner an item is under way for as long as it lives, also when an error ends it, and
+// keeps in `since` when it started.
 class ItemUnderWay {
  public:
-  explicit ItemUnderWay(ItemRunner& runner) : runner_(runner) { runner_.ItemStarting(); }
-  ~ItemUnderWay() { runner_.ItemDone(); }
+  using TimePoint = std::chrono::steady_clock::time_point;
+  ItemUnderWay(ItemRunner& runner, std::optional<TimePoint>& since, TimePoint now)
+      : runner_(runner), since_(since), before_(std::exchange(since, now)) {
+    runner_.ItemStarting();
+  }
+  ~ItemUnderWay() {
+    runner_.ItemDone();
+    since_ = before_;
+  }
   ItemUnderWay(const ItemUnderWay&) = delete;
   ItemUnderWay& operator=(const ItemUnderWay&) = delete;
 
  private:
   ItemRunner& runner_;
+  std::optional<TimePoint>& since_;
+  std::optional<TimePoint> before_;
 };
 
 // Names the process being waited for as long as it lives.
@@ -36,10 +47,11 @@ class PlayingNow {
 
 void ShowController::PlayItem() {
   // A tick must not start another item while this one is being opened or reported.
-  const ItemUnderWay underWay(runner_);
+  const ItemUnderWay underWay(runner_, itemSince_, Now());
   view_.HideEyeCheckCard();
   handedOver_ = false;
   endedFromRemote_ = false;
+  stopWhenItemEnds_.reset();
   // A copy: the show list window may change the list while the item plays.
   const std::string item = list_.Item(state_.showIndex);
   const int position = state_.showIndex + 1;
@@ -113,12 +125,19 @@ void ShowController::PauseElapsed() {
 }
 
 void ShowController::StartPause() {
+  // The remote's stop during the item: the pause that would follow it does not start.
+  if (const std::optional<int32_t> position = std::exchange(stopWhenItemEnds_, std::nullopt)) {
+    if (services_.journal)
+      services_.journal->ContinuousStopped(*position, "stopped from the remote");
+    view_.StopPause();
+    return;
+  }
   view_.StartPause(kPauseMs);
 }
 
-void ShowController::StopContinuousShow() {
+void ShowController::StopContinuousShow(const char* reason) {
   if (services_.journal && view_.PauseRunning())
-    services_.journal->ContinuousStopped(state_.showIndex + 1, "A pressed");
+    services_.journal->ContinuousStopped(state_.showIndex + 1, reason);
   view_.StopPause();
 }
 

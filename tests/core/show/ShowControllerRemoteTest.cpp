@@ -1,5 +1,6 @@
-// What the remote control asks of the show beyond the keys: ending the playing item, and GO
-// protection against plays that come too close after each other.
+// What the remote control asks of the show: its commands run as keys but refused rather than held
+// back, the state it reads, ending the playing item, and GO protection against plays that come
+// too close after each other.
 #include <chrono>
 
 #include "ShowControllerFixture.h"
@@ -16,7 +17,19 @@ class Remote : public ShowControllerTest {
     services.clock = [this] { return now; };
   }
   std::chrono::steady_clock::time_point now{std::chrono::hours(1)};
+
+  RemoteResult Send(Command command) {
+    return controller.RunRemote({RemoteAction::Show, command, 0});
+  }
+  RemoteResult Send(RemoteAction action, int32_t position = 0) {
+    return controller.RunRemote({action, Command::Play, position});
+  }
 };
+
+// "done" or "refused: <reason>".
+std::string Said(const RemoteResult& result) {
+  return result.done ? "done" : "refused: " + result.reason;
+}
 
 }  // namespace
 
@@ -109,4 +122,162 @@ TEST_F(Remote, GoProtectionDropsAPlayTooCloseToTheLastOneAndJournalsIt) {
 TEST_F(Remote, WithoutGoProtectionEveryPlayGoesEvenAtTheSameInstant) {
   for (int i = 0; i < 3; ++i) Press(Key::Space);
   EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi", "c.avi"}));
+}
+
+TEST_F(Remote, CommandsRunAsTheirKeysButPastTheShowLock) {
+  values.settings.showLock = true;
+  EXPECT_EQ(Said(Send(Command::NextItem)), "done");
+  EXPECT_EQ(state.showIndex, 1);
+  EXPECT_EQ(Info(), "2 b.avi | 2 b.avi");
+  EXPECT_EQ(Said(Send(Command::Play)), "done");
+  EXPECT_EQ(Played(), (std::vector<std::string>{"b.avi"}));
+  EXPECT_TRUE(view.lockNote.empty());
+  EXPECT_EQ(Said(Send(Command::EndOfShow)), "done");
+  EXPECT_EQ(Calls().back(), "marker purple");
+  EXPECT_EQ(Said(Send(Command::ToggleHelp)), "done");
+  EXPECT_TRUE(state.helpVisible);
+  Calls();
+  // What opens a window or ends the program is no remote command, whatever reaches here.
+  for (const Command command : {Command::OpenShowList, Command::OpenShowOptions,
+                                Command::ToggleFloatingValueWindow, Command::Close})
+    EXPECT_EQ(Said(Send(command)), "refused: not a command of the remote");
+  EXPECT_TRUE(Calls().empty());
+}
+
+TEST_F(Remote, PlaysAndStepsAreRefusedWhileAnItemPlaysAndNothingIsQueued) {
+  shell.runsFor = 0ms;
+  std::vector<std::string> said;
+  std::optional<RemoteState> during;
+  runner.whilePlaying = [&] {
+    now += 2500ms;
+    for (const Command command : {Command::Play, Command::NextItem, Command::PreviousItem,
+                                  Command::FirstItem, Command::EndOfShow})
+      said.push_back(Said(Send(command)));
+    said.push_back(Said(Send(RemoteAction::GoTo, 3)));
+    said.push_back(Said(Send(Command::ToggleHelp)));  // a display toggle goes at once
+    during = Send(RemoteAction::State).state;
+  };
+  Press(Key::Space);
+  const std::string refused = "refused: an item is playing";
+  EXPECT_EQ(said, (std::vector<std::string>{refused, refused, refused, refused, refused, refused,
+                                            "done"}));
+  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi"}));
+  EXPECT_EQ(state.showIndex, 1);
+  ASSERT_TRUE(during);
+  EXPECT_TRUE(during->playing);
+  EXPECT_EQ(during->playingFor, 2500ms);
+  EXPECT_EQ(during->position, 1);
+  EXPECT_EQ(during->currentItem, "a.avi");
+  EXPECT_EQ(during->nextItem, "b.avi");
+  EXPECT_FALSE(during->continuous);
+  const RemoteState after = controller.StateForRemote();
+  EXPECT_FALSE(after.playing);
+  EXPECT_EQ(after.playingFor, 0ms);
+  // Once it has ended, the same commands go.
+  EXPECT_EQ(Said(Send(Command::Play)), "done");
+  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi", "b.avi"}));
+}
+
+TEST_F(Remote, GotoCountsFromOneAndStaysInsideTheList) {
+  EXPECT_EQ(Said(Send(RemoteAction::GoTo, 3)), "done");
+  EXPECT_EQ(state.showIndex, 2);
+  EXPECT_EQ(Info(), "3 c.avi | 3 c.avi");
+  EXPECT_EQ(Calls().back(), "marker gray");
+  EXPECT_EQ(Said(Send(RemoteAction::GoTo, 1)), "done");
+  EXPECT_EQ(state.showIndex, 0);
+  for (const int32_t position : {4, 0, -1, 2147483647})
+    EXPECT_EQ(Said(Send(RemoteAction::GoTo, position)),
+              "refused: there is no item " + std::to_string(position) + ": the list holds 3");
+  EXPECT_EQ(state.showIndex, 0);
+  EXPECT_TRUE(Played().empty());
+  list.Assign({});
+  EXPECT_EQ(Said(Send(RemoteAction::GoTo, 1)), "refused: there is no item 1: the list holds 0");
+}
+
+TEST_F(Remote, TheStateSaysWhereTheShowStandsAndWhatComesNext) {
+  RemoteState state0 = Send(RemoteAction::State).state.value();
+  EXPECT_EQ(state0.position, 1);
+  EXPECT_EQ(state0.count, 3);
+  EXPECT_EQ(state0.currentItem, "a.avi");
+  EXPECT_EQ(state0.nextItem, "b.avi");
+  EXPECT_FALSE(state0.playing || state0.continuous || state0.loopAll || state0.message);
+  EXPECT_EQ(Send(RemoteAction::Subscribe).state, state0);
+
+  Send(RemoteAction::GoTo, 3);
+  EXPECT_EQ(controller.StateForRemote().nextItem, "");
+  values.settings.loopAll = true;
+  EXPECT_EQ(controller.StateForRemote().nextItem, "a.avi") << "Loop All starts again";
+  values.settings.loopAll = false;
+  Send(Command::EndOfShow);
+  const RemoteState end = controller.StateForRemote();
+  EXPECT_EQ(end.position, 4);
+  EXPECT_EQ(end.currentItem, "");
+  EXPECT_EQ(end.nextItem, "");
+}
+
+TEST_F(Remote, AFailedItemsMessageIsInTheStateBlocksCommandsAndIsClosedFromTheRemote) {
+  values.settings.continuousMode = true;
+  shell.error = "It could not be started";
+  std::optional<RemoteState> standing;
+  std::vector<std::string> said;
+  messages.whileStanding = [&] {
+    standing = controller.StateForRemote();
+    said.push_back(Said(Send(Command::Play)));
+    said.push_back(Said(Send(Command::ToggleHelp)));
+    said.push_back(Said(Send(RemoteAction::CloseMessage)));
+    EXPECT_FALSE(messages.standing);
+  };
+  Press(Key::Space);
+  ASSERT_TRUE(standing);
+  ASSERT_TRUE(standing->message);
+  EXPECT_NE(standing->message->find("It could not be started"), std::string::npos);
+  const std::string blocked = "refused: a message stands over the show: close it first";
+  EXPECT_EQ(said, (std::vector<std::string>{blocked, blocked, "done"}));
+  EXPECT_EQ(messages.closedFromOutside, 1);
+  EXPECT_FALSE(controller.StateForRemote().message);
+  EXPECT_EQ(Said(Send(RemoteAction::CloseMessage)), "refused: no message stands over the show");
+}
+
+TEST_F(Remote, AStopDuringAnItemKeepsThePauseAfterItFromStarting) {
+  UseJournal();
+  values.settings.continuousMode = true;
+  std::vector<std::string> said;
+  bool continuousBefore = false;
+  runner.whilePlaying = [&] {
+    continuousBefore = controller.StateForRemote().continuous;
+    const RemoteResult stop = Send(Command::StopContinuousShow);
+    said.push_back(Said(stop) + " " + stop.reason);
+    said.push_back(controller.StateForRemote().continuous ? "continuous" : "stopping");
+  };
+  Press(Key::Space);
+  EXPECT_TRUE(continuousBefore) << "the pause follows the item";
+  EXPECT_EQ(said, (std::vector<std::string>{"done the continuous show stops when the item ends",
+                                            "stopping"}));
+  EXPECT_FALSE(view.pausing);
+  EXPECT_EQ(Events().back(), "continuous show stopped|2|stopped from the remote|");
+  // The next play starts the continuous show again.
+  runner.whilePlaying = nullptr;
+  Press(Key::Space);
+  EXPECT_TRUE(view.pausing);
+  EXPECT_EQ(Said(Send(Command::StopContinuousShow)), "done");
+  EXPECT_FALSE(view.pausing);
+  EXPECT_EQ(Events().back(), "continuous show stopped|3|stopped from the remote|");
+}
+
+TEST_F(Remote, APlayInsideGoProtectionIsRefusedWithTheReason) {
+  values.settings.goProtection = 1000;
+  EXPECT_EQ(Said(Send(Command::Play)), "done");
+  now += 300ms;
+  EXPECT_EQ(Said(Send(Command::Play)),
+            "refused: dropped by GO protection: too soon after the last play");
+  Press(Key::Space);  // a key is measured against the remote's play too
+  EXPECT_EQ(Played(), (std::vector<std::string>{"a.avi"}));
+}
+
+using RemoteBeforeTheShow = ShowControllerTest;
+
+TEST_F(RemoteBeforeTheShow, NothingRunsBeforeTheShowWindowHasOpened) {
+  EXPECT_EQ(Said(controller.RunRemote({RemoteAction::State, Command::Play, 0})),
+            "refused: the show window has not opened yet");
+  EXPECT_TRUE(log.empty());
 }
