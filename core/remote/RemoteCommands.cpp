@@ -2,13 +2,11 @@
 
 #include <charconv>
 #include <cmath>
-#include <limits>
+#include <system_error>
 
 namespace {
 
 constexpr std::string_view kGoToName = "goto";
-// Nine digits at most: every such number fits an int32.
-constexpr size_t kMaxPositionDigits = 9;
 
 RemoteRequest Refused(std::string reason) {
   return {std::nullopt, std::move(reason)};
@@ -24,12 +22,14 @@ const RemoteName* FindName(std::string_view name) {
   return nullptr;
 }
 
+// Digits only, as an int32 holds them: no sign, no spaces, nothing after.
 std::optional<int32_t> PositionFromText(std::string_view text) {
-  if (text.empty() || text.size() > kMaxPositionDigits) return std::nullopt;
-  int32_t value = 0;
+  if (text.empty()) return std::nullopt;
   for (const char c : text)
     if (c < '0' || c > '9') return std::nullopt;
-  std::from_chars(text.data(), text.data() + text.size(), value);
+  int32_t value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
 }
 

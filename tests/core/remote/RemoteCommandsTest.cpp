@@ -64,6 +64,7 @@ TEST(RemoteCommands, GotoTakesAWholeNumberFromOneAsAnyOfTheThreeTypes) {
   EXPECT_EQ(Osc("/quadrel/goto", {3.0f}).command, GoTo(3));
   EXPECT_EQ(Osc("/quadrel/goto", {std::string("012")}).command, GoTo(12));
   EXPECT_EQ(CommandFromHttp("POST", "/api/goto/42?token=x").command, GoTo(42));
+  EXPECT_EQ(CommandFromHttp("POST", "/api/goto/2147483647").command, GoTo(2147483647));
   const std::vector<OscArgument> bad = {int32_t{0},
                                         int32_t{-1},
                                         2.5f,
@@ -75,7 +76,7 @@ TEST(RemoteCommands, GotoTakesAWholeNumberFromOneAsAnyOfTheThreeTypes) {
                                         std::string("+3"),
                                         std::string("3 "),
                                         std::string("3.0"),
-                                        std::string("1234567890")};
+                                        std::string("2147483648")};
   for (const OscArgument& argument : bad)
     EXPECT_EQ(Osc("/quadrel/goto", {argument}).refusal,
               "/quadrel/goto needs an item number: a whole number from 1 up")
