@@ -51,13 +51,17 @@ std::string Json(const std::string& bytes) {
   return JsonString(TextForRemote(bytes));
 }
 
+// A reason is the program's own words with what the client sent: UTF-8 already, or repaired.
+std::string JsonReason(std::string_view text) {
+  return JsonString(RepairUtf8(text));
+}
+
 OscMessage Field(std::string_view field, OscArgument value) {
   return {std::string(kOscReplyPrefix) + "state/" + std::string(field), {std::move(value)}};
 }
 
 // UTF-8 for an OSC string, which ends at its first NUL.
-std::string OscText(const std::string& bytes) {
-  const std::string text = TextForRemote(bytes);
+std::string NoNul(const std::string& text) {
   std::string out;
   for (const char c : text) {
     if (c == '\0')
@@ -66,6 +70,10 @@ std::string OscText(const std::string& bytes) {
       out += c;
   }
   return out;
+}
+
+std::string OscText(const std::string& bytes) {
+  return NoNul(TextForRemote(bytes));
 }
 
 }  // namespace
@@ -106,9 +114,9 @@ std::string StateJson(const RemoteState& state) {
 }
 
 std::string ResultJson(std::string_view name, const RemoteResult& result) {
-  std::string out = "{\"command\":" + Json(std::string(name));
+  std::string out = "{\"command\":" + JsonReason(name);
   out += ",\"done\":" + Bool(result.done);
-  out += ",\"reason\":" + Json(result.reason);
+  out += ",\"reason\":" + JsonReason(result.reason);
   if (result.state) out += ",\"state\":" + StateJson(*result.state);
   return out + "}";
 }
@@ -134,6 +142,6 @@ OscMessage OscReply(std::string_view name, const RemoteResult& result) {
   OscMessage reply;
   reply.address = std::string(kOscReplyPrefix) + std::string(name.empty() ? "error" : name);
   reply.arguments.emplace_back(std::string(result.done ? "ok" : "refused"));
-  if (!result.reason.empty()) reply.arguments.emplace_back(OscText(result.reason));
+  if (!result.reason.empty()) reply.arguments.emplace_back(NoNul(RepairUtf8(result.reason)));
   return reply;
 }

@@ -6,9 +6,10 @@
 #include "core/remote/RemoteCommands.h"
 #include "core/remote/RemoteState.h"
 
-// Replies leave as UTF-8: texts the program holds in the system's 8-bit form are converted, and
-// bytes that are still no UTF-8 (a Linux file name may be any bytes) become U+FFFD each, so a
-// client never gets text it cannot decode.
+// Replies leave as UTF-8: texts the program holds (items, messages) are in the system's 8-bit
+// form and are converted, and bytes that are still no UTF-8 (a Linux file name may be any bytes)
+// become U+FFFD each, so a client never gets text it cannot decode. Reasons are the program's own
+// words with what the client sent, and are only repaired.
 std::string TextForRemote(const std::string& bytes);
 // Well-formed UTF-8 (no overlong forms, no surrogates, nothing past U+10FFFF): every byte that
 // does not begin a well-formed sequence is replaced by U+FFFD.

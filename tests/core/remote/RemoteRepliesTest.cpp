@@ -1,4 +1,5 @@
 // The remote's replies: the state as JSON and as OSC fields, with texts that are always UTF-8.
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,7 +28,10 @@ TEST(RemoteReplies, InvalidUtf8BecomesOneReplacementAByteAndValidTextStays) {
   // Valid: ASCII with NUL and DEL, two-, three- and four-byte forms, the last code point.
   const std::string valid = std::string("a\0\x7F", 3) + "\xC3\xA9\xE2\x82\xAC\xF4\x8F\xBF\xBF";
   EXPECT_EQ(RepairUtf8(valid), valid);
-  EXPECT_EQ(TextForRemote("caf\xE9.avi"), "caf" + kFffd + ".avi");  // Latin-1
+  // An item in the system's 8-bit form: converted where the system has a code page (Windows),
+  // repaired where file names are bytes.
+  EXPECT_THAT(TextForRemote("caf\xE9.avi"),
+              ::testing::AnyOf("caf\xC3\xA9.avi", "caf" + kFffd + ".avi"));
   // Overlong, a surrogate, past U+10FFFF, no lead byte; cut short in the middle and at the end.
   EXPECT_EQ(RepairUtf8("\xC0\xAF|\xED\xA0\x80|\xF4\x90\x80\x80|\xF5|\xE2\x82y|x\xE2\x82"),
             kFffd + kFffd + "|" + kFffd + kFffd + kFffd + "|" + kFffd + kFffd + kFffd + kFffd +
@@ -43,9 +47,8 @@ TEST(RemoteReplies, JsonEscapesOddTextsAndStaysValid) {
   odd.currentItem = std::string("a\tb\x01\x7F\0z\xFF", 8);
   odd.message = "It failed:\r\n";
   const std::string json = StateJson(odd);
-  EXPECT_NE(json.find("\"current\":\"a\\tb\\u0001\\u007f\\u0000z" + kFffd + "\""),
-            std::string::npos)
-      << json;
+  EXPECT_NE(json.find("\"current\":\"a\\tb\\u0001\\u007f\\u0000z"), std::string::npos) << json;
+  EXPECT_EQ(RepairUtf8(json), json);
   EXPECT_NE(json.find("\"message\":\"It failed:\\r\\n\"}"), std::string::npos) << json;
   EXPECT_EQ(ResultJson("state", {true, "", Sample()}),
             "{\"command\":\"state\",\"done\":true,\"reason\":\"\",\"state\":" +
