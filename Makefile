@@ -4,14 +4,12 @@
 
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
-# ON links the remote control's libraries.
-QUADREL_REMOTE ?= OFF
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# Building and running the presenter; the remote control's servers use Qt HttpServer, Qt
-# WebSockets and liblo (OSC).
+# Building and running the presenter; the remote control's servers use Qt WebSockets and liblo
+# (OSC).
 RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libglib2.0-dev shared-mime-info \
-  fonts-liberation qt6-httpserver-dev qt6-websockets-dev liblo-dev
+  fonts-liberation qt6-websockets-dev liblo-dev
 # The real Bino 2 player the end-to-end tests build (tools/build-bino.sh) and play scripts with,
 # and ffmpeg for their test clip.
 BINO_PACKAGES := qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
@@ -58,12 +56,12 @@ deps-clang:
 
 # The presenter and quadrel-check only.
 build: deps
-	cmake --preset linux -DQUADREL_TESTS=OFF -DQUADREL_BENCH=OFF -DQUADREL_REMOTE=$(QUADREL_REMOTE)
+	cmake --preset linux -DQUADREL_TESTS=OFF -DQUADREL_BENCH=OFF
 	cmake --build --preset linux -j $(JOBS) --target quadrel quadrel-check
 
 # Everything of the Linux lane: the program, its tests and benchmarks.
 build-tests: deps-test
-	cmake --preset linux -DQUADREL_TESTS=ON -DQUADREL_BENCH=ON -DQUADREL_REMOTE=$(QUADREL_REMOTE)
+	cmake --preset linux -DQUADREL_TESTS=ON -DQUADREL_BENCH=ON
 	cmake --build --preset linux -j $(JOBS)
 
 # The Windows core lane: quadrel_core and its tests, run under Wine.
