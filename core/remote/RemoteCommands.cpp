@@ -90,8 +90,18 @@ RemoteRequest CommandFromOsc(const OscMessage& message) {
                      std::to_string(count) + ")");
     return GoTo(PositionFromArgument(message.arguments[0]), address);
   }
+  // Buttons of control surfaces send their state with the address: 1 when pressed, 0 when
+  // released. The press runs the command; the release must not run it a second time.
+  if (count == 1 && !std::holds_alternative<std::string>(message.arguments[0])) {
+    const OscArgument& state = message.arguments[0];
+    const bool pressed = std::holds_alternative<int32_t>(state) ? std::get<int32_t>(state) != 0
+                                                                : std::get<float>(state) != 0.0f;
+    if (!pressed) return Refused(address + " with 0 is a button's release: it runs nothing");
+    return Accepted(CommandOf(*entry));
+  }
   if (count != 0)
-    return Refused(address + " takes no arguments (got " + std::to_string(count) + ")");
+    return Refused(address + " takes no arguments, or a button's state (got " +
+                   std::to_string(count) + ")");
   return Accepted(CommandOf(*entry));
 }
 

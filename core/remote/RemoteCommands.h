@@ -77,7 +77,8 @@ struct RemoteRequest {
   std::string refusal;  // not empty exactly when there is no command
 };
 
-// /quadrel/<name> with no arguments, or /quadrel/goto with one: an int32, a float or a string
+// /quadrel/<name> with no arguments or with a button's state (a number: not 0 runs the command,
+// 0, the release, is refused), or /quadrel/goto with one: an int32, a float or a string
 // that holds a whole number of at least 1 (control surfaces send numbers as any of the three).
 // Addresses are matched exactly; OSC's address patterns are refused, so that no wildcard sent by
 // mistake can run every command at once.

@@ -89,7 +89,10 @@ TEST(RemoteCommands, GotoTakesAWholeNumberFromOneAsAnyOfTheThreeTypes) {
 }
 
 TEST(RemoteCommands, BadRequestsAreRefusedWithTheirReason) {
-  EXPECT_EQ(Osc("/quadrel/go", {int32_t{1}}).refusal, "/quadrel/go takes no arguments (got 1)");
+  EXPECT_EQ(Osc("/quadrel/go", {std::string("1")}).refusal,
+            "/quadrel/go takes no arguments, or a button's state (got 1)");
+  EXPECT_EQ(Osc("/quadrel/next", {1.0f, 1.0f}).refusal,
+            "/quadrel/next takes no arguments, or a button's state (got 2)");
   // Exact spelling only: other programs' files must keep working the same way.
   for (const std::string& address : std::vector<std::string>{
            "/quadrel/GO", "/quadrel/go/", "/quadrel/toggle", "/quadrel/", "/quadrel/go\n"})
@@ -107,4 +110,12 @@ TEST(RemoteCommands, BadRequestsAreRefusedWithTheirReason) {
   EXPECT_EQ(CommandFromHttp("POST", "/api/go/").refusal, "no such command: /api/go/");
   EXPECT_EQ(CommandFromHttp("POST", "/quadrel/go").refusal,
             "not a path of the API (they start with /api/)");
+}
+
+TEST(RemoteCommands, AButtonsPressRunsItsCommandAndItsReleaseDoesNot) {
+  for (const OscArgument& pressed : std::vector<OscArgument>{int32_t{1}, 1.0f, 0.5f, int32_t{-1}})
+    EXPECT_EQ(Osc("/quadrel/go", {pressed}).command, Osc("/quadrel/go").command) << pressed.index();
+  for (const OscArgument& released : std::vector<OscArgument>{int32_t{0}, 0.0f, -0.0f})
+    EXPECT_EQ(Osc("/quadrel/go", {released}).refusal,
+              "/quadrel/go with 0 is a button's release: it runs nothing");
 }
