@@ -99,6 +99,10 @@ void ShowJournal::PlayDropped(int position, std::chrono::milliseconds since,
         {}, {});
 }
 
+void ShowJournal::RemoteNote(const std::string& what, const std::string& peer) {
+  Write(journal_event::kRemote, 0, what, {}, peer);
+}
+
 void ShowJournal::ContinuousStarted(int position) {
   Write(journal_event::kContinuousStarted, position, {}, {}, {});
 }

@@ -49,6 +49,9 @@ class ShowJournal {
   void ShowResumed(int position, const std::string& item);
   // The chosen screen `number` is not connected; the primary one is covered instead.
   void ScreenMissing(int number);
+  // The remote control's servers: listening, refusing a sender, input they could not read.
+  // `what` is the remote's own line; `peer` the address it concerns, if any.
+  void RemoteNote(const std::string& what, const std::string& peer);
   void ProgramClosed();
 
   const std::string& Path() const { return path_; }
@@ -86,5 +89,6 @@ inline constexpr const char* kListSaved = "list saved";
 inline constexpr const char* kListCutShort = "list cut short";
 inline constexpr const char* kShowResumed = "show resumed";
 inline constexpr const char* kScreenMissing = "screen not connected";
+inline constexpr const char* kRemote = "remote";
 inline constexpr const char* kProgramClosed = "program closed";
 }  // namespace journal_event
