@@ -7,6 +7,8 @@
 namespace {
 
 constexpr std::string_view kGoToName = "goto";
+// Below it a number is a button's state, not a port to answer at.
+constexpr int32_t kLowestReplyPort = 1024;
 
 RemoteRequest Refused(std::string reason) {
   return {std::nullopt, std::move(reason)};
@@ -92,6 +94,16 @@ RemoteRequest CommandFromOsc(const OscMessage& message) {
   }
   // Buttons of control surfaces send their state with the address: 1 when pressed, 0 when
   // released. The press runs the command; the release must not run it a second time.
+  const bool answers =
+      entry->action == RemoteAction::State || entry->action == RemoteAction::Subscribe;
+  if (answers && count == 1) {
+    const std::optional<int32_t> port = PositionFromArgument(message.arguments[0]);
+    if (port && *port >= kLowestReplyPort && *port <= 65535) {
+      RemoteCommand command = CommandOf(*entry);
+      command.replyPort = *port;
+      return Accepted(command);
+    }
+  }
   if (count == 1 && !std::holds_alternative<std::string>(message.arguments[0])) {
     const OscArgument& state = message.arguments[0];
     const bool pressed = std::holds_alternative<int32_t>(state) ? std::get<int32_t>(state) != 0

@@ -24,6 +24,9 @@ struct RemoteCommand {
   RemoteAction action = RemoteAction::State;
   Command command = Command::Play;  // for Show
   int32_t position = 0;             // for GoTo; at least 1
+  // For State and Subscribe by OSC: the port at the sender's address to answer at (tools and
+  // desks often send from one port and listen at another); 0: the port it was sent from.
+  int32_t replyPort = 0;
   bool operator==(const RemoteCommand&) const = default;
 };
 
@@ -78,7 +81,8 @@ struct RemoteRequest {
 };
 
 // /quadrel/<name> with no arguments or with a button's state (a number: not 0 runs the command,
-// 0, the release, is refused), or /quadrel/goto with one: an int32, a float or a string
+// 0, the release, is refused; for state and subscribe a number from 1024 up is the port to
+// answer at instead), or /quadrel/goto with one: an int32, a float or a string
 // that holds a whole number of at least 1 (control surfaces send numbers as any of the three).
 // Addresses are matched exactly; OSC's address patterns are refused, so that no wildcard sent by
 // mistake can run every command at once.

@@ -53,7 +53,8 @@ void OscServer::ReadSome() {
   for (int i = 0; i < kReadsPerTurn && socket_.hasPendingDatagrams(); ++i) {
     const QNetworkDatagram datagram = socket_.receiveDatagram();
     if (datagram.isValid())
-      Receive(datagram.data(), datagram.senderAddress(), static_cast<quint16>(datagram.senderPort()));
+      Receive(datagram.data(), datagram.senderAddress(),
+              static_cast<quint16>(datagram.senderPort()));
   }
   if (socket_.hasPendingDatagrams()) moreToRead_.start();
 }
@@ -89,15 +90,16 @@ void OscServer::Receive(const QByteArray& bytes, const QHostAddress& sender, qui
     }
     const RemoteCommand& command = *request.command;
     const std::string name(RemoteNameOf(command));
+    const quint16 answerAt = command.replyPort ? static_cast<quint16>(command.replyPort) : port;
     if (command.action == RemoteAction::Subscribe) {
-      Subscribe(sender, port);
+      Subscribe(sender, answerAt);
       continue;
     }
     const RemoteResult result = hooks_.run(command, Text(sender));
     if (result.state && command.action == RemoteAction::State)
-      SendState(*result.state, sender, port);
+      SendState(*result.state, sender, answerAt);
     else
-      Send(OscReply(name, result), sender, port);
+      Send(OscReply(name, result), sender, answerAt);
   }
 }
 
@@ -118,8 +120,7 @@ void OscServer::Subscribe(const QHostAddress& sender, quint16 port) {
     subscribers_.push_back({sender, port, until});
     hooks_.subscribersChanged();
   }
-  Send(OscReply("subscribe", RemoteResult{true, "renew within 60 s", std::nullopt}), sender,
-       port);
+  Send(OscReply("subscribe", RemoteResult{true, "renew within 60 s", std::nullopt}), sender, port);
   SendState(hooks_.state(), sender, port);
 }
 

@@ -17,9 +17,8 @@ std::chrono::steady_clock::time_point Now(const Services& services) {
 }
 
 bool UsablePin(const std::string& pin) {
-  return pin.size() >= 6 && std::all_of(pin.begin(), pin.end(), [](char c) {
-           return c >= '0' && c <= '9';
-         });
+  return pin.size() >= 6 &&
+         std::all_of(pin.begin(), pin.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::vector<QHostAddress> Senders(const std::string& list) {
@@ -51,10 +50,9 @@ RemoteServer::RemoteServer(Services& services, ShowController& controller, Setti
 RemoteServer::~RemoteServer() = default;
 
 void RemoteServer::Apply() {
-  if (settings_.remoteEnabled && settings_.remotePin.empty())
-    settings_.remotePin = DrawRemotePin();
-  const Listening wanted{settings_.remoteEnabled, settings_.remoteListen,
-                         settings_.remoteOscPort, settings_.remoteWebPort};
+  if (settings_.remoteEnabled && settings_.remotePin.empty()) settings_.remotePin = DrawRemotePin();
+  const Listening wanted{settings_.remoteEnabled, settings_.remoteListen, settings_.remoteOscPort,
+                         settings_.remoteWebPort};
   const bool pinChanged = settings_.remotePin != appliedPin_;
   if (pinChanged) {
     appliedPin_ = settings_.remotePin;
@@ -145,8 +143,8 @@ void RemoteServer::UpdateStatus() {
     const QString host = address.protocol() == QAbstractSocket::IPv6Protocol
                              ? '[' + address.toString() + ']'
                              : address.toString();
-    status.webAddress = "http://" + host.toStdString() + ":" +
-                        std::to_string(settings_.remoteWebPort) + "/";
+    status.webAddress =
+        "http://" + host.toStdString() + ":" + std::to_string(settings_.remoteWebPort) + "/";
   }
   status.clients = (osc_ ? osc_->Subscribers() : 0) + (web_ ? web_->EventClients() : 0);
   const bool listeners = status.clients > 0;

@@ -125,22 +125,21 @@ void WebServer::ReadRequest(QTcpSocket* socket) {
     case HeadStatus::Complete:
       break;
   }
-  HttpApiContext context{access_,
-                         peer,
-                         PlainAddress(socket->localAddress()),
-                         socket->localPort(),
-                         [this, &peer](const RemoteCommand& command) {
-                           return hooks_.run(command, peer);
-                         },
-                         hooks_.state,
-                         page_};
+  HttpApiContext context{
+      access_,
+      peer,
+      PlainAddress(socket->localAddress()),
+      socket->localPort(),
+      [this, &peer](const RemoteCommand& command) { return hooks_.run(command, peer); },
+      hooks_.state,
+      page_};
   const HttpReply reply = AnswerHttp(head, context);
   if (reply.openEvents && static_cast<int>(events_.size()) < kMaxEventClients) {
     OpenEvents(socket);
     return;
   }
-  Reply(socket, ResponseBytes(reply.openEvents ? ErrorReply(503, "too many event clients")
-                                               : reply));
+  Reply(socket,
+        ResponseBytes(reply.openEvents ? ErrorReply(503, "too many event clients") : reply));
 }
 
 void WebServer::Reply(QTcpSocket* socket, const std::string& bytes) {

@@ -119,3 +119,13 @@ TEST(RemoteCommands, AButtonsPressRunsItsCommandAndItsReleaseDoesNot) {
     EXPECT_EQ(Osc("/quadrel/go", {released}).refusal,
               "/quadrel/go with 0 is a button's release: it runs nothing");
 }
+
+TEST(RemoteCommands, StateAndSubscribeMayNameThePortToAnswerAt) {
+  for (const char* address : {"/quadrel/state", "/quadrel/subscribe"}) {
+    EXPECT_EQ(Osc(address, {int32_t{9000}}).command->replyPort, 9000);
+    EXPECT_EQ(Osc(address, {9001.0f}).command->replyPort, 9001);
+    EXPECT_EQ(Osc(address, {int32_t{1}}).command->replyPort, 0) << "a button's press";
+    EXPECT_FALSE(Osc(address, {int32_t{70000}}).command->replyPort);
+  }
+  EXPECT_EQ(Osc("/quadrel/go", {int32_t{9000}}).command->replyPort, 0);
+}
