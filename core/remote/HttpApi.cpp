@@ -10,41 +10,35 @@ constexpr std::string_view kJson = "application/json";
 constexpr std::string_view kHtml = "text/html; charset=utf-8";
 // The page's own inline script and style, and connections back to where it came from; nothing
 // else may load, frame it or be posted to. 'self' takes in ws: to the same host and port
-// (browsers since 2018-2022).
+// (Chromium since 2018, Safari since 2022).
 constexpr std::string_view kPagePolicy =
     "default-src 'none'; script-src 'unsafe-inline'; style-src 'unsafe-inline'; "
     "connect-src 'self'; img-src data:; base-uri 'none'; form-action 'none'; "
     "frame-ancestors 'none'";
 
+struct Reason {
+  int status;
+  std::string_view phrase;
+};
+// 500 is for the server, when running a command throws.
+constexpr Reason kReasons[] = {
+    {101, "Switching Protocols"},
+    {200, "OK"},
+    {400, "Bad Request"},
+    {401, "Unauthorized"},
+    {403, "Forbidden"},
+    {404, "Not Found"},
+    {405, "Method Not Allowed"},
+    {409, "Conflict"},
+    {429, "Too Many Requests"},
+    {431, "Request Header Fields Too Large"},
+    {500, "Internal Server Error"},
+};
+
 std::string_view ReasonPhrase(int status) {
-  switch (status) {
-    case 101:
-      return "Switching Protocols";
-    case 200:
-      return "OK";
-    case 400:
-      return "Bad Request";
-    case 401:
-      return "Unauthorized";
-    case 403:
-      return "Forbidden";
-    case 404:
-      return "Not Found";
-    case 405:
-      return "Method Not Allowed";
-    case 409:
-      return "Conflict";
-    case 429:
-      return "Too Many Requests";
-    case 431:
-      return "Request Header Fields Too Large";
-    case 500:
-      return "Internal Server Error";
-    case 503:
-      return "Service Unavailable";
-    default:
-      return "";
-  }
+  for (const Reason& reason : kReasons)
+    if (reason.status == status) return reason.phrase;
+  return {};  // a status line may have an empty reason
 }
 
 HttpReply JsonReply(int status, std::string body) {

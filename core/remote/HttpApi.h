@@ -16,8 +16,8 @@ struct HttpReply {
   // A valid WebSocket upgrade of /api/events: the server hands the socket over to its WebSocket
   // server, which answers the handshake; this reply is not sent.
   bool openEvents = false;
-  std::string
-      command;  // the remote name of a command that ran or was refused ("go"), for the status line
+  // The remote name of a command that ran or was refused by the show ("go"), for the status line.
+  std::string command;
   std::string allow;  // the methods a path takes, for a 405
 };
 
