@@ -79,15 +79,16 @@ SPlayerSettingsWindow& App::SPlayerWindow() {
 }
 
 ShowOptionsWindow& App::OptionsWindow() {
-  if (!optionsWindow_)
+  if (!optionsWindow_) {
     optionsWindow_ = std::make_unique<ShowOptionsWindow>(values_.settings, *services_.screen);
 #ifdef QUADREL_REMOTE
-  QObject::connect(optionsWindow_.get(), &ShowOptionsWindow::RemoteSettingsChanged, remote_.get(),
-                   &RemoteServer::Apply);
-  QObject::connect(remote_.get(), &RemoteServer::StatusChanged, optionsWindow_.get(),
-                   &ShowOptionsWindow::ShowRemoteStatus);
-  optionsWindow_->ShowRemoteStatus(remote_->Status());
+    QObject::connect(optionsWindow_.get(), &ShowOptionsWindow::RemoteSettingsChanged,
+                     remote_.get(), &RemoteServer::Apply);
+    QObject::connect(remote_.get(), &RemoteServer::StatusChanged, optionsWindow_.get(),
+                     &ShowOptionsWindow::ShowRemoteStatus);
+    optionsWindow_->ShowRemoteStatus(remote_->Status());
 #endif
+  }
   return *optionsWindow_;
 }
 
