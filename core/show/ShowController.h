@@ -67,6 +67,12 @@ class ShowController {
   // closing the message), and a play or step while an item plays: never queued. A stop during an
   // item keeps the pause after it from starting. Throws as Run does.
   RemoteResult RunRemote(const RemoteCommand& command);
+  // Why RunRemote would refuse a show command or goto now, without running it; none: it runs
+  // (a play may still be dropped by GO protection, see PlayWouldBeDropped). Other actions are
+  // decided when they run.
+  std::optional<std::string> RemoteRefusal(const RemoteCommand& command) const;
+  // A play now would come inside GO protection's time after the last one.
+  bool PlayWouldBeDropped() const;
   // Where the show stands now.
   RemoteState StateForRemote() const;
   // Enter in the floating value window with `value`: the frame is laid out and shown.
@@ -108,6 +114,8 @@ class ShowController {
   // Whether a play may go under GO protection, counted from when it was pressed (a key held
   // back during an item counts from its press); a dropped one is journalled.
   bool PlayAllowed();
+  // How long after the last play a play now would come, when that is inside GO protection.
+  std::optional<std::chrono::milliseconds> SinceLastPlayInsideProtection() const;
   std::chrono::steady_clock::time_point Now() const;
 
   Services& services_;

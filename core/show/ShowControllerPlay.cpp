@@ -154,17 +154,26 @@ std::chrono::steady_clock::time_point ShowController::Now() const {
   return services_.clock ? services_.clock() : std::chrono::steady_clock::now();
 }
 
-bool ShowController::PlayAllowed() {
-  const auto pressed = runner_.HeldInputTime().value_or(Now());
+std::optional<std::chrono::milliseconds> ShowController::SinceLastPlayInsideProtection() const {
   const std::chrono::milliseconds protection(settings_.goProtection);
-  if (protection.count() > 0 && lastPlay_) {
-    const auto since = std::chrono::duration_cast<std::chrono::milliseconds>(pressed - *lastPlay_);
-    if (since < protection) {
-      if (services_.journal)
-        services_.journal->PlayDropped(state_.showIndex + 1, since, protection);
-      return false;
-    }
+  if (protection.count() <= 0 || !lastPlay_) return std::nullopt;
+  const auto pressed = runner_.HeldInputTime().value_or(Now());
+  const auto since = std::chrono::duration_cast<std::chrono::milliseconds>(pressed - *lastPlay_);
+  if (since >= protection) return std::nullopt;
+  return since;
+}
+
+bool ShowController::PlayWouldBeDropped() const {
+  return SinceLastPlayInsideProtection().has_value();
+}
+
+bool ShowController::PlayAllowed() {
+  if (const auto since = SinceLastPlayInsideProtection()) {
+    if (services_.journal)
+      services_.journal->PlayDropped(state_.showIndex + 1, *since,
+                                     std::chrono::milliseconds(settings_.goProtection));
+    return false;
   }
-  lastPlay_ = pressed;
+  lastPlay_ = runner_.HeldInputTime().value_or(Now());
   return true;
 }

@@ -71,20 +71,13 @@ RemoteResult ShowController::RunRemote(const RemoteCommand& command) {
     case RemoteAction::GoTo:
       break;
   }
-  // A key cannot reach the show window past a message box either.
-  if (services_.messages && services_.messages->StandingMessage())
-    return Refused("a message stands over the show: close it first");
-  if (itemSince_ && PlaysOrSteps(command)) return Refused("an item is playing");
+  if (std::optional<std::string> refusal = RemoteRefusal(command))
+    return Refused(std::move(*refusal));
   if (command.action == RemoteAction::GoTo) {
-    const int32_t count = list_.Count();
-    if (command.position < 1 || command.position > count)
-      return Refused("there is no item " + std::to_string(command.position) + ": the list holds " +
-                     std::to_string(count));
     state_.showIndex = command.position - 1;
     RunSteps(std::nullopt, true);
     return Done();
   }
-  if (!AllowedFromRemote(command.command)) return Refused("not a command of the remote");
   if (command.command == Command::Play && !PlayAllowed()) {
     RunSteps(std::nullopt, true);
     return Refused("dropped by GO protection: too soon after the last play");
@@ -96,6 +89,25 @@ RemoteResult ShowController::RunRemote(const RemoteCommand& command) {
   }
   RunSteps(command.command, true);
   return Done();
+}
+
+std::optional<std::string> ShowController::RemoteRefusal(const RemoteCommand& command) const {
+  if (state_.firstActivation) return "the show window has not opened yet";
+  if (command.action != RemoteAction::Show && command.action != RemoteAction::GoTo)
+    return std::nullopt;
+  // A key cannot reach the show window past a message box either.
+  if (services_.messages && services_.messages->StandingMessage())
+    return "a message stands over the show: close it first";
+  if (itemSince_ && PlaysOrSteps(command)) return "an item is playing";
+  if (command.action == RemoteAction::GoTo) {
+    const int32_t count = list_.Count();
+    if (command.position < 1 || command.position > count)
+      return "there is no item " + std::to_string(command.position) + ": the list holds " +
+             std::to_string(count);
+    return std::nullopt;
+  }
+  if (!AllowedFromRemote(command.command)) return "not a command of the remote";
+  return std::nullopt;
 }
 
 RemoteState ShowController::StateForRemote() const {

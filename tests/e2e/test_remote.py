@@ -65,8 +65,10 @@ class Remote(E2ETestCase):
         return "\n".join(line for line in lines if line.split("\t")[1:2] == [event])
 
     def played(self, program):
-        path = program.path("played")
-        return open(path).read().split() if os.path.isfile(path) else []
+        if not os.path.isfile(program.path("played")):
+            return []
+        with open(program.path("played")) as f:
+            return f.read().split()
 
     def wait_played(self, program, expected):
         wait_for(lambda: self.played(program) == expected, what=f"{expected} to have played")

@@ -104,7 +104,26 @@ void RemoteServer::Apply() {
 
 RemoteResult RemoteServer::Run(const RemoteCommand& command, const std::string& sender) {
   RemoteResult result{false, "the command failed: the program reported why", std::nullopt};
-  RunGuarded(services_, [&] { result = controller_.RunRemote(command); });
+  const bool play = command.action == RemoteAction::Show && command.command == Command::Play;
+  if (play && !controller_.PlayWouldBeDropped()) {
+    // A play waits for its item's end, as the key does; its sender is answered now, and the
+    // server that received it goes on serving meanwhile (a datagram or request handler that
+    // waited would hold up its socket for the whole item).
+    if (std::optional<std::string> refusal = controller_.RemoteRefusal(command)) {
+      result.reason = std::move(*refusal);
+    } else if (playStarting_) {
+      result.reason = "a play is starting";
+    } else {
+      playStarting_ = true;
+      QTimer::singleShot(0, this, [this, command] {
+        playStarting_ = false;
+        RunGuarded(services_, [&] { controller_.RunRemote(command); });
+      });
+      result = RemoteResult{true, {}, std::nullopt};
+    }
+  } else {
+    RunGuarded(services_, [&] { result = controller_.RunRemote(command); });
+  }
   std::string name(RemoteNameOf(command));
   if (command.action == RemoteAction::GoTo) name += " " + std::to_string(command.position);
   status_.lastCommand = name + " from " + sender + (result.done ? "" : " (refused)");

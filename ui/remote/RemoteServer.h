@@ -60,5 +60,6 @@ class RemoteServer : public QObject {
   std::string errors_;
   QTimer pushCheck_;
   std::optional<RemoteState> pushed_;
+  bool playStarting_ = false;  // a remote play is to run at the event loop's next turn
   RemoteStatus status_;
 };
