@@ -1,5 +1,6 @@
 #include "ui/remote/WebServer.h"
 
+#include <QPointer>
 #include <QTcpSocket>
 #include <QTimer>
 #include <QWebSocket>
@@ -133,7 +134,11 @@ void WebServer::ReadRequest(QTcpSocket* socket) {
       [this, &peer](const RemoteCommand& command) { return hooks_.run(command, peer); },
       hooks_.state,
       page_};
+  // A command that fails shows the error report, whose own event loop may see this connection
+  // time out and go.
+  const QPointer<QTcpSocket> alive(socket);
   const HttpReply reply = AnswerHttp(head, context);
+  if (!alive) return;
   if (reply.openEvents && static_cast<int>(events_.size()) < kMaxEventClients) {
     OpenEvents(socket);
     return;
