@@ -18,8 +18,10 @@ BINO_PACKAGES := qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-t
 # The Linux test suite and benchmarks: GoogleTest, an X server and the tools that drive it
 # (keyboard layouts, XTEST), a real window manager (openbox) for the window modes, Xorg with the
 # dummy driver and xrandr for two screens side by side (Xvfb has one), the real Bino 2, and
-# liblo's oscsend and oscdump, which talk to the remote as a show-control desk would.
+# the remote's real clients: liblo's oscsend and oscdump (as a show-control desk), curl, a
+# WebSocket client and Chromium driven by Selenium (as a phone).
 TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev libbenchmark-dev liblo-tools \
+  curl python3-websockets chromium chromium-driver python3-selenium \
   xvfb xdotool openbox x11-utils x11-apps x11-xkb-utils libxtst6 xauth libxcb-damage0-dev python3 \
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils \
   fonts-dejavu-core desktop-file-utils $(BINO_PACKAGES)
