@@ -36,6 +36,7 @@ class OscServer : public QObject {
   bool Listen(const QHostAddress& address, quint16 port, std::string& error);
   void Close();
   bool Listening() const { return socket_.state() == QAbstractSocket::BoundState; }
+  quint16 Port() const { return socket_.localPort(); }
   // Besides loopback, which is always allowed.
   void SetAllowedSenders(std::vector<QHostAddress> senders);
 

@@ -38,6 +38,7 @@ class WebServer : public QObject {
   bool Listen(const QHostAddress& address, quint16 port, std::string& error);
   void Close();
   bool Listening() const { return server_.isListening(); }
+  quint16 Port() const { return server_.serverPort(); }
   // Every event socket is closed: their sessions ended with a new PIN.
   void CloseEventClients();
   void PushState(const RemoteState& state);
