@@ -138,6 +138,9 @@ class RemoteOptions : public ShowOptions {
     RemoteControls remote(*OptionsControls(window).remoteGroup);
     remote.OfferAddresses({{"192.0.2.7", "eth0"}, {"198.51.100.4", "wlan0"}});
     window.ShowSettings();
+    // The window alone: the program's servers would listen on the default ports, and their own
+    // status would overwrite the one given here.
+    QObject::disconnect(&window, &ShowOptionsWindow::RemoteSettingsChanged, nullptr, nullptr);
     QObject::connect(&window, &ShowOptionsWindow::RemoteSettingsChanged,
                      [this] { announced.push_back(settings()); });
     return remote;
