@@ -10,10 +10,6 @@ namespace {
 
 // Datagrams read before the event loop gets its turn again.
 constexpr int kReadsPerTurn = 64;
-// Addresses remembered for the journal's once-only lines; a flood from forged addresses must not
-// grow memory without bound.
-constexpr size_t kMaxNoted = 1024;
-
 std::string Text(const QHostAddress& address) {
   return address.toString().toStdString();
 }
@@ -68,9 +64,7 @@ bool OscServer::Allowed(const QHostAddress& sender) const {
 
 void OscServer::NoteOnce(const std::string& kind, const std::string& what,
                          const QHostAddress& peer) {
-  if (noted_.size() >= kMaxNoted) return;
-  if (!noted_.insert(kind + ' ' + Text(peer)).second) return;
-  hooks_.note(what, Text(peer));
+  if (noted_.First(kind, Text(peer))) hooks_.note(what, Text(peer));
 }
 
 void OscServer::Receive(const QByteArray& bytes, const QHostAddress& sender, quint16 port) {

@@ -5,12 +5,12 @@
 #include <QUdpSocket>
 #include <chrono>
 #include <functional>
-#include <set>
 #include <string>
 #include <vector>
 
 #include "core/remote/RemoteCommands.h"
 #include "core/remote/RemoteState.h"
+#include "ui/remote/NotedOnce.h"
 
 // The remote's OSC side: datagrams on one UDP port, accepted from loopback and the allowed
 // senders only (OSC has no authentication), decoded by liblo, run as commands, answered to the
@@ -70,5 +70,5 @@ class OscServer : public QObject {
   QTimer moreToRead_;
   std::vector<QHostAddress> allowed_;
   std::vector<Subscriber> subscribers_;
-  std::set<std::string> noted_;
+  NotedOnce noted_;
 };

@@ -116,11 +116,13 @@ void WebServer::ReadRequest(QTcpSocket* socket) {
     case HeadStatus::Incomplete:
       return;
     case HeadStatus::Bad:
-      hooks_.note("HTTP request not read: malformed", peer);
+      if (noted_.First("malformed", peer))
+        hooks_.note("HTTP request not read: malformed (noted once per address)", peer);
       Reply(socket, ResponseBytes(ErrorReply(400, "malformed request")));
       return;
     case HeadStatus::TooLarge:
-      hooks_.note("HTTP request not read: its head is too large", peer);
+      if (noted_.First("too large", peer))
+        hooks_.note("HTTP request not read: its head is too large (noted once per address)", peer);
       Reply(socket, ResponseBytes(ErrorReply(431, "request head too large")));
       return;
     case HeadStatus::Complete:

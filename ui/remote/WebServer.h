@@ -10,6 +10,7 @@
 #include "core/remote/RemoteAccess.h"
 #include "core/remote/RemoteCommands.h"
 #include "core/remote/RemoteState.h"
+#include "ui/remote/NotedOnce.h"
 
 class QTcpSocket;
 class QWebSocket;
@@ -59,4 +60,5 @@ class WebServer : public QObject {
   QWebSocketServer eventsServer_;
   std::vector<QTcpSocket*> pending_;
   std::vector<QWebSocket*> events_;
+  NotedOnce noted_;
 };
