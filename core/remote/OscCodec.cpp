@@ -30,29 +30,38 @@ OscArgument WholeOrReal(double value) {
   return static_cast<float>(value);
 }
 
-// liblo's message to ours; false with the reason for a type the remote does not read.
+template <typename T>
+T ReadAs(const char* at) {
+  T value;
+  std::memcpy(&value, at, sizeof value);
+  return value;
+}
+
+// liblo's message to ours; false with the reason for a type the remote does not read. liblo's
+// arguments lie at 4-byte steps in its buffer, short of lo_arg's alignment for 8-byte numbers,
+// so they are copied out rather than read through lo_arg.
 bool ReadArguments(lo_message message, OscMessage& out, std::string& error) {
   const char* types = lo_message_get_types(message);
   lo_arg** argv = lo_message_get_argv(message);
   const int count = lo_message_get_argc(message);
   for (int i = 0; i < count; ++i) {
-    const lo_arg& arg = *argv[i];
+    const char* at = reinterpret_cast<const char*>(argv[i]);
     switch (types[i]) {
       case LO_INT32:
-        out.arguments.emplace_back(arg.i);
+        out.arguments.emplace_back(ReadAs<int32_t>(at));
         break;
       case LO_FLOAT:
-        out.arguments.emplace_back(arg.f);
+        out.arguments.emplace_back(ReadAs<float>(at));
         break;
       case LO_INT64:
-        out.arguments.push_back(WholeOrReal(static_cast<double>(arg.h)));
+        out.arguments.push_back(WholeOrReal(static_cast<double>(ReadAs<int64_t>(at))));
         break;
       case LO_DOUBLE:
-        out.arguments.push_back(WholeOrReal(arg.d));
+        out.arguments.push_back(WholeOrReal(ReadAs<double>(at)));
         break;
       case LO_STRING:
       case LO_SYMBOL:
-        out.arguments.emplace_back(std::string(&arg.s));
+        out.arguments.emplace_back(std::string(at));
         break;
       case LO_TRUE:
         out.arguments.emplace_back(int32_t{1});
@@ -69,13 +78,22 @@ bool ReadArguments(lo_message message, OscMessage& out, std::string& error) {
   return true;
 }
 
+bool Full(const OscPacket& packet) {
+  return packet.messages.size() + packet.errors.size() >= kMaxOscMessagesPerPacket;
+}
+
+// Errors count towards the packet's cap as messages do.
+void AddError(OscPacket& packet, std::string error) {
+  if (!Full(packet)) packet.errors.push_back(std::move(error));
+}
+
 void DecodeMessage(std::string_view bytes, OscPacket& packet) {
   // liblo reads from memory it may change (byte order), so it gets a copy.
   std::string copy(bytes);
   int result = 0;
   const Message message(lo_message_deserialise(copy.data(), copy.size(), &result));
   if (!message) {
-    packet.errors.push_back("not an OSC message (liblo error " + std::to_string(result) + ")");
+    AddError(packet, "not an OSC message (liblo error " + std::to_string(result) + ")");
     return;
   }
   OscMessage decoded;
@@ -85,11 +103,11 @@ void DecodeMessage(std::string_view bytes, OscPacket& packet) {
   if (ReadArguments(message.get(), decoded, error))
     packet.messages.push_back(std::move(decoded));
   else
-    packet.errors.push_back(std::move(error));
+    AddError(packet, std::move(error));
 }
 
 void DecodeElement(std::string_view bytes, int depth, OscPacket& packet) {
-  if (packet.messages.size() + packet.errors.size() >= kMaxOscMessagesPerPacket) {
+  if (Full(packet)) {
     if (packet.errors.empty() || packet.errors.back().rfind("more than", 0) != 0)
       packet.errors.push_back("more than " + std::to_string(kMaxOscMessagesPerPacket) +
                               " messages in one packet: the rest is dropped");
@@ -100,23 +118,23 @@ void DecodeElement(std::string_view bytes, int depth, OscPacket& packet) {
     return;
   }
   if (depth >= kMaxOscBundleDepth) {
-    packet.errors.push_back("bundles nested too deep");
+    AddError(packet, "bundles nested too deep");
     return;
   }
   if (bytes.size() < kBundleHeader) {
-    packet.errors.push_back("a bundle cut short");
+    AddError(packet, "a bundle cut short");
     return;
   }
   size_t at = kBundleHeader;
   while (at < bytes.size()) {
     if (bytes.size() - at < 4) {
-      packet.errors.push_back("a bundle element cut short");
+      AddError(packet, "a bundle element cut short");
       return;
     }
     const uint32_t size = BigEndianWord(bytes.data() + at);
     at += 4;
     if (size % 4 != 0 || size > bytes.size() - at) {
-      packet.errors.push_back("a bundle element of a wrong size");
+      AddError(packet, "a bundle element of a wrong size");
       return;
     }
     DecodeElement(bytes.substr(at, size), depth + 1, packet);
