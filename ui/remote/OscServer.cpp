@@ -112,7 +112,7 @@ void OscServer::Subscribe(const QHostAddress& sender, quint16 port) {
       return;
     }
     subscribers_.push_back({sender, port, until});
-    hooks_.subscribersChanged();
+    hooks_.clientsChanged();
   }
   Send(OscReply("subscribe", RemoteResult{true, "renew within 60 s", std::nullopt}), sender, port);
   SendState(hooks_.state(), sender, port);
@@ -121,7 +121,7 @@ void OscServer::Subscribe(const QHostAddress& sender, quint16 port) {
 void OscServer::DropExpiredSubscribers() {
   const auto now = now_();
   if (std::erase_if(subscribers_, [&](const Subscriber& s) { return s.until <= now; }) > 0)
-    hooks_.subscribersChanged();
+    hooks_.clientsChanged();
 }
 
 void OscServer::PushState(const RemoteState& state) {

@@ -11,6 +11,7 @@
 #include "core/remote/RemoteCommands.h"
 #include "core/remote/RemoteState.h"
 #include "ui/remote/NotedOnce.h"
+#include "ui/remote/RemoteHooks.h"
 
 // The remote's OSC side: datagrams on one UDP port, accepted from loopback and the allowed
 // senders only (OSC has no authentication), decoded by liblo, run as commands, answered to the
@@ -18,13 +19,7 @@
 class OscServer : public QObject {
   Q_OBJECT
  public:
-  struct Hooks {
-    std::function<RemoteResult(const RemoteCommand&, const std::string& sender)> run;
-    std::function<RemoteState()> state;
-    // A line for the journal: what happened and the address it concerns.
-    std::function<void(const std::string& what, const std::string& peer)> note;
-    std::function<void()> subscribersChanged;
-  };
+  using Hooks = RemoteHooks;
   using Clock = std::function<std::chrono::steady_clock::time_point()>;
   // A subscription lasts this long after the last /quadrel/subscribe.
   static constexpr std::chrono::seconds kSubscriptionTime{60};

@@ -39,10 +39,10 @@ WebServer::WebServer(RemoteAccess& access, std::string page, Hooks hooks)
       connect(client, &QWebSocket::disconnected, this, [this, client] {
         std::erase(events_, client);
         client->deleteLater();
-        if (hooks_.clientsChanged) hooks_.clientsChanged();
+        hooks_.clientsChanged();
       });
       client->sendTextMessage(QString::fromStdString(StateJson(hooks_.state())));
-      if (hooks_.clientsChanged) hooks_.clientsChanged();
+      hooks_.clientsChanged();
     }
   });
 }
@@ -75,7 +75,7 @@ void WebServer::CloseEventClients() {
     client->close(QWebSocketProtocol::CloseCodePolicyViolated, QStringLiteral("session ended"));
     client->deleteLater();
   }
-  if (hooks_.clientsChanged) hooks_.clientsChanged();
+  hooks_.clientsChanged();
 }
 
 void WebServer::PushState(const RemoteState& state) {

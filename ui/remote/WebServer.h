@@ -11,6 +11,7 @@
 #include "core/remote/RemoteCommands.h"
 #include "core/remote/RemoteState.h"
 #include "ui/remote/NotedOnce.h"
+#include "ui/remote/RemoteHooks.h"
 
 class QTcpSocket;
 class QWebSocket;
@@ -21,12 +22,7 @@ class QWebSocket;
 class WebServer : public QObject {
   Q_OBJECT
  public:
-  struct Hooks {
-    std::function<RemoteResult(const RemoteCommand&, const std::string& sender)> run;
-    std::function<RemoteState()> state;
-    std::function<void(const std::string& what, const std::string& peer)> note;
-    std::function<void()> clientsChanged;
-  };
+  using Hooks = RemoteHooks;
   // A connection must deliver its request within this time, and no more may wait at once: a
   // slow or idle client cannot hold the port.
   static constexpr int kRequestTimeoutMs = 10000;
