@@ -6,9 +6,10 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# Building and running the presenter.
+# Building and running the presenter; the remote control's servers use Qt WebSockets and liblo
+# (OSC).
 RUN_PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev libglib2.0-dev shared-mime-info \
-  fonts-liberation
+  fonts-liberation qt6-websockets-dev liblo-dev
 # The real Bino 2 player the end-to-end tests build (tools/build-bino.sh) and play scripts with,
 # and ffmpeg for their test clip.
 BINO_PACKAGES := qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools \
@@ -16,8 +17,11 @@ BINO_PACKAGES := qt6-multimedia-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-t
   gstreamer1.0-plugins-good gstreamer1.0-libav ffmpeg
 # The Linux test suite and benchmarks: GoogleTest, an X server and the tools that drive it
 # (keyboard layouts, XTEST), a real window manager (openbox) for the window modes, Xorg with the
-# dummy driver and xrandr for two screens side by side (Xvfb has one), and the real Bino 2.
-TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev libbenchmark-dev \
+# dummy driver and xrandr for two screens side by side (Xvfb has one), the real Bino 2, and
+# the remote's real clients: liblo's oscsend and oscdump (as a show-control desk), curl, a
+# WebSocket client and Chromium driven by Selenium (as a phone).
+TEST_PACKAGES := $(RUN_PACKAGES) googletest libgtest-dev libgmock-dev libbenchmark-dev liblo-tools \
+  curl python3-websockets chromium chromium-driver python3-selenium \
   xvfb xdotool openbox x11-utils x11-apps x11-xkb-utils libxtst6 xauth libxcb-damage0-dev python3 \
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils \
   fonts-dejavu-core desktop-file-utils $(BINO_PACKAGES)

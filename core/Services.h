@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <functional>
 #include <string>
 
@@ -20,4 +21,6 @@ struct Services {
   platform::Shell* shell = nullptr;
   std::function<char()> decimalSeparator;
   ShowJournal* journal = nullptr;  // none: nothing is journalled
+  // The time that GO protection measures; none: the steady clock.
+  std::function<std::chrono::steady_clock::time_point()> clock;
 };

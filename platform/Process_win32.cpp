@@ -6,11 +6,15 @@
 namespace platform {
 namespace {
 
-// A started process's handle; closed once nobody waits for it any more.
+// A started process's handle and the job object it was put in (none where that failed); both
+// closed once nobody waits for it any more. Closing the job leaves its processes running.
 class HandleProcess : public Process {
  public:
-  explicit HandleProcess(HANDLE handle) : handle_(handle) {}
-  ~HandleProcess() override { CloseHandle(handle_); }
+  HandleProcess(HANDLE handle, HANDLE job) : handle_(handle), job_(job) {}
+  ~HandleProcess() override {
+    CloseHandle(handle_);
+    if (job_) CloseHandle(job_);
+  }
   HandleProcess(const HandleProcess&) = delete;
   HandleProcess& operator=(const HandleProcess&) = delete;
 
@@ -25,9 +29,26 @@ class HandleProcess : public Process {
     return static_cast<int>(code);
   }
 
+  // Windows has no request to close that every program heeds: the job ends at once.
+  bool End() override {
+    if (job_) return TerminateJobObject(job_, 1) != 0;
+    return TerminateProcess(handle_, 1) != 0;
+  }
+
  private:
   HANDLE handle_;
+  HANDLE job_;
 };
+
+// A job object holding `process`, or none when the system refuses (a job that forbids nesting).
+HANDLE JobFor(HANDLE process) {
+  HANDLE job = CreateJobObjectA(nullptr, nullptr);
+  if (job && !AssignProcessToJobObject(job, process)) {
+    CloseHandle(job);
+    job = nullptr;
+  }
+  return job;
+}
 
 // One argument as a program's start-up code splits it back: quoted when it holds a blank or a
 // quote or is empty, a quote escaped by a backslash, and backslashes before a quote doubled.
@@ -51,7 +72,7 @@ std::string QuotedArgument(const std::string& arg) {
 }  // namespace
 
 std::unique_ptr<Process> AdoptProcessHandle(HANDLE handle) {
-  return std::make_unique<HandleProcess>(handle);
+  return std::make_unique<HandleProcess>(handle, JobFor(handle));
 }
 
 SpawnResult SpawnProgram(const std::string& program, const std::vector<std::string>& args,
@@ -63,13 +84,16 @@ SpawnResult SpawnProgram(const std::string& program, const std::vector<std::stri
   startup.cb = sizeof startup;
   PROCESS_INFORMATION started{};
   SpawnResult result;
-  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder.empty() ? nullptr : folder.c_str(), &startup, &started)) {
+  // Started suspended, so that it is in its job before it can start anything itself.
+  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                      CREATE_SUSPENDED, nullptr, folder.empty() ? nullptr : folder.c_str(),
+                      &startup, &started)) {
     result.error = LastErrorText();
     return result;
   }
-  CloseHandle(started.hThread);
   result.process = AdoptProcessHandle(started.hProcess);
+  ResumeThread(started.hThread);
+  CloseHandle(started.hThread);
   return result;
 }
 

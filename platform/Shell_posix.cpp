@@ -17,8 +17,10 @@ std::string ErrnoText(int code) {
   return std::strerror(code);
 }
 
-void SetWorkingFolder(gpointer folder) {
-  // Runs in the child between fork and exec: chdir is async-signal-safe.
+void PrepareChild(gpointer folder) {
+  // Runs in the child between fork and exec: setpgid and chdir are async-signal-safe. A process
+  // group of its own, so that ending the item reaches the processes it starts.
+  ::setpgid(0, 0);
   if (::chdir(static_cast<const char*>(folder)) != 0) _exit(127);
 }
 
@@ -43,7 +45,7 @@ OpenResult OpenWithDefaultApplication(const std::string& file, const std::string
   if (gio->IsDesktopAppInfo(app)) {
     launched = gio->desktop_app_info_launch_uris_as_manager(
         reinterpret_cast<GDesktopAppInfo*>(app), &uris, nullptr,
-        static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), SetWorkingFolder,
+        static_cast<GSpawnFlags>(G_SPAWN_SEARCH_PATH | G_SPAWN_DO_NOT_REAP_CHILD), PrepareChild,
         const_cast<char*>(folder.c_str()), StorePid, &pid, &failure);
   } else {
     launched = gio->app_info_launch_uris(app, &uris, nullptr, &failure);

@@ -6,6 +6,9 @@
 #include "ui/show/ShowOptionsWindow.h"
 #include "ui/show/ShowWindow.h"
 #include "ui/showlist/ShowListWindow.h"
+#ifdef QUADREL_REMOTE
+#include "ui/remote/RemoteServer.h"
+#endif
 
 App::App(Services& services) : services_(services) {
   WindowsOnDemand& windows = *this;
@@ -14,9 +17,13 @@ App::App(Services& services) : services_(services) {
                                                  showWindow_->View(), showWindow_->Runner());
   controller_->onFilesRead = [this] { ShowReadValues(); };
   showWindow_->SetController(*controller_);
+#ifdef QUADREL_REMOTE
+  remote_ = std::make_unique<RemoteServer>(services_, *controller_, values_.settings);
+#endif
 }
 
 App::~App() {
+  remote_.reset();
   optionsWindow_.reset();
   floatingWindow_.reset();
   listWindow_.reset();
@@ -35,6 +42,9 @@ void App::ShowReadValues() {
   if (binoWindow_) binoWindow_->ShowSettings();
   if (splayerWindow_) splayerWindow_->ShowSettings();
   if (optionsWindow_) optionsWindow_->ShowSettings();
+#ifdef QUADREL_REMOTE
+  remote_->Apply();
+#endif
 }
 
 ShowListWindow& App::ListWindow() {
@@ -69,8 +79,16 @@ SPlayerSettingsWindow& App::SPlayerWindow() {
 }
 
 ShowOptionsWindow& App::OptionsWindow() {
-  if (!optionsWindow_)
+  if (!optionsWindow_) {
     optionsWindow_ = std::make_unique<ShowOptionsWindow>(values_.settings, *services_.screen);
+#ifdef QUADREL_REMOTE
+    QObject::connect(optionsWindow_.get(), &ShowOptionsWindow::RemoteSettingsChanged,
+                     remote_.get(), &RemoteServer::Apply);
+    QObject::connect(remote_.get(), &RemoteServer::StatusChanged, optionsWindow_.get(),
+                     &ShowOptionsWindow::ShowRemoteStatus);
+    optionsWindow_->ShowRemoteStatus(remote_->Status());
+#endif
+  }
   return *optionsWindow_;
 }
 

@@ -16,6 +16,7 @@ import time
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "tests", "e2e"))
 from quadrel_e2e import Program, Xvfb, wait_for  # noqa: E402
+import remote_figures  # noqa: E402
 
 RUNS = int(os.environ.get("BENCH_RUNS", "5"))
 # A play costs a fraction of a second, and the first one of a session (cold caches) is an
@@ -177,7 +178,10 @@ def main():
     with Xvfb() as xvfb:
         measures = [("start and memory", lambda: start_and_memory(xvfb, minimal, first_frame)),
                     ("play key to the item running", lambda: play_latency(xvfb)),
-                    ("pause between items (continuous)", lambda: continuous_pause(xvfb))]
+                    ("pause between items (continuous)", lambda: continuous_pause(xvfb)),
+                    ("remote play", lambda: remote_figures.play_by_osc(xvfb, PLAY_RUNS)),
+                    ("remote push", lambda: remote_figures.push_after_end(xvfb, RUNS)),
+                    ("remote flood", lambda: remote_figures.keys_during_flood(xvfb, RUNS))]
         only = os.environ.get("BENCH_ONLY")  # e.g. "start": one figure while working on it
         for name, measure in measures:
             if only and only not in name:

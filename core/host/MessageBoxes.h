@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 namespace host {
@@ -13,6 +14,12 @@ class MessageBoxes {
   virtual void ShowWarning(const std::string& title, const std::string& text) = 0;
   // A modal question with Yes and No; true for Yes. Closing the box answers No.
   virtual bool AskYesNo(const std::string& title, const std::string& text) = 0;
+  // The text of the box standing now (the latest, when one was opened over another); none when
+  // no box stands.
+  virtual std::optional<std::string> StandingMessage() const = 0;
+  // Answers the box standing now as closing it would: OK, or No for a question. False when none
+  // stands.
+  virtual bool CloseStandingMessage() = 0;
 };
 
 }  // namespace host

@@ -38,7 +38,10 @@ class ScriptProcess : public platform::Process {
         std::fprintf(stderr, "%s\n", text.c_str());
         continue;
       }
-      if (command.wait) current_ = std::move(started.process);
+      if (command.wait)
+        current_ = std::move(started.process);
+      else
+        unwaited_.push_back(std::move(started.process));
     }
     return firstError;
   }
@@ -57,9 +60,18 @@ class ScriptProcess : public platform::Process {
       if (!current_->WaitFor(left)) return false;
       status_ = current_->ExitStatus();
       current_.reset();
-      Start();
+      if (!ended_) Start();
     }
     return true;
+  }
+
+  // Ends what the script has started, the commands it did not wait for too, and starts no more.
+  bool End() override {
+    ended_ = true;
+    bool any = false;
+    if (current_) any = current_->End();
+    for (const auto& started : unwaited_) any = started->End() || any;
+    return any;
   }
 
   // The script's result is that of the last command it waited for, as the interpreter's is.
@@ -70,7 +82,10 @@ class ScriptProcess : public platform::Process {
   std::vector<ResolvedCommand> commands_;
   std::string folder_;
   size_t next_ = 0;
+  bool ended_ = false;
   std::unique_ptr<platform::Process> current_;
+  // Released only with the script: each ends by itself and is reaped once nobody holds it.
+  std::vector<std::unique_ptr<platform::Process>> unwaited_;
 };
 
 std::string InPosixFolder(const std::string& folder, const std::string& file) {

@@ -64,5 +64,19 @@ struct Settings {
   // After a run that did not end with the program's own close, offer to continue the show.
   bool offerResume = true;
 
+  // "Remote": the remote control. Off until the operator turns it on; then on this computer's
+  // loopback address only, until a network address is chosen.
+  bool remoteEnabled = false;
+  std::string remoteListen = "127.0.0.1";
+  int32_t remoteOscPort = 53100;
+  int32_t remoteWebPort = 53180;
+  // The web remote's PIN; empty until the remote is first turned on, which draws one.
+  std::string remotePin;
+  // Addresses besides loopback whose OSC is accepted, comma-separated.
+  std::string remoteOscSenders;
+  // The least time between two plays in milliseconds, so that a double press or a bouncing
+  // button does not skip an item; 0 (or less): off.
+  int32_t goProtection = 0;
+
   bool operator==(const Settings&) const = default;
 };

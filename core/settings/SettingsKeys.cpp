@@ -10,6 +10,7 @@ constexpr const char* kSetupSmall = "Setup parameters";
 constexpr const char* kBino = "Bino";
 constexpr const char* kSPlayer = "SPlayer";
 constexpr const char* kVenue = "Venue";
+constexpr const char* kRemote = "Remote";
 
 using S = Setting;
 constexpr std::array<SettingKey, kSettingCount> kKeys{{
@@ -55,6 +56,13 @@ constexpr std::array<SettingKey, kSettingCount> kKeys{{
     {S::VenueScreen, kVenue, "Screen", &Settings::venueScreen, true},
     {S::ShowLock, kVenue, "ShowLock", &Settings::showLock, true},
     {S::OfferResume, kVenue, "OfferResume", &Settings::offerResume, true},
+    {S::RemoteEnabled, kRemote, "Enabled", &Settings::remoteEnabled, true},
+    {S::RemoteListen, kRemote, "Listen", &Settings::remoteListen, true},
+    {S::RemoteOscPort, kRemote, "OscPort", &Settings::remoteOscPort, true},
+    {S::RemoteWebPort, kRemote, "WebPort", &Settings::remoteWebPort, true},
+    {S::RemotePin, kRemote, "Pin", &Settings::remotePin, true},
+    {S::RemoteOscSenders, kRemote, "OscSenders", &Settings::remoteOscSenders, true},
+    {S::GoProtection, kRemote, "GoProtection", &Settings::goProtection, true},
 }};
 
 constexpr bool TableIsIndexedByBinding() {
@@ -106,6 +114,13 @@ constexpr std::array<Setting, kSettingCount> kReadOrder{{
     S::VenueScreen,
     S::ShowLock,
     S::OfferResume,
+    S::RemoteEnabled,
+    S::RemoteListen,
+    S::RemoteOscPort,
+    S::RemoteWebPort,
+    S::RemotePin,
+    S::RemoteOscSenders,
+    S::GoProtection,
 }};
 
 }  // namespace

@@ -49,9 +49,16 @@ enum class Setting : uint8_t {
   VenueScreen,
   ShowLock,
   OfferResume,
+  RemoteEnabled,
+  RemoteListen,
+  RemoteOscPort,
+  RemoteWebPort,
+  RemotePin,
+  RemoteOscSenders,
+  GoProtection,
 };
 
-inline constexpr std::size_t kSettingCount = 40;
+inline constexpr std::size_t kSettingCount = 47;
 
 // The field of Settings a key is read into and written from; its type is the key's: flags are
 // check boxes and show flags, numbers are item indexes, texts are edit fields.

@@ -1,4 +1,7 @@
 #pragma once
+#include <chrono>
+#include <optional>
+
 #include "platform/Shell.h"
 
 // How the show window lives through an item: it keeps painting while the item plays, and what
@@ -12,4 +15,9 @@ class ItemRunner {
   virtual void ItemDone() = 0;
   // Returns when `process` has ended.
   virtual void WaitFor(platform::Process& process) = 0;
+  // While input held back during an item is handled after it: when that input came (on the
+  // steady clock). None for input handled as it comes.
+  virtual std::optional<std::chrono::steady_clock::time_point> HeldInputTime() const {
+    return std::nullopt;
+  }
 };

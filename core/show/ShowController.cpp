@@ -111,6 +111,12 @@ void ShowController::FloatingValueEntered(const std::string& value) {
 }
 
 void ShowController::Run(std::optional<Command> command) {
+  // A play inside the GO protection takes the steps of a key without a command.
+  if (command == Command::Play && !PlayAllowed()) command.reset();
+  RunSteps(command);
+}
+
+void ShowController::RunSteps(std::optional<Command> command, bool fromRemote) {
   // One command at most; where it stands between the common steps matters.
   view_.ClearInfo();
   if (command) RunBeforeTheBounds(*command);
@@ -119,7 +125,8 @@ void ShowController::Run(std::optional<Command> command) {
   RefreshInfoDisplay();
   if (command == Command::Close) view_.Close();
   UpdateCornerMarker();
-  if (command == Command::StopContinuousShow) StopContinuousShow();
+  if (command == Command::StopContinuousShow)
+    StopContinuousShow(fromRemote ? "stopped from the remote" : "A pressed");
 }
 
 void ShowController::KeyPressed(Key key, bool autoRepeat) {

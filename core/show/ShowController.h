@@ -1,9 +1,12 @@
 #pragma once
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "core/Services.h"
+#include "core/remote/RemoteCommands.h"
+#include "core/remote/RemoteState.h"
 #include "core/settings/ProgramFiles.h"
 #include "core/show/Commands.h"
 #include "core/show/ItemRunner.h"
@@ -50,6 +53,28 @@ class ShowController {
   void LockNoteGone();
   // The continuous show's pause has run out: the next item plays.
   void PauseElapsed();
+
+  enum class EndItemResult {
+    Ended,        // its processes are being ended; the show goes on as after any item's end
+    NonePlaying,  // no item plays
+    CannotEnd,    // the item was handed to a program already running: there is no process
+  };
+  // From the remote control: the playing item and the processes it started are ended (the wait
+  // for it returns once they are gone), and the journal says it was ended from the remote.
+  EndItemResult EndRunningItem();
+  // A command from the remote control, run as its key would be but never held back by the show
+  // lock. Refused while a message box stands over the show (but for state, ending the item and
+  // closing the message), and a play or step while an item plays: never queued. A stop during an
+  // item keeps the pause after it from starting. Throws as Run does.
+  RemoteResult RunRemote(const RemoteCommand& command);
+  // Why RunRemote would refuse a show command or goto now, without running it; none: it runs
+  // (a play may still be dropped by GO protection, see PlayWouldBeDropped). Other actions are
+  // decided when they run.
+  std::optional<std::string> RemoteRefusal(const RemoteCommand& command) const;
+  // A play now would come inside GO protection's time after the last one.
+  bool PlayWouldBeDropped() const;
+  // Where the show stands now.
+  RemoteState StateForRemote() const;
   // Enter in the floating value window with `value`: the frame is laid out and shown.
   void FloatingValueEntered(const std::string& value);
   // The three saves of the close: settings and texts (as the program holds them, the show's
@@ -63,6 +88,8 @@ class ShowController {
   bool Continuing() const { return view_.PauseRunning(); }
 
  private:
+  // The command between the steps every key takes; `fromRemote` for the journal.
+  void RunSteps(std::optional<Command> command, bool fromRemote = false);
   void RunBeforeTheBounds(Command command);
   void FirstActivationSteps();
   // What the journal says of the run before this one, read before this run writes to it.
@@ -83,7 +110,13 @@ class ShowController {
   void PlayStep();
   void PlayItem();
   void StartPause();
-  void StopContinuousShow();
+  void StopContinuousShow(const char* reason);
+  // Whether a play may go under GO protection, counted from when it was pressed (a key held
+  // back during an item counts from its press); a dropped one is journalled.
+  bool PlayAllowed();
+  // How long after the last play a play now would come, when that is inside GO protection.
+  std::optional<std::chrono::milliseconds> SinceLastPlayInsideProtection() const;
+  std::chrono::steady_clock::time_point Now() const;
 
   Services& services_;
   ShowState& state_;
@@ -98,4 +131,16 @@ class ShowController {
   ShowLock lock_;
   // A chosen screen that is missing is journalled once a run, not at every item.
   bool screenMissingJournalled_ = false;
+  // The playing item's process while it is waited for.
+  platform::Process* playing_ = nullptr;
+  // The last item was handed to a program already running: nothing of it can be ended.
+  bool handedOver_ = false;
+  bool endedFromRemote_ = false;
+  // When the item under way started; none while no item is.
+  std::optional<std::chrono::steady_clock::time_point> itemSince_;
+  // The remote stopped the continuous show during an item: no pause after it. The position the
+  // show stands at then, for the journal.
+  std::optional<int32_t> stopWhenItemEnds_;
+  // When the last play that went was pressed.
+  std::optional<std::chrono::steady_clock::time_point> lastPlay_;
 };

@@ -74,7 +74,7 @@ void ShowJournal::ItemStarted(int position, const std::string& item) {
 }
 
 void ShowJournal::ItemEnded(int position, const std::string& item, std::optional<int> status,
-                            bool waited, std::chrono::milliseconds duration) {
+                            bool waited, std::chrono::milliseconds duration, bool fromRemote) {
   std::string result;
   if (!waited)
     result = "no process to wait for";
@@ -82,11 +82,25 @@ void ShowJournal::ItemEnded(int position, const std::string& item, std::optional
     result = "exit " + std::to_string(*status);
   else
     result = "exit unknown";
+  // Not "exit ..." first: an item ended on purpose is no failure of the show.
+  if (fromRemote) result = "ended from the remote, " + result;
   Write(journal_event::kItemEnded, position, result, Seconds(duration), item);
 }
 
 void ShowJournal::ItemFailed(int position, const std::string& item, const std::string& message) {
   Write(journal_event::kItemFailed, position, message, {}, item);
+}
+
+void ShowJournal::PlayDropped(int position, std::chrono::milliseconds since,
+                              std::chrono::milliseconds protection) {
+  Write(journal_event::kPlayDropped, position,
+        "GO protection: " + std::to_string(since.count()) + " ms after the last play, " +
+            std::to_string(protection.count()) + " ms set",
+        {}, {});
+}
+
+void ShowJournal::RemoteNote(const std::string& what, const std::string& peer) {
+  Write(journal_event::kRemote, 0, what, {}, peer);
 }
 
 void ShowJournal::ContinuousStarted(int position) {

@@ -30,8 +30,12 @@ class ShowJournal {
   void WindowOpened();
   void ItemStarted(int position, const std::string& item);
   // `status`: the exit status, none when the system did not say or no process was waited for.
+  // `fromRemote`: the item was ended from the remote control, not by itself.
   void ItemEnded(int position, const std::string& item, std::optional<int> status, bool waited,
-                 std::chrono::milliseconds duration);
+                 std::chrono::milliseconds duration, bool fromRemote = false);
+  // A play came `since` after the last one, inside the GO protection of `protection`.
+  void PlayDropped(int position, std::chrono::milliseconds since,
+                   std::chrono::milliseconds protection);
   void ItemFailed(int position, const std::string& item, const std::string& message);
   void ContinuousStarted(int position);
   void ContinuousStopped(int position, const std::string& reason);
@@ -45,6 +49,9 @@ class ShowJournal {
   void ShowResumed(int position, const std::string& item);
   // The chosen screen `number` is not connected; the primary one is covered instead.
   void ScreenMissing(int number);
+  // The remote control's servers: listening, refusing a sender, input they could not read.
+  // `what` is the remote's own line; `peer` the address it concerns, if any.
+  void RemoteNote(const std::string& what, const std::string& peer);
   void ProgramClosed();
 
   const std::string& Path() const { return path_; }
@@ -74,6 +81,7 @@ inline constexpr const char* kWindowOpened = "show window opened";
 inline constexpr const char* kItemStarted = "item started";
 inline constexpr const char* kItemEnded = "item ended";
 inline constexpr const char* kItemFailed = "item failed";
+inline constexpr const char* kPlayDropped = "play dropped";
 inline constexpr const char* kContinuousStarted = "continuous show started";
 inline constexpr const char* kContinuousStopped = "continuous show stopped";
 inline constexpr const char* kListLoaded = "list loaded";
@@ -81,5 +89,6 @@ inline constexpr const char* kListSaved = "list saved";
 inline constexpr const char* kListCutShort = "list cut short";
 inline constexpr const char* kShowResumed = "show resumed";
 inline constexpr const char* kScreenMissing = "screen not connected";
+inline constexpr const char* kRemote = "remote";
 inline constexpr const char* kProgramClosed = "program closed";
 }  // namespace journal_event

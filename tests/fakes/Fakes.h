@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <functional>
@@ -33,18 +34,40 @@ class FakeMessageBoxes : public host::MessageBoxes {
  public:
   void ShowError(const std::string& title, const std::string& text) override {
     errors.emplace_back(title, text);
+    Stand(text);
   }
   void ShowWarning(const std::string& title, const std::string& text) override {
     warnings.emplace_back(title, text);
+    Stand(text);
   }
   bool AskYesNo(const std::string& title, const std::string& text) override {
     questions.emplace_back(title, text);
+    Stand(text);
     return answerYes;
   }
+  std::optional<std::string> StandingMessage() const override { return standing; }
+  bool CloseStandingMessage() override {
+    if (!standing) return false;
+    standing.reset();
+    ++closedFromOutside;
+    return true;
+  }
+  // Runs while a box stands, as the event loop of a modal box would run other work.
+  std::function<void()> whileStanding;
+  std::optional<std::string> standing;  // the box's text while it stands
+  int closedFromOutside = 0;
   std::vector<std::pair<std::string, std::string>> errors;
   std::vector<std::pair<std::string, std::string>> warnings;
   std::vector<std::pair<std::string, std::string>> questions;
   bool answerYes = false;
+
+ private:
+  void Stand(const std::string& text) {
+    if (!whileStanding) return;
+    const std::optional<std::string> under = std::exchange(standing, text);
+    whileStanding();
+    standing = under;
+  }
 };
 
 // Counts like the system counter and records every call (true: show).
@@ -82,7 +105,8 @@ class FakeShell : public platform::Shell {
       result.shownBySystem = errorShownBySystem;
       if (!startsDespiteError) return result;
     }
-    result.process = std::make_unique<RunningProcess>(runsFor, exitStatus);
+    if (handsOver) return result;
+    result.process = std::make_unique<RunningProcess>(runsFor, exitStatus, endable);
     return result;
   }
   std::vector<Launch> launches;
@@ -93,12 +117,14 @@ class FakeShell : public platform::Shell {
                                          // later command after its first could not start)
   std::chrono::milliseconds runsFor{0};  // how long a started item runs, in real time
   std::optional<int> exitStatus;         // how it ends; none: the system does not say
+  bool handsOver = false;  // the item goes to a program already running: no process, no error
+  bool endable = true;     // End ends it at once with status 143, as SIGTERM would
 
  private:
   class RunningProcess : public platform::Process {
    public:
-    RunningProcess(std::chrono::milliseconds runsFor, std::optional<int> status)
-        : end_(std::chrono::steady_clock::now() + runsFor), status_(status) {}
+    RunningProcess(std::chrono::milliseconds runsFor, std::optional<int> status, bool endable)
+        : end_(std::chrono::steady_clock::now() + runsFor), status_(status), endable_(endable) {}
     bool WaitFor(int milliseconds) override {
       const auto now = std::chrono::steady_clock::now();
       if (milliseconds < 0 || now + std::chrono::milliseconds(milliseconds) >= end_) {
@@ -109,9 +135,16 @@ class FakeShell : public platform::Shell {
       return false;
     }
     std::optional<int> ExitStatus() const override { return status_; }
+    bool End() override {
+      if (!endable_) return false;
+      end_ = std::min(end_, std::chrono::steady_clock::now());
+      status_ = 143;
+      return true;
+    }
 
    private:
     std::chrono::steady_clock::time_point end_;
     std::optional<int> status_;
+    bool endable_;
   };
 };

@@ -122,7 +122,12 @@ class FakeItemRunner : public ItemRunner {
     if (whilePlaying) whilePlaying();
     process.WaitFor(-1);
   }
+  std::optional<std::chrono::steady_clock::time_point> HeldInputTime() const override {
+    return heldInputTime;
+  }
   std::function<void()> whilePlaying;
+  // When the input being handled came, as the item wait says of input it held back.
+  std::optional<std::chrono::steady_clock::time_point> heldInputTime;
 
  private:
   CallLog& log_;

@@ -7,7 +7,7 @@ set -euo pipefail
 build=$1
 seconds=${2:-30}
 here=$(cd "$(dirname "$0")" && pwd)
-targets="profile_file show_list floating_number show_item_path launch_script"
+targets="profile_file show_list floating_number show_item_path launch_script remote_command http_api osc_packet"
 work=$(mktemp -d "${TMPDIR:-/tmp}/quadrel-fuzz-XXXXXX")
 trap 'rm -rf "$work"' EXIT
 artifacts="$build/fuzz-artifacts"

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 #include "ui/controls/ComboBox.h"
 #include "ui/controls/RadioGroup.h"
@@ -30,6 +31,14 @@ void SettingBindings::Bind(ComboBox* box, int32_t& field) {
   fills_.emplace_back([box, &field] {
     const QSignalBlocker blocker(box);
     box->Choose(field);
+  });
+}
+
+void SettingBindings::Bind(QSpinBox* box, int32_t& field) {
+  QObject::connect(box, &QSpinBox::valueChanged, box, [&field](int value) { field = value; });
+  fills_.emplace_back([box, &field] {
+    const QSignalBlocker blocker(box);
+    box->setValue(field);
   });
 }
 

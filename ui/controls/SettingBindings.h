@@ -7,6 +7,7 @@
 class ComboBox;
 class QCheckBox;
 class QLineEdit;
+class QSpinBox;
 class RadioGroup;
 
 // Binds a window's controls to the fields of the settings they show: a change in a control,
@@ -17,6 +18,8 @@ class SettingBindings {
   void Bind(QCheckBox* box, bool& field);
   void Bind(RadioGroup* group, int32_t& field);
   void Bind(ComboBox* box, int32_t& field);
+  // A number out of the box's range is shown at the nearest end, and kept until changed.
+  void Bind(QSpinBox* box, int32_t& field);
   // A text the operator left alone is written back as the very bytes it was filled from.
   void Bind(QLineEdit* edit, std::string& field);
 

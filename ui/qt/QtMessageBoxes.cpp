@@ -1,5 +1,6 @@
 #include "ui/qt/QtMessageBoxes.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <algorithm>
@@ -55,5 +56,29 @@ int QtMessageBoxes::Show(QMessageBox::Icon icon, const std::string& title, const
   // Closing the box answers No.
   if (buttons & QMessageBox::No) box.setEscapeButton(QMessageBox::No);
   if (area_) box.area = area_();
+  // Listed while it stands, also when the event loop inside is left by an exception.
+  standing_.push_back({&box, text});
+  struct Listed {
+    std::vector<Standing>& list;
+    ~Listed() { list.pop_back(); }
+  } listed{standing_};
   return box.exec();
+}
+
+std::optional<std::string> QtMessageBoxes::StandingMessage() const {
+  if (standing_.empty()) return std::nullopt;
+  return standing_.back().text;
+}
+
+bool QtMessageBoxes::CloseStandingMessage() {
+  if (standing_.empty()) return false;
+  QMessageBox& box = *standing_.back().box;
+  // As closing it: OK for a message, No for a question.
+  QAbstractButton* button = box.button(QMessageBox::Ok);
+  if (!button) button = box.button(QMessageBox::No);
+  if (button)
+    button->click();
+  else
+    box.reject();
+  return true;
 }

@@ -2,6 +2,7 @@
 #include <QMessageBox>
 #include <QRect>
 #include <functional>
+#include <vector>
 
 #include "core/host/MessageBoxes.h"
 
@@ -11,6 +12,8 @@ class QtMessageBoxes : public host::MessageBoxes {
   void ShowWarning(const std::string& title, const std::string& text) override;
   // Yes is the default button: Enter answers it.
   bool AskYesNo(const std::string& title, const std::string& text) override;
+  std::optional<std::string> StandingMessage() const override;
+  bool CloseStandingMessage() override;
 
   // Where boxes are to stand, in screen coordinates: centred inside the rectangle it gives, or
   // where Qt puts them when it gives a null one. Over a maximised show each eye has its own
@@ -23,6 +26,12 @@ class QtMessageBoxes : public host::MessageBoxes {
            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
   std::function<QRect()> area_;
+  // The boxes standing now, the latest last, with their texts as given.
+  struct Standing {
+    QMessageBox* box;
+    std::string text;
+  };
+  std::vector<Standing> standing_;
 };
 
 // The top left corner for a box of `size` centred in `area`, kept inside it where it fits.

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include <QWidget>
+#include <utility>
 
 #include "platform/Foreground.h"
 
@@ -52,9 +53,12 @@ void ItemWait::WaitFor(platform::Process& process) {
         wait.UpdateFilter();
       }
     } hold(*this);
+    // What comes during this item's wait comes now, not with the held input that played it.
+    const auto heldTime = std::exchange(heldInputTime_, std::nullopt);
     while (!process.WaitFor(kWaitSliceMs)) QCoreApplication::processEvents(QEventLoop::AllEvents);
     // Keys already on their way when the item ended belong before anything that follows.
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    heldInputTime_ = heldTime;
   }
   // The next key must reach this window without a click, in front of the audience.
   platform::TakeKeyboardBack(static_cast<std::uintptr_t>(window_.winId()));
@@ -93,14 +97,15 @@ bool ItemWait::eventFilter(QObject* object, QEvent* event) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease:
       if (inputHolds_ > 0) {
-        held_.push_back({object, std::unique_ptr<QEvent>(event->clone())});
+        held_.push_back(
+            {object, std::unique_ptr<QEvent>(event->clone()), std::chrono::steady_clock::now()});
         return true;
       }
       break;
     case QEvent::Close:
       if (inputHolds_ > 0 && object == &window_) {
         event->ignore();
-        held_.push_back({object, nullptr});
+        held_.push_back({object, nullptr, std::chrono::steady_clock::now()});
         return true;
       }
       break;
@@ -122,10 +127,12 @@ void ItemWait::Release() {
       Entry entry = std::move(held_.front());
       held_.pop_front();
       if (!entry.receiver) continue;
+      const auto outerTime = std::exchange(heldInputTime_, entry.came);
       if (entry.event)
         QCoreApplication::sendEvent(entry.receiver, entry.event.get());
       else
         window_.close();
+      heldInputTime_ = outerTime;
       continue;
     }
     if (tickDue_) {

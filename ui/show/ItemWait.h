@@ -2,6 +2,7 @@
 #include <QEvent>
 #include <QObject>
 #include <QPointer>
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -28,6 +29,10 @@ class ItemWait : public QObject, public ItemRunner {
   // Returns when `process` has ended, handling paint and window events in short slices; then
   // gives the keyboard back to the window.
   void WaitFor(platform::Process& process) override;
+  // While a held key or close is handled: when it came.
+  std::optional<std::chrono::steady_clock::time_point> HeldInputTime() const override {
+    return heldInputTime_;
+  }
 
   // Handles what was held back: keys and closes in order, then a tick that fell due (if the
   // pause still runs). Called at the end of every handler that may have waited.
@@ -45,6 +50,7 @@ class ItemWait : public QObject, public ItemRunner {
   struct Entry {
     QPointer<QObject> receiver;
     std::unique_ptr<QEvent> event;  // none: the window's close
+    std::chrono::steady_clock::time_point came;
   };
 
   QWidget& window_;
@@ -56,4 +62,5 @@ class ItemWait : public QObject, public ItemRunner {
   bool tickDue_ = false;
   int releasingLevel_ = -1;
   std::deque<Entry> held_;
+  std::optional<std::chrono::steady_clock::time_point> heldInputTime_;
 };

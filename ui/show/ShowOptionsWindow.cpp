@@ -9,9 +9,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "core/show/VenueScreens.h"
+#ifdef QUADREL_REMOTE
+#include "ui/show/RemoteOptionsGroup.h"
+#endif
 
 namespace {
 
@@ -38,17 +42,30 @@ ShowOptionsWindow::ShowOptionsWindow(Settings& settings, host::Screen& screens)
   setFont(font);
   auto* layout = new QVBoxLayout(this);
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  BuildScreenGroup();
-  BuildLockAndResumeGroups();
+  // The remote's group beside the others keeps the window about as low as it was without it.
+  auto* columns = new QHBoxLayout;
+  auto* left = new QVBoxLayout;
+  columns->addLayout(left);
+  layout->addLayout(columns);
+  BuildScreenGroup(left);
+  BuildLockAndResumeGroups(left);
+  BuildGoProtectionGroup(left);
+  left->addStretch(1);
+#ifdef QUADREL_REMOTE
+  remoteGroup_ = new RemoteOptionsGroup(settings_, this);
+  columns->addWidget(remoteGroup_, 0, Qt::AlignTop);
+  connect(remoteGroup_, &RemoteOptionsGroup::Changed, this,
+          &ShowOptionsWindow::RemoteSettingsChanged);
+#endif
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   layout->addWidget(buttons);
   ShowSettings();
 }
 
-void ShowOptionsWindow::BuildScreenGroup() {
+void ShowOptionsWindow::BuildScreenGroup(QBoxLayout* column) {
   auto* group = new QGroupBox(QStringLiteral("Screen covered by M (maximised show)"), this);
-  auto* column = new QVBoxLayout(group);
+  auto* groupColumn = new QVBoxLayout(group);
   windowScreen_ = new QRadioButton(QStringLiteral("The screen the show window is on"), group);
   numberedScreen_ = new QRadioButton(QStringLiteral("Screen:"), group);
   screenList_ = new QComboBox(group);
@@ -61,11 +78,11 @@ void ShowOptionsWindow::BuildScreenGroup() {
   auto* numberedRow = new QHBoxLayout;
   numberedRow->addWidget(numberedScreen_);
   numberedRow->addWidget(screenList_, 1);
-  column->addWidget(windowScreen_);
-  column->addLayout(numberedRow);
-  column->addWidget(allScreens_);
-  column->addWidget(screenNote_);
-  layout()->addWidget(group);
+  groupColumn->addWidget(windowScreen_);
+  groupColumn->addLayout(numberedRow);
+  groupColumn->addWidget(allScreens_);
+  groupColumn->addWidget(screenNote_);
+  column->addWidget(group);
   for (QRadioButton* button : {windowScreen_, numberedScreen_, allScreens_})
     connect(button, &QRadioButton::toggled, this, [this](bool on) {
       if (on) ScreenControlsChanged();
@@ -77,33 +94,66 @@ void ShowOptionsWindow::BuildScreenGroup() {
   });
 }
 
-void ShowOptionsWindow::BuildLockAndResumeGroups() {
+void ShowOptionsWindow::BuildLockAndResumeGroups(QBoxLayout* column) {
   auto* lockGroup = new QGroupBox(QStringLiteral("Show lock"), this);
   auto* lockColumn = new QVBoxLayout(lockGroup);
   showLock_ = new QCheckBox(
       QStringLiteral("ESC, X, L, V and O act only when pressed twice within 2 seconds"), lockGroup);
   lockColumn->addWidget(showLock_);
-  layout()->addWidget(lockGroup);
+  column->addWidget(lockGroup);
 
   auto* resumeGroup = new QGroupBox(QStringLiteral("After an unexpected end"), this);
   auto* resumeColumn = new QVBoxLayout(resumeGroup);
   offerResume_ =
       new QCheckBox(QStringLiteral("Offer to continue after the last item started"), resumeGroup);
   resumeColumn->addWidget(offerResume_);
-  layout()->addWidget(resumeGroup);
+  column->addWidget(resumeGroup);
 
   bindings_.Bind(showLock_, settings_.showLock);
   bindings_.Bind(offerResume_, settings_.offerResume);
 }
 
+void ShowOptionsWindow::BuildGoProtectionGroup(QBoxLayout* column) {
+  auto* group = new QGroupBox(QStringLiteral("GO protection"), this);
+  auto* row = new QHBoxLayout(group);
+  goProtection_ = new QSpinBox(group);
+  goProtection_->setRange(0, 10000);
+  goProtection_->setSingleStep(100);
+  goProtection_->setSuffix(QStringLiteral(" ms"));
+  row->addWidget(new QLabel(QStringLiteral("Least time between two plays:"), group));
+  row->addWidget(goProtection_);
+  row->addWidget(new QLabel(QStringLiteral("0 = off"), group));
+  row->addStretch(1);
+  column->addWidget(group);
+  // The show reads it at each play; the remote's servers do not use it.
+  bindings_.Bind(goProtection_, settings_.goProtection);
+}
+
 void ShowOptionsWindow::showEvent(QShowEvent* event) {
-  // Screens come and go between openings.
+  // Screens and network addresses come and go between openings.
   ShowSettings();
   QDialog::showEvent(event);
 }
 
+void ShowOptionsWindow::hideEvent(QHideEvent* event) {
+#ifdef QUADREL_REMOTE
+  // A port typed and left by closing the window counts, as if its box had been left.
+  remoteGroup_->FinishTyping();
+#endif
+  QDialog::hideEvent(event);
+}
+
+void ShowOptionsWindow::ShowRemoteStatus([[maybe_unused]] const RemoteStatus& status) {
+#ifdef QUADREL_REMOTE
+  remoteGroup_->ShowStatus(status);
+#endif
+}
+
 void ShowOptionsWindow::ShowSettings() {
   bindings_.Fill();
+#ifdef QUADREL_REMOTE
+  remoteGroup_->ShowSettings();
+#endif
   numbered_ = NumberedScreens(screens_.Screens());
   const ScreenChoice choice = ParseScreenChoice(settings_.venueScreen);
   const QSignalBlocker blockList(screenList_);

@@ -179,6 +179,18 @@ TEST_F(SettingsFileTest, VenueKeysAreWrittenOnlyOnceChangedAndThenKept) {
   EXPECT_FALSE(Load("[Venue]\r\nOfferResume=0\r\n").offerResume);
 }
 
+TEST_F(SettingsFileTest, GoProtectionIsWrittenOnlyOnceChangedAndReadByHand) {
+  EXPECT_EQ(Saved(Settings()).find("[Remote]"), std::string::npos);
+  Settings remote;
+  remote.goProtection = 750;
+  EXPECT_NE(Saved(remote).find("[Remote]\r\nGoProtection=750\r\n"), std::string::npos);
+  EXPECT_EQ(LoadSettings(file), remote);
+  // Back to off: the key stays and says so.
+  EXPECT_NE(Saved(Settings()).find("[Remote]\r\nGoProtection=0\r\n"), std::string::npos);
+  EXPECT_EQ(Load("[remote]\r\ngoprotection=1500\r\n").goProtection, 1500);
+  EXPECT_EQ(Load("[Remote]\r\nGoProtection=soon\r\n").goProtection, 0);
+}
+
 TEST_F(SettingsFileTest, RefusedWriteThrowsAndLeavesWhatStandsThere) {
   // A folder in the file's place: the engine's tests cover read-only and unreadable files.
   std::filesystem::create_directory(dir.path() / "show.INI");

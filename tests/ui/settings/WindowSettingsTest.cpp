@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <filesystem>
 
 #include "UiFixture.h"
@@ -32,8 +33,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// What the settings controls of some windows show, in the order of their children: choices and
-// ticks as numbers, edit fields as texts.
+// An address no computer has (TEST-NET-1), for the remote to listen at.
+constexpr const char* kAbsentAddress = "192.0.2.7";
+
+// What the settings controls of some windows show, in the order of their children: choices,
+// ticks and spin boxes as numbers, edit fields as texts.
 struct ControlValues {
   std::vector<int> numbers;
   std::vector<QString> texts;
@@ -44,9 +48,12 @@ std::vector<QWidget*> SettingsControls(const std::vector<QWidget*>& windows) {
   std::vector<QWidget*> controls;
   for (QWidget* window : windows) {
     for (QWidget* child : window->findChildren<QWidget*>()) {
-      const bool comboEdit = qobject_cast<QComboBox*>(child->parent()) != nullptr;
+      // A drop-down box's or spin box's own edit field is part of that control.
+      const bool innerEdit = qobject_cast<QComboBox*>(child->parent()) != nullptr ||
+                             qobject_cast<QAbstractSpinBox*>(child->parent()) != nullptr;
       if (qobject_cast<RadioGroup*>(child) || qobject_cast<ComboBox*>(child) ||
-          qobject_cast<QCheckBox*>(child) || (qobject_cast<QLineEdit*>(child) && !comboEdit))
+          qobject_cast<QCheckBox*>(child) || qobject_cast<QSpinBox*>(child) ||
+          (qobject_cast<QLineEdit*>(child) && !innerEdit))
         controls.push_back(child);
     }
   }
@@ -62,6 +69,8 @@ ControlValues Shown(const std::vector<QWidget*>& windows) {
       values.numbers.push_back(box->Chosen());
     else if (auto* check = qobject_cast<QCheckBox*>(control))
       values.numbers.push_back(check->isChecked() ? 1 : 0);
+    else if (auto* spin = qobject_cast<QSpinBox*>(control))
+      values.numbers.push_back(spin->value());
     else
       values.texts.push_back(qobject_cast<QLineEdit*>(control)->text());
   }
@@ -79,13 +88,15 @@ void Enter(const std::vector<QWidget*>& windows, const ControlValues& values) {
       box->Choose(values.numbers.at(number++));
     else if (auto* check = qobject_cast<QCheckBox*>(control))
       check->setChecked(values.numbers.at(number++) != 0);
+    else if (auto* spin = qobject_cast<QSpinBox*>(control))
+      spin->setValue(values.numbers.at(number++));
     else
       qobject_cast<QLineEdit*>(control)->setText(values.texts.at(text++));
   }
 }
 
 // Settings{} with every key away from its default: flags flipped, indexes moved within every
-// control's range, texts unique; the floating value a number.
+// control's range, texts unique; the floating value a number, the remote's values of their kind.
 Settings EveryKeyChanged() {
   Settings settings;
   for (const SettingKey& key : SettingsKeys()) {
@@ -103,6 +114,21 @@ Settings EveryKeyChanged() {
   }
   settings.floatingValueText = "2.5";
   settings.venueScreen = "all";
+  settings.remoteListen = kAbsentAddress;
+  settings.remoteOscPort = 9000;
+  settings.remoteWebPort = 8080;
+  settings.remotePin = "246810";
+  settings.remoteOscSenders = "192.0.2.10, 198.51.100.20";
+#ifndef QUADREL_REMOTE
+  // Built without the remote, only GO protection of its section has a control.
+  const Settings first;
+  settings.remoteEnabled = first.remoteEnabled;
+  settings.remoteListen = first.remoteListen;
+  settings.remoteOscPort = first.remoteOscPort;
+  settings.remoteWebPort = first.remoteWebPort;
+  settings.remotePin = first.remotePin;
+  settings.remoteOscSenders = first.remoteOscSenders;
+#endif
   return settings;
 }
 
@@ -138,6 +164,11 @@ TEST_F(WindowSettings, EveryKeyGoesThroughItsControlAndBackByteForByte) {
   EXPECT_FALSE(app->AnyWindowBuilt());  // nothing but the show window before it is needed
   const ControlValues shown = Shown(OtherWindows());
   EXPECT_TRUE(OptionsControls(app->OptionsWindow()).allScreens->isChecked());
+#ifdef QUADREL_REMOTE
+  EXPECT_EQ(
+      RemoteControls(*OptionsControls(app->OptionsWindow()).remoteGroup).listenList->currentText(),
+      QString(kAbsentAddress) + " (not on this computer)");
+#endif
   Close();
   EXPECT_EQ(dir.read("quadrel.INI"), file);
 
@@ -145,6 +176,13 @@ TEST_F(WindowSettings, EveryKeyGoesThroughItsControlAndBackByteForByte) {
   fs::remove(ProgramFile(".INI"));
   Activate();
   ASSERT_NE(Shown(OtherWindows()), shown);
+#ifdef QUADREL_REMOTE
+  // A computer that has the address, so that the operator can choose it.
+  RemoteControls remote(*OptionsControls(app->OptionsWindow()).remoteGroup);
+  remote.OfferAddresses({{kAbsentAddress, "eth0"}});
+  app->OptionsWindow().ShowSettings();
+  remote.listenList->setCurrentIndex(1);
+#endif
   Enter(OtherWindows(), shown);
   OptionsControls(app->OptionsWindow()).allScreens->click();
   for (Key key : {Key::I, Key::H, Key::S}) app->ShowWindow().KeyDown(key);

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QThread>
 #include <QTimer>
 #include <QTimerEvent>
 #include <QWheelEvent>
@@ -211,4 +212,16 @@ TEST_F(PlayWhileWaiting, AClickBegunBeforeAnItemEndsAfterIt) {
   };
   KeyDown(Key::Space);
   EXPECT_EQ(dialogs.requests.size(), 1u);  // the click's release came after the item
+}
+
+TEST_F(PlayWhileWaiting, APlayHeldBackCountsForGoProtectionFromItsPress) {
+  app->Values().settings.goProtection = 400;
+  playing.during = [&](int sliceLeft) {
+    if (sliceLeft == 2) PostKey(app->ShowWindow(), Qt::Key_Space);
+    // Handled only after the protection has run out, yet pressed inside it: dropped.
+    if (sliceLeft == 0) QThread::msleep(600);
+  };
+  KeyDown(Key::Space);
+  EXPECT_EQ(playing.files, std::vector<std::string>{"a.avi"});
+  EXPECT_EQ(app->State().showIndex, 1);
 }
