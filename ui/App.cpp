@@ -23,7 +23,9 @@ App::App(Services& services) : services_(services) {
 }
 
 App::~App() {
+#ifdef QUADREL_REMOTE
   remote_.reset();
+#endif
   optionsWindow_.reset();
   floatingWindow_.reset();
   listWindow_.reset();
@@ -82,8 +84,8 @@ ShowOptionsWindow& App::OptionsWindow() {
   if (!optionsWindow_) {
     optionsWindow_ = std::make_unique<ShowOptionsWindow>(values_.settings, *services_.screen);
 #ifdef QUADREL_REMOTE
-    QObject::connect(optionsWindow_.get(), &ShowOptionsWindow::RemoteSettingsChanged,
-                     remote_.get(), &RemoteServer::Apply);
+    QObject::connect(optionsWindow_.get(), &ShowOptionsWindow::RemoteSettingsChanged, remote_.get(),
+                     &RemoteServer::Apply);
     QObject::connect(remote_.get(), &RemoteServer::StatusChanged, optionsWindow_.get(),
                      &ShowOptionsWindow::ShowRemoteStatus);
     optionsWindow_->ShowRemoteStatus(remote_->Status());

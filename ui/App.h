@@ -65,7 +65,9 @@ class App : private WindowsOnDemand {
   std::unique_ptr<ShowListWindow> listWindow_;
   std::unique_ptr<FloatingValueWindow> floatingWindow_;
   std::unique_ptr<ShowOptionsWindow> optionsWindow_;
-  // Built with the program where the remote is (QUADREL_REMOTE), started once the settings are
-  // read; it goes first, so that no command arrives while the windows go.
+#ifdef QUADREL_REMOTE
+  // Built with the program where the remote is, started once the settings are read; it goes
+  // first, so that no command arrives while the windows go.
   std::unique_ptr<RemoteServer> remote_;
+#endif
 };
